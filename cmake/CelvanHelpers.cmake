@@ -1,0 +1,17 @@
+# celvan_add_test_suite(NAME <target> SOURCES_DIR <dir> LIBS <libs...>)
+# One test runner per folder of tests/: every *.cpp below the folder goes
+# into it, and each GoogleTest case is registered with CTest on its own, so
+# `ctest -j` runs the cases in parallel, each in a fresh process (the shared
+# state starts clean in every case).
+function(celvan_add_test_suite)
+  cmake_parse_arguments(ARG "" "NAME;SOURCES_DIR" "LIBS" ${ARGN})
+  file(GLOB_RECURSE suite_sources CONFIGURE_DEPENDS ${ARG_SOURCES_DIR}/*.cpp)
+  add_executable(${ARG_NAME} ${suite_sources})
+  target_link_libraries(${ARG_NAME} PRIVATE ${ARG_LIBS})
+  target_include_directories(${ARG_NAME} PRIVATE ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/tests)
+  target_compile_definitions(${ARG_NAME} PRIVATE
+    CELVAN_FIXTURES_DIR="${CMAKE_SOURCE_DIR}/tests/fixtures")
+  gtest_discover_tests(${ARG_NAME}
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
+    DISCOVERY_TIMEOUT 60)
+endfunction()

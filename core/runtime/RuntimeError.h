@@ -1,0 +1,41 @@
+#pragma once
+// Run-time errors of the program. Handlers with an error trap catch them at
+// their edge and show one message box; procedures of the shared modules have
+// no trap of their own and let them pass to the calling handler.
+#include <stdexcept>
+#include <string>
+
+// The classic error numbers, kept so that a trap can tell the kinds apart.
+enum class ErrorCode {
+  InvalidCall = 5,       // invalid argument (square root of a negative, ...)
+  Overflow = 6,          // overflow of a number or of a 16/32-bit conversion
+  SubscriptOutOfRange = 9,
+  DivisionByZero = 11,
+  TypeMismatch = 13,     // text that does not convert to a number
+  BadFileNumber = 52,
+  FileNotFound = 53,
+  FileAlreadyOpen = 55,
+  InputPastEnd = 62,
+  PathNotFound = 76,
+};
+
+class RuntimeError : public std::runtime_error {
+ public:
+  RuntimeError(ErrorCode code, const std::string& what)
+      : std::runtime_error(what), code_(code) {}
+  ErrorCode code() const { return code_; }
+
+ private:
+  ErrorCode code_;
+};
+
+// IEEE arithmetic does not raise: a trap clears the floating-point exception
+// flags where its protected work begins and tests them where the work ends
+// (and at each pass of a long loop). Division by zero, overflow and invalid
+// operations (square root of a negative, 0/0) become RuntimeErrors.
+void clearFloatingPointFlags();
+void throwOnFloatingPointFlags();
+
+// Checked index into a table with the given bounds (inclusive), as the
+// classic arrays refuse an index out of range.
+void checkIndex(long index, long lowest, long highest);

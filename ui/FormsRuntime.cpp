@@ -1,0 +1,1 @@
+// placeholder, replaced by the forms run-time
