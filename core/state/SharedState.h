@@ -914,6 +914,15 @@ struct MainModule {
   Table2<double, 13, 13> dVX2;
   Table2<double, 13, 13> dVY2;
   Table2<double, 13, 13> dVZ2;
+
+  // --- Element theories, masses, Kepler, Moon (added with their procedures) ---
+
+  // --- Calendars, time scales, rotations, DE405 reader (added with their procedures) ---
+
+  // --- Model run (added with the model window) ---
+
+  // --- Start-up window and its additional windows ---
+
 };
 
 struct StatModule {
@@ -1014,6 +1023,9 @@ struct StatModule {
   // plan.
   double SumSquareXY{};
   double SumSquareCoefficients{};
+
+  // --- Plans, regression, optimum (added with their procedures) ---
+
 };
 
 inline MainModule Main;
