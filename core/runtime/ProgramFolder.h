@@ -3,8 +3,10 @@
 // of data folders. Tests point it at a folder of their own.
 #include <string>
 
+// ProgramFolder: the folder chosen by setProgramFolder, else the folder of
+// the running executable (the current folder if that cannot be found).
 std::string ProgramFolder();
 void setProgramFolder(const std::string& folder);
-// A path below the program folder written the classic way ("\Dat\Celvan1.dat")
-// to a path of this system.
+// programPath: a path below the program folder written the classic way
+// ("\Dat\Celvan1.dat") as a path of this system ("<folder>/Dat/Celvan1.dat").
 std::string programPath(const std::string& backslashPath);

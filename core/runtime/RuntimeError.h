@@ -12,10 +12,14 @@ enum class ErrorCode {
   SubscriptOutOfRange = 9,
   DivisionByZero = 11,
   TypeMismatch = 13,     // text that does not convert to a number
-  BadFileNumber = 52,
+  BadFileNumber = 52,    // a file number that is not open (or out of 1..511)
   FileNotFound = 53,
+  BadFileMode = 54,      // printing to a file open for input, reading one open for output
   FileAlreadyOpen = 55,
+  DeviceIOError = 57,    // a write that the disk refused
   InputPastEnd = 62,
+  TooManyFiles = 67,     // no free file number left
+  PathFileAccessError = 75,  // a folder opened as a file, a file without permission
   PathNotFound = 76,
 };
 

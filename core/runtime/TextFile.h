@@ -3,39 +3,86 @@
 // uses them. Written files: print zones of 14 columns, numbers with a blank
 // for the sign and a trailing blank, CR LF line ends, Windows-1251. Readers
 // take CR LF or LF. Paths are UTF-8 inside the program.
+#include <concepts>
 #include <string>
-#include <variant>
+#include <utility>
 #include <vector>
 
 enum class OpenMode { Input, Output, Append };
 
+// FreeFile: the lowest file number (1..511) not in use; none left throws
+// RuntimeError(TooManyFiles).
 int FreeFile();
-// Throws RuntimeError(FileNotFound / PathNotFound) when the file or its
-// folder is missing, FileAlreadyOpen when the number is in use.
+// Open: opens a file under a number.
+// Given:    path (UTF-8; a "\" is taken as "/", so a path written the classic
+//           way still names the same file); mode: Input reads the whole file
+//           at once, Output creates or empties it, Append creates it or
+//           writes at its end; fileNumber 1..511
+// Notes:    throws RuntimeError: FileNotFound (no such file for Input),
+//           PathNotFound (its folder is missing; folders are never created),
+//           PathFileAccessError (a folder, or no permission), FileAlreadyOpen
+//           (the number is in use), BadFileNumber (outside 1..511).
 void Open(const std::string& path, OpenMode mode, int fileNumber);
 void Close(int fileNumber);  // closing a closed file is harmless
 void CloseAll();
-bool EOF(int fileNumber);
+// EndOfFile (the classic EOF, a name the C library keeps as a macro): true
+// when a file open for input has nothing more to read (always true for a file
+// open for output). An unopened number throws BadFileNumber.
+bool EndOfFile(int fileNumber);
 
-// One item of a Print # line: a number (printed with its sign blank and a
-// trailing blank) or a text (printed as it stands).
-using PrintItem = std::variant<double, std::string>;
-// Items separated by commas: each item starts in the next 14-column zone.
-void PrintZones(int fileNumber, const std::vector<PrintItem>& items);
-// Items separated by semicolons: printed one after the other.
-void PrintJoined(int fileNumber, const std::vector<PrintItem>& items);
 // A number as Print writes it: the default number text with a blank in
 // place of a plus sign and a trailing blank (" 5 ", "-2,5 ").
 std::string printedNumber(double value);
+std::string printedNumber(float value);  // with the digits of a Single
 
-// List input: the next field up to a blank, a comma or a line end. Numbers
-// take a decimal point and exponents written with E or D. Reading past the
-// end throws InputPastEnd; a field that is no number throws TypeMismatch.
+// One item of a Print # line: a number (printed with its sign blank and a
+// trailing blank, whole numbers of any type included) or a text (printed as
+// it stands).
+class PrintItem {
+ public:
+  PrintItem(double value) : text_(printedNumber(value)) {}
+  PrintItem(float value) : text_(printedNumber(value)) {}
+  template <std::integral Whole>
+    requires(!std::same_as<Whole, bool> && !std::same_as<Whole, char>)
+  PrintItem(Whole value) : text_(printedNumber(static_cast<double>(value))) {}
+  PrintItem(std::string text) : text_(std::move(text)) {}
+  PrintItem(const char* text) : text_(text) {}
+  const std::string& text() const { return text_; }
+
+ private:
+  std::string text_;
+};
+
+// PrintZones: items separated by commas, then CR LF. Each item starts in the
+// next 14-column zone (columns 1, 15, 29, 43, ...) after the columns the
+// previous item took; an item reaching or passing a zone start pushes the
+// next item one zone further; the gap is filled with blanks. A text holding
+// a line end starts counting columns anew after it.
+// Notes:    a file open for input throws BadFileMode; a refused write throws
+//           DeviceIOError.
+void PrintZones(int fileNumber, const std::vector<PrintItem>& items);
+// PrintJoined: items separated by semicolons: one after the other, then CR LF.
+// An empty list writes an empty line.
+void PrintJoined(int fileNumber, const std::vector<PrintItem>& items);
+
+// List input. A number field ends at a blank, a comma or a line end; blanks
+// and line ends before it are skipped (line ends do not matter between
+// numbers). A number takes an optional sign, a decimal point and an exponent
+// written with E or D ("0.245153650000000000D+07"). A text field starts after
+// the blanks before it and ends at a comma or a line end (its trailing blanks
+// dropped), or is a quoted text up to its closing quote; an empty line is an
+// empty text. The comma or line end that ends a field is taken with it.
+// Notes:    reading at the end throws InputPastEnd; a number field that is not
+//           wholly a number (an empty field between two commas included)
+//           throws TypeMismatch; a file open for output throws BadFileMode.
 double InputNumber(int fileNumber);
 std::string InputText(int fileNumber);
-// The rest of the current line, without its line end.
+// LineInput: the rest of the current line without its line end (CR LF, LF or
+// CR); at the end of the file throws InputPastEnd.
 std::string LineInput(int fileNumber);
 
-// Windows-1251 <-> UTF-8.
+// Windows-1251 <-> UTF-8. A character with no Windows-1251 byte (and a
+// malformed UTF-8 sequence) is written as "?"; the unused byte 0x98 reads as
+// U+FFFD.
 std::string utf8ToCp1251(const std::string& text);
 std::string cp1251ToUtf8(const std::string& bytes);
