@@ -920,6 +920,17 @@ struct MainModule {
   // --- Calendars, time scales, rotations, DE405 reader (added with their procedures) ---
 
   // --- Model run (added with the model window) ---
+  // Exponent p of the distance in the law of attraction F = gamma·m(i)·m(k)/R^p of the classical
+  // model (Form2's Text45 "2", read when a run starts).
+  double DistanceExponent{};
+  // Index of the oldest record of the stored-trace history (records 0..HistoryPoints); its own
+  // variable, apart from the plans' CorePoints.
+  int16_t HistoryPoints{};
+  // ModelTime (s) at which each record of PositionHistoryX/Y/Z was taken (record 0 the newest;
+  // the positions are those of the integrated state, not shifted to a drawing origin), and the
+  // same for the snapshot HistorySnapshotX/Y/Z.
+  DynTable1<double> PositionHistoryTime;
+  DynTable1<double> HistorySnapshotTime;
 
   // --- Start-up window and its additional windows ---
 
