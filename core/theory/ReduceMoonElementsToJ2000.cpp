@@ -1,0 +1,45 @@
+// ReduceMoonElementsToJ2000: the Moon's mean elements from the equinox of the
+// date to the equinox of J2000.
+#include "core/state/SharedState.h"
+#include "core/theory/ElementTheory.h"
+#include "core/theory/Theory.h"
+#include "core/theory/TheoryConstants.h"
+
+namespace {
+
+// General precession in longitude at J2000, arc seconds per Julian century.
+constexpr double kPrecessionRateJ2000 = 5029.0966;
+
+// General precession in longitude (arc seconds) from the epoch t0 over the
+// interval t, both in Julian centuries, t0 counted from J2000.
+double generalPrecessionArcseconds(double t0, double t) {
+  return ((kPrecessionRateJ2000 + 2.22226 * t0 - 0.000042 * t0 * t0) * t +
+          (1.11113 - 0.000042 * t0) * t * t - 0.000006 * t * t * t);
+}
+
+}  // namespace
+
+// ReduceMoonElementsToJ2000: refers the Moon's mean elements of the date to
+// the mean equinox of J2000.
+// Reads:    JD, JD2000, kUgol, sekG; the Moon's AlfaL, AlfaU, AlfaP, Wsr
+// Writes:   TCenturies = (JD - JD2000)/36525, TimeScratch = 0 (the target
+//           epoch), TheoryT = -TCenturies (the interval), GeneralPrecession
+//           (rad); adds the precession to the Moon's AlfaL, AlfaU, AlfaP and
+//           takes the precession rate at J2000 off its Wsr (rad/s).
+// Notes:    Acts on the Moon (11) whatever CurrentObject holds; call it once
+//           after the Moon of "JPL0 (J2000)": a second call adds the
+//           precession again.
+// Reference: Lieske et al., Astron. Astrophys. 58, 1 (1977); Meeus,
+//           Astronomical Algorithms, 2nd ed., eq. 21.5.
+void ReduceMoonElementsToJ2000() {
+  Main.TCenturies = (Main.JD - Main.JD2000) / theory::kDaysPerJulianCentury;
+  Main.TimeScratch = 0.0;
+  Main.TheoryT = Main.TimeScratch - Main.TCenturies;
+  const double p = generalPrecessionArcseconds(Main.TCenturies, Main.TheoryT);
+  Main.GeneralPrecession = p / theory::kArcsecondsPerDegree / Main.kUgol;
+  Main.AlfaL[11] += Main.GeneralPrecession;
+  Main.AlfaU[11] += Main.GeneralPrecession;
+  Main.AlfaP[11] += Main.GeneralPrecession;
+  Main.Wsr[11] -= theory::meanMotionRadiansPerSecond(kPrecessionRateJ2000,
+                                                     theory::MeanMotionUnit::ArcsecondsPerCentury);
+}
