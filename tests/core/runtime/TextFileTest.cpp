@@ -1,0 +1,277 @@
+// Text files by number: print zones written byte for byte, list input and
+// whole lines read back, and the errors of a missing file or folder.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+#include "core/runtime/RuntimeError.h"
+#include "core/runtime/TextFile.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string blanks(std::size_t count) { return std::string(count, ' '); }
+
+template <typename Work>
+ErrorCode errorOf(Work work) {
+  try {
+    work();
+  } catch (const RuntimeError& error) {
+    return error.code();
+  }
+  ADD_FAILURE() << "no RuntimeError";
+  return ErrorCode::InvalidCall;
+}
+
+class TextFileTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    folder_ = fs::temp_directory_path() /
+              ("celvan-textfile-" + std::to_string(::getpid()) + "-" +
+               testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::create_directories(folder_);
+  }
+  void TearDown() override {
+    CloseAll();
+    fs::remove_all(folder_);
+  }
+  std::string path(const std::string& name) const { return (folder_ / name).string(); }
+  std::string bytesOf(const std::string& name) const {
+    std::ifstream stream(path(name), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>());
+  }
+  void writeBytes(const std::string& name, const std::string& bytes) const {
+    std::ofstream(path(name), std::ios::binary) << bytes;
+  }
+  // Writes text (UTF-8 here) as a Windows-1251 file and opens it for input
+  // under a free number.
+  int openForInput(const std::string& name, const std::string& text) const {
+    writeBytes(name, utf8ToCp1251(text));
+    const int number = FreeFile();
+    Open(path(name), OpenMode::Input, number);
+    return number;
+  }
+
+ private:
+  fs::path folder_;
+};
+
+TEST_F(TextFileTest, PrintZonesPlaceEachItemAtTheNextFourteenColumnZone) {
+  struct Case { std::vector<PrintItem> items; std::string line; };
+  const std::vector<Case> cases = {
+      // numbers with the sign blank and the trailing blank, zones at 1, 15, 29
+      {{5, -3, 2.5}, " 5 " + blanks(11) + "-3 " + blanks(11) + " 2,5 "},
+      // whole numbers of the 16- and 32-bit types print like Doubles
+      {{int16_t{32000}, int32_t{245153650}}, " 32000 " + blanks(7) + " 245153650 "},
+      // an item of 14 columns ends just before a zone start: the next item takes it
+      {{"abcdefghijklmn", 1}, "abcdefghijklmn 1 "},
+      // an item reaching column 15 pushes the next one to column 29
+      {{"abcdefghijklmno", 1}, "abcdefghijklmno" + blanks(13) + " 1 "},
+      // an empty item still takes its zone
+      {{"", "x"}, blanks(14) + "x"},
+      // a number in exponent form and a negative fraction
+      {{1e15, -0.25}, " 1E+15 " + blanks(7) + "-0,25 "},
+      // a Single prints with its own seven digits
+      {{0.1f, 1.0f / 3.0f}, " 0,1 " + blanks(9) + " 0,3333333 "},
+  };
+  const int number = FreeFile();
+  Open(path("zones.txt"), OpenMode::Output, number);
+  std::string expected;
+  for (const Case& c : cases) {
+    PrintZones(number, c.items);
+    expected += c.line + "\r\n";
+  }
+  Close(number);
+  EXPECT_EQ(bytesOf("zones.txt"), expected);
+}
+
+TEST_F(TextFileTest, TextIsWrittenInWindows1251AndJoinedItemsFollowEachOther) {
+  const int number = FreeFile();
+  Open(path("header.txt"), OpenMode::Output, number);
+  PrintJoined(number, {"Ксена № ", 10});
+  PrintJoined(number, {});
+  PrintJoined(number, {"строка 1\r\nстрока 2"});
+  PrintZones(number, {"ab\r\nc", 7});  // columns count anew after the line end
+  PrintJoined(number, {"日"});          // no Windows-1251 byte
+  Close(number);
+  // К=0xCA с=0xF1 е=0xE5 н=0xED а=0xE0, № = 0xB9; с=0xF1 т=0xF2 р=0xF0 о=0xEE к=0xEA
+  const std::string expected =
+      "\xCA\xF1\xE5\xED\xE0 \xB9  10 \r\n"
+      "\r\n"
+      "\xF1\xF2\xF0\xEE\xEA\xE0 1\r\n\xF1\xF2\xF0\xEE\xEA\xE0 2\r\n"
+      "ab\r\nc" + blanks(13) + " 7 \r\n" +
+      "?\r\n";
+  EXPECT_EQ(bytesOf("header.txt"), expected);
+}
+
+TEST_F(TextFileTest, AppendAddsLinesAndOutputStartsAfresh) {
+  int number = FreeFile();
+  Open(path("series.txt"), OpenMode::Output, number);
+  PrintZones(number, {1, 2});
+  Close(number);
+  for (int record = 3; record <= 4; ++record) {  // one opening per record, as a running loop does
+    Open(path("series.txt"), OpenMode::Append, number);
+    PrintZones(number, {record});
+    Close(number);
+  }
+  EXPECT_EQ(bytesOf("series.txt"), " 1 " + blanks(11) + " 2 \r\n 3 \r\n 4 \r\n");
+  Open(path("series.txt"), OpenMode::Output, number);
+  Close(number);
+  EXPECT_EQ(bytesOf("series.txt"), "");
+  Open(path("new.txt"), OpenMode::Append, number);  // append creates a missing file
+  PrintJoined(number, {"x"});
+  Close(number);
+  EXPECT_EQ(bytesOf("new.txt"), "x\r\n");
+}
+
+TEST_F(TextFileTest, WrittenRecordsReadBackByListInput) {
+  const int number = FreeFile();
+  Open(path("round.txt"), OpenMode::Output, number);
+  PrintJoined(number, {"эксперимент № 1, для объекта"});
+  PrintZones(number, {32000, 245153650});
+  PrintZones(number, {1, -12345, 1234567890, -98765432, 0});
+  Close(number);
+
+  Open(path("round.txt"), OpenMode::Input, number);
+  EXPECT_EQ(InputText(number), "эксперимент № 1");  // a text field ends at a comma
+  EXPECT_EQ(InputText(number), "для объекта");
+  const std::vector<double> expected = {32000, 245153650, 1, -12345, 1234567890, -98765432, 0};
+  for (double value : expected) EXPECT_EQ(InputNumber(number), value);
+  EXPECT_TRUE(EndOfFile(number));
+  EXPECT_EQ(errorOf([&] { InputNumber(number); }), ErrorCode::InputPastEnd);
+}
+
+TEST_F(TextFileTest, ListInputTakesPointDExponentsCommasBlanksAndQuotes) {
+  const int number = openForInput(
+      "list.txt",
+      "     1  1018\n"
+      "  0.245153650000000000D+07  0.245156850000000000D+07 -0.338008787742210925D+08\n"
+      "1900, 2000\r\n"
+      "  \"Пулково, 1\" , 7.5E-3,+4\r\n"
+      "\r\n"
+      "   \r\n"
+      "-1.5d-2 ,\t3\n"
+      "last");
+  EXPECT_EQ(InputNumber(number), 1.0);
+  EXPECT_EQ(InputNumber(number), 1018.0);
+  EXPECT_EQ(InputNumber(number), 2451536.5);
+  EXPECT_EQ(InputNumber(number), 2451568.5);
+  EXPECT_EQ(InputNumber(number), -0.338008787742210925e8);
+  EXPECT_EQ(InputNumber(number), 1900.0);
+  EXPECT_EQ(InputNumber(number), 2000.0);
+  EXPECT_EQ(InputText(number), "Пулково, 1");  // a quoted text keeps its comma
+  EXPECT_EQ(InputNumber(number), 7.5e-3);
+  EXPECT_EQ(InputNumber(number), 4.0);
+  EXPECT_EQ(InputText(number), "");  // an empty line is an empty text
+  EXPECT_EQ(InputText(number), "");  // so is a line of blanks
+  EXPECT_EQ(InputNumber(number), -1.5e-2);
+  EXPECT_EQ(InputNumber(number), 3.0);
+  EXPECT_FALSE(EndOfFile(number));
+  EXPECT_EQ(LineInput(number), "last");  // the last line needs no line end
+  EXPECT_TRUE(EndOfFile(number));
+  EXPECT_EQ(errorOf([&] { LineInput(number); }), ErrorCode::InputPastEnd);
+  EXPECT_EQ(errorOf([&] { InputText(number); }), ErrorCode::InputPastEnd);
+}
+
+TEST_F(TextFileTest, ListInputRefusesFieldsThatAreNoNumbers) {
+  struct Case { std::string bytes; ErrorCode expected; };
+  const std::vector<Case> cases = {
+      {"abc\r\n", ErrorCode::TypeMismatch},
+      {"12abc 5\r\n", ErrorCode::TypeMismatch},
+      {"0,5\r\n", ErrorCode::TypeMismatch},  // "0" then an empty field would follow: the 0 reads, see below
+      {",5\r\n", ErrorCode::TypeMismatch},   // an empty field before the comma
+      {"1.5D\r\n", ErrorCode::TypeMismatch},
+      {"inf\r\n", ErrorCode::TypeMismatch},
+      {"1D999\r\n", ErrorCode::Overflow},
+      {"   \r\n\r\n", ErrorCode::InputPastEnd},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.bytes);
+    const int number = openForInput("bad.txt", c.bytes);
+    if (c.bytes == "0,5\r\n") {
+      EXPECT_EQ(InputNumber(number), 0.0);  // the comma ends the field "0"
+      EXPECT_EQ(InputNumber(number), 5.0);
+    } else {
+      EXPECT_EQ(errorOf([&] { InputNumber(number); }), c.expected);
+    }
+    Close(number);
+  }
+}
+
+TEST_F(TextFileTest, LineInputTakesCrLfAndLfLines) {
+  const int number = openForInput("lines.txt", "первая\r\n\r\nтретья\nчетвёртая\n");
+  EXPECT_EQ(LineInput(number), "первая");
+  EXPECT_EQ(LineInput(number), "");
+  EXPECT_EQ(LineInput(number), "третья");
+  EXPECT_EQ(LineInput(number), "четвёртая");
+  EXPECT_TRUE(EndOfFile(number));
+}
+
+TEST_F(TextFileTest, ReadingConvertsWindows1251ToUtf8) {
+  writeBytes("obs.txt", "\xCF\xF3\xEB\xEA\xEE\xE2\xEE\r\n");  // "Пулково" in Windows-1251
+  const int number = FreeFile();
+  Open(path("obs.txt"), OpenMode::Input, number);
+  EXPECT_EQ(LineInput(number), "Пулково");
+}
+
+TEST_F(TextFileTest, FileNumbersAndOpeningErrors) {
+  EXPECT_EQ(FreeFile(), 1);
+  Open(path("a.txt"), OpenMode::Output, 1);
+  Open(path("b.txt"), OpenMode::Output, 3);
+  EXPECT_EQ(FreeFile(), 2);  // the lowest free number
+  EXPECT_EQ(errorOf([&] { Open(path("c.txt"), OpenMode::Output, 3); }), ErrorCode::FileAlreadyOpen);
+  Close(3);
+  Close(3);  // closing a closed file is harmless
+  Close(77);
+  EXPECT_EQ(FreeFile(), 2);
+
+  struct Case { std::string path; OpenMode mode; ErrorCode expected; };
+  const std::vector<Case> cases = {
+      {path("missing.txt"), OpenMode::Input, ErrorCode::FileNotFound},
+      {path("NoFolder/x.txt"), OpenMode::Input, ErrorCode::PathNotFound},
+      {path("NoFolder/x.txt"), OpenMode::Output, ErrorCode::PathNotFound},
+      {path("NoFolder/x.txt"), OpenMode::Append, ErrorCode::PathNotFound},
+      {path(""), OpenMode::Input, ErrorCode::PathFileAccessError},  // a folder is no file
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.path);
+    EXPECT_EQ(errorOf([&] { Open(c.path, c.mode, 5); }), c.expected);
+    EXPECT_EQ(errorOf([&] { EndOfFile(5); }), ErrorCode::BadFileNumber);  // nothing left open
+  }
+  EXPECT_FALSE(fs::exists(path("NoFolder")));  // folders are never created
+  EXPECT_EQ(errorOf([&] { Open(path("a.txt"), OpenMode::Output, 0); }), ErrorCode::BadFileNumber);
+  EXPECT_EQ(errorOf([&] { Open(path("a.txt"), OpenMode::Output, 512); }), ErrorCode::BadFileNumber);
+  EXPECT_EQ(errorOf([&] { PrintZones(9, {1}); }), ErrorCode::BadFileNumber);
+  EXPECT_EQ(errorOf([&] { InputNumber(9); }), ErrorCode::BadFileNumber);
+  EXPECT_EQ(errorOf([&] { InputNumber(1); }), ErrorCode::BadFileMode);  // open for output
+}
+
+TEST_F(TextFileTest, PrintingToAFileOpenForInputIsRefusedAndChangesNothing) {
+  const int number = openForInput("in.txt", "1 2\r\n");
+  EXPECT_EQ(errorOf([&] { PrintZones(number, {3}); }), ErrorCode::BadFileMode);
+  EXPECT_EQ(bytesOf("in.txt"), "1 2\r\n");
+}
+
+TEST_F(TextFileTest, APathWrittenWithBackslashesNamesTheSameFile) {
+  fs::create_directories(path("Dat"));
+  const int number = FreeFile();
+  Open(path("") + "\\Dat\\Celvan1.dat", OpenMode::Output, number);
+  PrintJoined(number, {"1"});
+  Close(number);
+  EXPECT_EQ(bytesOf("Dat/Celvan1.dat"), "1\r\n");
+}
+
+TEST_F(TextFileTest, AllFileNumbersInUseLeaveNoneFree) {
+  for (int number = 1; number <= 511; ++number) Open(path("n" + std::to_string(number)), OpenMode::Output, number);
+  EXPECT_EQ(errorOf([] { FreeFile(); }), ErrorCode::TooManyFiles);
+  Close(200);
+  EXPECT_EQ(FreeFile(), 200);
+}
+
+}  // namespace
