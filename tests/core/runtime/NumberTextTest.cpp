@@ -9,22 +9,10 @@
 #include <vector>
 
 #include "core/runtime/NumberText.h"
+#include "ErrorOf.h"
 #include "core/runtime/RuntimeError.h"
 
 namespace {
-
-// Runs work and returns the error code it threw; fails the test when it
-// threw none.
-template <typename Work>
-ErrorCode errorOf(Work work) {
-  try {
-    work();
-  } catch (const RuntimeError& error) {
-    return error.code();
-  }
-  ADD_FAILURE() << "no RuntimeError";
-  return ErrorCode::InvalidCall;
-}
 
 TEST(CDbl, ReadsNumbersWrittenWithTheDecimalComma) {
   struct Case { std::string text; double expected; };

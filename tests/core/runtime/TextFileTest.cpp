@@ -9,6 +9,7 @@
 #include <unistd.h>
 #include <vector>
 
+#include "ErrorOf.h"
 #include "core/runtime/RuntimeError.h"
 #include "core/runtime/TextFile.h"
 
@@ -17,17 +18,6 @@ namespace {
 namespace fs = std::filesystem;
 
 std::string blanks(std::size_t count) { return std::string(count, ' '); }
-
-template <typename Work>
-ErrorCode errorOf(Work work) {
-  try {
-    work();
-  } catch (const RuntimeError& error) {
-    return error.code();
-  }
-  ADD_FAILURE() << "no RuntimeError";
-  return ErrorCode::InvalidCall;
-}
 
 class TextFileTest : public testing::Test {
  protected:
