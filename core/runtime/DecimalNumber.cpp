@@ -1,6 +1,9 @@
 #include "core/runtime/DecimalNumber.h"
 
 #include <charconv>
+#include <locale.h>
+#include <cmath>
+#include <cstdlib>
 #include <string>
 #include <system_error>
 
@@ -18,29 +21,13 @@ std::size_t skipDigits(std::string_view text, std::size_t position) {
   return position;
 }
 
-// Decimal order of magnitude of mantissa x 10^exponent (0 for 1..9.99),
-// used only to tell an overflow from an underflow when the conversion
-// reports a value out of range. The exponent is read with saturation.
-long orderOfMagnitude(std::string_view mantissa, char separator, std::string_view exponent) {
-  bool seenSeparator = false, seenNonZero = false;
-  long digitsBeforeSeparator = 0, zerosAfterSeparator = 0;
-  for (char c : mantissa) {
-    if (c == separator) { seenSeparator = true; continue; }
-    if (!isDigit(c)) continue;
-    if (!seenSeparator) {
-      if (c != '0' || seenNonZero) { seenNonZero = true; ++digitsBeforeSeparator; }
-    } else if (!seenNonZero) {
-      if (c == '0') ++zerosAfterSeparator; else seenNonZero = true;
-    }
-  }
-  const long order = digitsBeforeSeparator > 0 ? digitsBeforeSeparator - 1 : -zerosAfterSeparator - 1;
-  long exponentValue = 0;
-  bool negativeExponent = false;
-  for (char c : exponent) {
-    if (c == '-') negativeExponent = true;
-    if (isDigit(c) && exponentValue < 100000000) exponentValue = exponentValue * 10 + (c - '0');
-  }
-  return order + (negativeExponent ? -exponentValue : exponentValue);
+// Tells an overflow from an underflow once the fast conversion has found a
+// number out of range: the C library's conversion, with the "C" locale so
+// that the user's locale cannot change the separator, gives an infinity for
+// the first and a zero or a tiny value for the second.
+bool isTooLargeForDouble(const std::string& number) {
+  static const locale_t cLocale = newlocale(LC_NUMERIC_MASK, "C", locale_t{});
+  return std::isinf(strtod_l(number.c_str(), nullptr, cLocale));
 }
 
 }  // namespace
@@ -90,7 +77,7 @@ DecimalScan scanDecimalNumber(std::string_view text, char decimalSeparator, bool
   const auto [end, error] = std::from_chars(buffer.data(), buffer.data() + buffer.size(), scan.value);
   if (error == std::errc::result_out_of_range) {
     scan.value = 0.0;
-    scan.overflow = orderOfMagnitude(mantissa, decimalSeparator, exponent) > 0;
+    scan.overflow = isTooLargeForDouble(buffer);
   }
   if (negative) scan.value = -scan.value;
   return scan;
