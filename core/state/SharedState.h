@@ -918,6 +918,14 @@ struct MainModule {
   // --- Element theories, masses, Kepler, Moon (added with their procedures) ---
 
   // --- Calendars, time scales, rotations, DE405 reader (added with their procedures) ---
+  // The two ET-UT laws that Form17's "Задать значения" sets and DeltaTForDependency evaluates,
+  // element (kind, term): kind 1 = ET1-UT (time of the bodies' motion), 2 = ET2-UT (time of the
+  // Earth's rotation); term 0 = a (s), 1 = b (s per Julian century), 2 = c (s per Julian century
+  // squared), 4 = selector (±1: the quadratic law a + b t + c t² times the selector; ±2: the
+  // piecewise law times the sign; 0: no law, ET-UT = 0); term 3 is not used. The epochs are
+  // ET1Epoch and ET2Epoch. Their own storage, so that building an experiment plan leaves them
+  // alone. All 0 at start: no law until Form17 sets them.
+  Table2<double, 2, 4> DeltaTLaws;
 
   // --- Model run (added with the model window) ---
   // Exponent p of the distance in the law of attraction F = gamma·m(i)·m(k)/R^p of the classical
