@@ -174,6 +174,26 @@ TEST(OptimumTranscript, TwoFactorExample) {
   EXPECT_EQ(Main.ScratchText, first + "\r\n" + second + "\r\n");
 }
 
+// Three factors, all coefficients 1, worked by hand: rows (1, 2, 1, 1),
+// (1, 1, 2, 1), (1, 1, 1, 2); eliminating X3 with f = -1/2 leaves
+// (0,5 1,5 0,5 0) and (0,5 0,5 1,5 0); eliminating X2 with f = -1/3 leaves
+// (1/3, 4/3, 0); then X1 = X2 = X3 = -1/4.
+TEST(OptimumTranscript, ThreeFactorExampleWorkedByHand) {
+  resetSharedState();
+  setModel(3, std::vector<double>(termCount(3) + 1, 1.0));
+  BuildOptimumSystem();
+  EXPECT_EQ(Main.TextLines[2],
+            "    0,5    1,5    0,5    0    \r\n    0,5    0,5    1,5    0    \r\n");
+  EXPECT_EQ(Main.TextLines[1], "    0,333    1,333    0");
+  EXPECT_EQ(Main.ScratchText, Main.TextLines[1]);
+  EXPECT_EQ(Main.TextLines[11], " X1opt= -k110/k111 =  0,333 / 1,333 = -0,25");
+  EXPECT_EQ(Main.TextLines[12],
+            " X2opt =  - ( k220 + k221 * X1opt  )  /  k222 =  -  (  0,5 + 0,5 * -0,25  )  /  1,5 = "
+            "-0,25");
+  EXPECT_EQ(Main.TextLines[13], " X3opt =  - ( k330 + k331 * X1opt + k332 * X2opt )  /  k333 = -0,25");
+  EXPECT_NEAR(Stat.EliminationFactor, -1.0 / 3.0, 1e-15);
+}
+
 // Coefficients are cut toward zero, not rounded: 0.1239 shows as 0,123 in a
 // reduced row and 0,12 in the system line, -0.1239 as -0,123 and -0,12.
 TEST(OptimumTranscript, CoefficientsAreTruncatedTowardZero) {
