@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <errno.h>  // program_invocation_name
+
 #include <filesystem>
 #include <string>
 
