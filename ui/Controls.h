@@ -181,11 +181,13 @@ class CheckBox : public Control {
 // is placed in). setValue(true) by code clears the others of the group and
 // fires Click, each time; setValue(false) clears it silently. A user's click
 // on an unchosen option does the same; a click on the chosen one does
-// nothing. A disabled option keeps its Value.
+// nothing. A disabled option keeps its Value. In the window's constructor
+// (before the layout has put the options into their frames) each option
+// takes the design-time Value written to it, and the others stay as they are.
 class OptionButton : public Control {
  public:
   explicit OptionButton(Form* owner);
-  bool Value() const;
+  bool Value() const { return value_; }
   void setValue(bool value);
   std::string Caption() const;
   void setCaption(const std::string& caption);
@@ -194,7 +196,9 @@ class OptionButton : public Control {
  private:
   void choose(EventOrigin origin);
   void clearOthersOfGroup();
+  void showValue();
   QRadioButton* radio_;
+  bool value_ = false;
   std::function<void()> click_;
 };
 

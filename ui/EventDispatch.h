@@ -36,6 +36,10 @@ void runAtEventEdge(const std::function<void()>& work);
 // The number of handlers and DoEvents calls now running, outermost first.
 int handlerDepth();
 
+// Runs task from the event loop as soon as no handler and no DoEvents is
+// running (never inside the caller).
+void runWhenIdle(std::function<void()> task);
+
 // For DoEvents: counts it as running, so that unloaded windows are not
 // freed under a handler that waits in it.
 class HandlerDepthScope {

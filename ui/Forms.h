@@ -106,8 +106,8 @@ class Form {
 // event dispatcher run. Not for window code.
 struct FormLifecycle {
   // Takes a freshly constructed window, counts it as loaded, fills the
-  // accessor's slot and runs Form_Load.
-  static void load(Form*& slot, Form* created);
+  // accessor's slot and runs Form_Load. Returns the window.
+  static Form& load(Form*& slot, Form* created);
   // Makes the window the active one and runs its Form_Activate, unless it is
   // the active one already.
   static void activate(Form& form);
@@ -129,8 +129,8 @@ Form*& formSlot() {
 template <class F>
 F& formInstance() {
   Form*& slot = formSlot<F>();
-  if (slot == nullptr) FormLifecycle::load(slot, new F());
-  return static_cast<F&>(*slot);
+  if (slot != nullptr) return static_cast<F&>(*slot);
+  return static_cast<F&>(FormLifecycle::load(slot, new F()));
 }
 
 // True when window F is loaded; never loads it.
@@ -154,6 +154,9 @@ void unloadAllForms();
 // The active window (the one whose Form_Activate ran last and that was
 // neither hidden nor unloaded since), or nullptr.
 Form* activeForm();
+// When enabled (installRuntime does it), the application quits as soon as
+// no window is loaded any more.
+void endProcessWithLastForm(bool enabled);
 // Frees the unloaded windows now, when no handler is running. The event loop
 // does it on its own; tests call it between cases.
 void destroyUnloadedForms();

@@ -60,8 +60,8 @@ enum class Fill { Solid = 0, Transparent = 1 };
 // horizontal radius: below 1 the radius given is the horizontal one, above 1
 // the vertical one.
 struct CircleOptions {
-  std::optional<double> start;
-  std::optional<double> end;
+  std::optional<double> start{};
+  std::optional<double> end{};
   double aspect = 1.0;
 };
 

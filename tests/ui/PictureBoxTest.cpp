@@ -1,0 +1,282 @@
+// Drawing in user coordinates, the persistent image, printing, mouse presses
+// and bitmap files.
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <cmath>
+#include <functional>
+#include <numbers>
+
+#include "DemoForm.h"
+#include "core/runtime/RuntimeError.h"
+#include "ui/UserActions.h"
+
+namespace {
+
+constexpr double pi = std::numbers::pi;
+const int32_t white = RGB(255, 255, 255);
+const int32_t red = RGB(255, 0, 0);
+const int32_t green = RGB(0, 200, 0);
+const int32_t blue = RGB(0, 0, 255);
+const int32_t yellow = RGB(240, 240, 0);
+
+int32_t colourAt(const QImage& image, int x, int y) {
+  const QRgb pixel = image.pixel(x, y);
+  return RGB(qRed(pixel), qGreen(pixel), qBlue(pixel));
+}
+
+// True when a pixel within one pixel of (x, y) has the colour: where a
+// curve passes, its rasterisation may lie one pixel to either side.
+bool colourNear(const QImage& image, int x, int y, int32_t colour) {
+  for (int dx = -1; dx <= 1; ++dx)
+    for (int dy = -1; dy <= 1; ++dy)
+      if (colourAt(image, x + dx, y + dy) == colour) return true;
+  return false;
+}
+
+int pixelsNotOf(const QImage& image, int32_t colour) {
+  int count = 0;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x) count += colourAt(image, x, y) != colour;
+  return count;
+}
+
+// 200 x 200 pixels for x from -10 to 10 and y from 10 (top) down to -10:
+// ten pixels a unit, the point (x, y) on pixel ((x + 10) * 10, (10 - y) * 10).
+class PictureTest : public FormsTest {
+ protected:
+  void SetUp() override {
+    FormsTest::SetUp();
+    picture_ = std::make_unique<ui::PictureBox>(&demoForm<3>(), 200, 200);
+    picture().Scale(-10, 10, 10, -10);
+  }
+  void TearDown() override {
+    picture_.reset();
+    FormsTest::TearDown();
+  }
+  ui::PictureBox& picture() { return *picture_; }
+
+ private:
+  std::unique_ptr<ui::PictureBox> picture_;
+};
+
+}  // namespace
+
+TEST_F(PictureTest, FiguresLandOnTheirPixelsWithYPointingUp) {
+  ui::PictureBox& p = picture();
+  EXPECT_EQ(p.ScaleWidth(), 20);
+  EXPECT_EQ(p.ScaleHeight(), -20);
+  p.Line(-5, 0, 5, 0, red);
+  p.PSet(0, 5, green);
+  p.Line(1, 1, 3, 3, blue, ui::LineShape::FilledBox);
+  p.Line(-8, -2, -6, -4, red, ui::LineShape::Box);
+  p.Circle(-5, -5, 2, blue);
+  p.setFillStyle(ui::Fill::Solid);
+  p.setFillColor(yellow);
+  p.Circle(5, -5, 1, red);
+  const QImage& image = p.image();
+
+  struct Point {
+    const char* what;
+    int x, y;
+    int32_t colour;
+  };
+  const Point points[] = {
+      {"line start", 50, 100, red},        {"line middle", 100, 100, red},
+      {"line end", 150, 100, red},         {"above the line", 100, 99, white},
+      {"point at y = 5", 100, 50, green},  {"mirror of the point", 100, 150, white},
+      {"filled box corner", 110, 70, blue}, {"filled box corner", 130, 90, blue},
+      {"filled box inside", 120, 80, blue}, {"left of the box", 109, 80, white},
+      {"box edge", 20, 130, red},          {"box edge", 30, 140, red},
+      {"inside the open box", 30, 130, white}, {"open circle centre", 50, 150, white},
+      {"filled circle centre", 150, 150, yellow},
+  };
+  for (const Point& point : points) {
+    SCOPED_TRACE(point.what);
+    EXPECT_EQ(colourAt(image, point.x, point.y), point.colour);
+  }
+  for (auto [x, y] : {std::pair{70, 150}, {30, 150}, {50, 130}, {50, 170}})
+    EXPECT_TRUE(colourNear(image, x, y, blue)) << x << "," << y;
+}
+
+TEST_F(PictureTest, ASavedBitmapHoldsThePictureAtItsFullSize) {
+  ui::PictureBox& p = picture();
+  p.Line(-10, 10, 9.9, -9.9, red);
+  p.Line(0, 0, 2, -2, blue, ui::LineShape::FilledBox);
+  QTemporaryDir folder;
+  const std::string path = folder.filePath("Celvan1.bmp").toStdString();
+  SavePicture(p, path);
+  SavePicture(p, path);  // an existing file is replaced
+
+  QFile file(QString::fromStdString(path));
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_EQ(file.read(2), QByteArray("BM"));
+  const QImage saved(QString::fromStdString(path));
+  ASSERT_EQ(saved.size(), QSize(200, 200));
+  EXPECT_EQ(colourAt(saved, 0, 0), red);
+  EXPECT_EQ(colourAt(saved, 110, 110), blue);
+  EXPECT_EQ(saved.convertToFormat(QImage::Format_RGB32), p.image());
+
+  EXPECT_THROW(SavePicture(p, folder.filePath("Нет/Celvan1.bmp").toStdString()), RuntimeError);
+}
+
+TEST_F(PictureTest, RedrawingInTheBackgroundColourLeavesNoTrace) {
+  ui::PictureBox& p = picture();
+  p.setFillStyle(ui::Fill::Solid);
+  auto drawEverything = [&p](int32_t lineColour, int32_t fillColour, int32_t textColour) {
+    p.setFillColor(fillColour);
+    p.Line(-9.3, 7.1, 8.7, -3.3, lineColour);
+    p.Line(-2.2, -2.2, 3.7, 1.9, lineColour, ui::LineShape::Box);
+    p.Line(4.1, 4.1, 6.3, 8.2, lineColour, ui::LineShape::FilledBox);
+    p.Circle(-4.37, 3.11, 0.06, lineColour);
+    p.Circle(-4.37, -3.11, 2.45, lineColour);
+    p.Circle(-5, 6, 3, lineColour, {.aspect = 0.5});
+    p.Circle(5, -6, 2.2, lineColour, {.start = -0.3, .end = -2.5});
+    p.Circle(5, -6, 3.3, lineColour, {.start = 4.0, .end = 1.0});
+    p.PSet(7.77, -8.88, lineColour);
+    p.setDrawWidth(3);
+    p.Line(-9, -9, -1, -7, lineColour);
+    p.PSet(9, 9, lineColour);
+    p.setDrawWidth(1);
+    p.setForeColor(textColour);
+    p.setCurrentX(-9.5);
+    p.setCurrentY(-7.5);
+    p.Print("E0sys (Дж)=  -1,5E+33\nвторая строка");
+  };
+  // Drawn from a click, as windows draw: the drawing itself must raise no
+  // floating-point flag that the event edge would report as an error.
+  DemoForm<3>& form = demoForm<3>();
+  form.Show();
+  form.alsoOnCommand1 = [&] { drawEverything(red, blue, green); };
+  ui::clickAsUser(form.Command1);
+  ASSERT_GT(pixelsNotOf(p.image(), white), 1000);
+  form.alsoOnCommand1 = [&] { drawEverything(white, white, white); };
+  ui::clickAsUser(form.Command1);
+  EXPECT_EQ(pixelsNotOf(p.image(), white), 0);
+  EXPECT_EQ(boxes.count(), 0);
+}
+
+TEST_F(PictureTest, TheAspectSquashesOrStretchesTheCircleAroundTheGivenRadius) {
+  ui::PictureBox& p = picture();
+  p.Circle(0, 0, 5, red, {.aspect = 0.5});  // 50 pixels across, 25 up
+  EXPECT_TRUE(colourNear(p.image(), 150, 100, red));
+  EXPECT_TRUE(colourNear(p.image(), 100, 75, red));
+  EXPECT_FALSE(colourNear(p.image(), 100, 50, red));
+  p.Cls();
+  p.Circle(0, 0, 5, red, {.aspect = 2});  // the radius given is the vertical one
+  EXPECT_TRUE(colourNear(p.image(), 100, 50, red));
+  EXPECT_TRUE(colourNear(p.image(), 125, 100, red));
+  EXPECT_FALSE(colourNear(p.image(), 150, 100, red));
+}
+
+TEST_F(PictureTest, ANegativeArcAngleAlsoDrawsTheRadiusToThatEnd) {
+  struct Case {
+    double start, end;
+    bool radiusUp, radiusLeft;
+  };
+  const Case cases[] = {{pi / 2, pi, false, false},
+                        {-pi / 2, pi, true, false},
+                        {pi / 2, -pi, false, true},
+                        {-pi / 2, -pi, true, true}};
+  ui::PictureBox& p = picture();
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::to_string(c.start) + " .. " + std::to_string(c.end));
+    p.Cls();
+    p.Circle(0, 0, 5, red, {.start = c.start, .end = c.end});
+    EXPECT_TRUE(colourNear(p.image(), 65, 65, red));     // the arc at 135 degrees
+    EXPECT_FALSE(colourNear(p.image(), 135, 135, red));  // nothing at 315 degrees
+    EXPECT_EQ(colourAt(p.image(), 100, 75) == red, c.radiusUp);
+    EXPECT_EQ(colourAt(p.image(), 75, 100) == red, c.radiusLeft);
+  }
+  EXPECT_THROW(p.Circle(0, 0, 1, red, {.start = 7}), RuntimeError);
+}
+
+TEST_F(PictureTest, PrintGoesBackToTheLeftAndOneLineDownAfterEachText) {
+  ui::PictureBox& p = picture();
+  p.setCurrentX(-9);
+  p.setCurrentY(9);
+  p.Print("Alfa");
+  const double lineHeight = 9 - p.CurrentY();  // y points up: down is less
+  EXPECT_GT(lineHeight, 0.5);
+  EXPECT_LT(lineHeight, 3);
+  EXPECT_EQ(p.CurrentX(), -10);
+  p.setCurrentX(0);
+  p.Print("два\nряда");
+  EXPECT_NEAR(p.CurrentY(), 9 - 3 * lineHeight, 1e-9);
+  EXPECT_GT(pixelsNotOf(p.image(), white), 0);
+}
+
+TEST_F(PictureTest, NumbersArePrintedWithABlankInPlaceOfAPlusSign) {
+  struct Case {
+    double number;
+    const char* text;
+  };
+  const Case cases[] = {{5, " 5"}, {-5, "-5"}, {0, " 0"}, {2.5, " 2,5"}, {-0.001, "-0,001"}};
+  ui::PictureBox& asNumber = picture();
+  ui::PictureBox asText(&demoForm<3>(), 200, 200);
+  asText.Scale(-10, 10, 10, -10);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    asNumber.Cls();
+    asText.Cls();
+    asNumber.Print(c.number);
+    asText.Print(c.text);
+    EXPECT_EQ(asNumber.image(), asText.image());
+  }
+}
+
+TEST_F(PictureTest, AMousePressReportsTheButtonAndTheUserCoordinates) {
+  ui::PictureBox& p = picture();
+  demoForm<3>().Show();
+  double seenX = 0, seenY = 0;
+  int seenButton = 0;
+  p.onMouseDown([&](int button, int shift, double x, double y) {
+    seenButton = button;
+    seenX = x;
+    seenY = y;
+  });
+  ui::pressMouseAsUser(p, 2.5, -3, 2);
+  EXPECT_EQ(seenButton, 2);
+  EXPECT_NEAR(seenX, 2.5, 0.1);  // one pixel is a tenth of a unit
+  EXPECT_NEAR(seenY, -3, 0.1);
+}
+
+TEST_F(PictureTest, ResizingKeepsWhatIsDrawnWhereItFitsAndKeepsTheUserScale) {
+  ui::PictureBox& p = picture();
+  p.PSet(-9, -9, red);  // pixel (10, 190)
+  p.setSizePixels(300, 400);
+  EXPECT_EQ(p.widthPixels(), 300);
+  EXPECT_EQ(colourAt(p.image(), 10, 190), red);
+  EXPECT_EQ(colourAt(p.image(), 299, 399), white);
+  EXPECT_EQ(p.ScaleWidth(), 20);
+  EXPECT_EQ(p.ScaleHeight(), -20);
+  p.setSizePixels(100, 100);
+  EXPECT_EQ(p.image().size(), QSize(100, 100));
+  p.setSizePixels(200, 200);
+  EXPECT_EQ(colourAt(p.image(), 10, 190), white);  // cut off by the small size
+}
+
+TEST_F(PictureTest, APictureInsideAnotherIsPannedByItsLeftAndTop) {
+  ui::PictureBox frame(&demoForm<3>(), 100, 80);
+  ui::PictureBox& plot = picture();
+  frame.embed(plot);
+  plot.Line(5, -5, 10, -10, red, ui::LineShape::FilledBox);  // pixels 150..200
+  plot.setLeftPixels(-150);
+  plot.setTopPixels(-150);
+  EXPECT_EQ(plot.leftPixels(), -150);
+  const QImage seen = frame.widget()->grab().toImage();
+  EXPECT_EQ(colourAt(seen, 10, 10), red);
+  EXPECT_EQ(colourAt(seen, 60, 60), frame.BackColor());  // beyond the plot's edge
+}
+
+TEST(PictureUnits, ColoursAndTwips) {
+  EXPECT_EQ(RGB(255, 0, 0), 255);
+  EXPECT_EQ(RGB(0, 255, 0), 65280);
+  EXPECT_EQ(RGB(0, 0, 255), 16711680);
+  EXPECT_EQ(RGB(1, 0, 0), 1);
+  EXPECT_EQ(RGB(300, -5, 0), 255);
+  EXPECT_EQ(ui::twipsToPixels(3735), 249);
+  EXPECT_EQ(ui::twipsToPixels(6765), 451);
+  EXPECT_EQ(ui::twipsToPixels(15), 1);
+}

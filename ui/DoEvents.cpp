@@ -1,0 +1,13 @@
+#include <QCoreApplication>
+
+#include "ui/EventDispatch.h"
+#include "ui/Forms.h"
+#include "ui/Runtime.h"
+
+int DoEvents() {
+  // Counted as a running handler: a window unloaded by a nested handler
+  // stays in memory until the caller's loop has returned.
+  const ui::HandlerDepthScope waiting;
+  QCoreApplication::processEvents(QEventLoop::AllEvents);
+  return ui::loadedFormCount();
+}

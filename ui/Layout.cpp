@@ -1,0 +1,27 @@
+#include "ui/Layout.h"
+
+#include <QLabel>
+
+namespace ui {
+
+void place(QGridLayout& grid, Control& control, int row, int column, int rowSpan,
+           int columnSpan) {
+  grid.addWidget(control.widget(), row, column, rowSpan, columnSpan);
+}
+
+void addCaption(QGridLayout& grid, const std::string& text, int row, int column, int rowSpan,
+                int columnSpan) {
+  auto* caption = new QLabel(QString::fromStdString(text), grid.parentWidget());
+  caption->setTextFormat(Qt::PlainText);
+  grid.addWidget(caption, row, column, rowSpan, columnSpan);
+}
+
+QGridLayout& addGrid(QGridLayout& grid, int row, int column, int rowSpan, int columnSpan) {
+  auto* nested = new QGridLayout;
+  grid.addLayout(nested, row, column, rowSpan, columnSpan);
+  return *nested;
+}
+
+void setWidthPixels(Control& control, int width) { control.widget()->setFixedWidth(width); }
+
+}  // namespace ui

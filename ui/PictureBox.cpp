@@ -1,0 +1,294 @@
+#include "ui/PictureBox.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QWidget>
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+#include "core/runtime/NumberText.h"
+#include "core/runtime/RuntimeError.h"
+#include "ui/Forms.h"
+
+int32_t RGB(int red, int green, int blue) {
+  auto component = [](int value) { return std::clamp(value, 0, 255); };
+  return component(red) + 256 * component(green) + 65536 * component(blue);
+}
+
+namespace ui {
+
+// The widget of a picture box: shows the persistent image and reports mouse
+// presses.
+class PictureWidget : public QWidget {
+ public:
+  PictureWidget(PictureBox* picture, QWidget* parent) : QWidget(parent), picture_(picture) {}
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    painter.drawImage(0, 0, picture_->image_);
+  }
+
+  void mousePressEvent(QMouseEvent* event) override {
+    const QPoint at = event->position().toPoint();
+    picture_->mousePressed(buttonNumber(event->button()), shiftNumber(event->modifiers()), at.x(),
+                           at.y());
+  }
+
+ private:
+  static int buttonNumber(Qt::MouseButton button) {
+    switch (button) {
+      case Qt::LeftButton: return 1;
+      case Qt::RightButton: return 2;
+      case Qt::MiddleButton: return 4;
+      default: return 0;
+    }
+  }
+  static int shiftNumber(Qt::KeyboardModifiers modifiers) {
+    return (modifiers & Qt::ShiftModifier ? 1 : 0) + (modifiers & Qt::ControlModifier ? 2 : 0) +
+           (modifiers & Qt::AltModifier ? 4 : 0);
+  }
+
+  PictureBox* picture_;
+};
+
+namespace {
+
+QColor colourOf(int32_t colour) {
+  return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
+}
+
+// A painter that draws exactly: no antialiasing, so that the same figure in
+// the background colour covers every pixel it drew.
+class ExactPainter : public QPainter {
+ public:
+  ExactPainter(QImage* image, QColor pen, int width) : QPainter(image) {
+    setRenderHint(QPainter::Antialiasing, false);
+    setRenderHint(QPainter::TextAntialiasing, false);
+    QPen outline(pen);
+    outline.setWidth(width <= 1 ? 0 : width);  // 0: exactly one pixel wide
+    setPen(outline);
+    setBrush(Qt::NoBrush);
+  }
+};
+
+void checkArcAngle(double angle) {
+  if (std::abs(angle) > 2 * std::numbers::pi)
+    throw RuntimeError(ErrorCode::InvalidCall, "Invalid procedure call or argument: angle");
+}
+
+double degrees(double radians) { return radians * 180.0 / std::numbers::pi; }
+
+}  // namespace
+
+PictureBox::PictureBox(Form* owner, int widthPixels, int heightPixels)
+    : Control(owner, new PictureWidget(this, owner->window())) {
+  surface_ = static_cast<PictureWidget*>(widget());
+  resizeImage(widthPixels, heightPixels);
+  Cls();
+}
+
+int PictureBox::widthPixels() const { return image_.width(); }
+int PictureBox::heightPixels() const { return image_.height(); }
+
+void PictureBox::setSizePixels(int width, int height) { resizeImage(width, height); }
+
+int PictureBox::leftPixels() const { return surface_->x(); }
+int PictureBox::topPixels() const { return surface_->y(); }
+void PictureBox::setLeftPixels(int left) { surface_->move(left, surface_->y()); }
+void PictureBox::setTopPixels(int top) { surface_->move(surface_->x(), top); }
+
+void PictureBox::embed(PictureBox& inner) {
+  inner.surface_->setParent(surface_);
+  inner.surface_->move(0, 0);
+  inner.surface_->setVisible(inner.Visible());
+}
+
+void PictureBox::Scale(double x1, double y1, double x2, double y2) {
+  if (x1 == x2 || y1 == y2)
+    throw RuntimeError(ErrorCode::InvalidCall, "Invalid procedure call or argument: scale");
+  userScale_ = true;
+  scaleLeft_ = x1;
+  scaleTop_ = y1;
+  scaleWidth_ = x2 - x1;
+  scaleHeight_ = y2 - y1;
+}
+
+double PictureBox::ScaleWidth() const { return userScale_ ? scaleWidth_ : image_.width(); }
+double PictureBox::ScaleHeight() const { return userScale_ ? scaleHeight_ : image_.height(); }
+
+void PictureBox::setBackColor(int32_t colour) {
+  backColor_ = colour;
+  Cls();
+}
+
+void PictureBox::setDrawWidth(int pixels) {
+  if (pixels < 1)
+    throw RuntimeError(ErrorCode::InvalidCall, "Invalid property value: DrawWidth");
+  drawWidth_ = pixels;
+}
+
+void PictureBox::Cls() {
+  image_.fill(colourOf(backColor_));
+  currentX_ = 0;
+  currentY_ = 0;
+  changed();
+}
+
+void PictureBox::Line(double x1, double y1, double x2, double y2, int32_t colour,
+                      LineShape shape) {
+  const QColor pen = colourOf(colour == foreColor ? foreColor_ : colour);
+  const QPoint from(std::lround(toPixelX(x1)), std::lround(toPixelY(y1)));
+  const QPoint to(std::lround(toPixelX(x2)), std::lround(toPixelY(y2)));
+  ExactPainter painter(&image_, pen, drawWidth_);
+  switch (shape) {
+    case LineShape::Line:
+      painter.drawLine(from, to);
+      break;
+    case LineShape::Box: {
+      const QPoint corners[] = {from, QPoint(to.x(), from.y()), to, QPoint(from.x(), to.y())};
+      painter.drawPolygon(corners, 4);
+      break;
+    }
+    case LineShape::FilledBox:
+      painter.fillRect(QRect(QPoint(std::min(from.x(), to.x()), std::min(from.y(), to.y())),
+                             QPoint(std::max(from.x(), to.x()), std::max(from.y(), to.y()))),
+                       pen);
+      break;
+  }
+  currentX_ = x2;
+  currentY_ = y2;
+  changed();
+}
+
+void PictureBox::PSet(double x, double y, int32_t colour) {
+  const QColor pen = colourOf(colour == foreColor ? foreColor_ : colour);
+  const QPointF at(toPixelX(x), toPixelY(y));
+  ExactPainter painter(&image_, pen, drawWidth_);
+  if (drawWidth_ <= 1) {
+    painter.drawPoint(QPoint(std::lround(at.x()), std::lround(at.y())));
+  } else {
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(pen);
+    painter.drawEllipse(at, drawWidth_ / 2.0, drawWidth_ / 2.0);
+  }
+  currentX_ = x;
+  currentY_ = y;
+  changed();
+}
+
+void PictureBox::Circle(double x, double y, double radius, int32_t colour,
+                        const CircleOptions& options) {
+  const QColor pen = colourOf(colour == foreColor ? foreColor_ : colour);
+  const double start = options.start.value_or(0.0);
+  const double end = options.end.value_or(2 * std::numbers::pi);
+  checkArcAngle(start);
+  checkArcAngle(end);
+  // The radius is measured in x units; aspect turns it into the other axis.
+  double rx = std::abs(radius * pixelsPerUnitX());
+  double ry = rx * options.aspect;
+  if (options.aspect > 1) {
+    ry = rx;
+    rx = rx / options.aspect;
+  }
+  const QPointF centre(toPixelX(x), toPixelY(y));
+  const QRectF bounds(centre.x() - rx, centre.y() - ry, 2 * rx, 2 * ry);
+
+  ExactPainter painter(&image_, pen, drawWidth_);
+  if (fillStyle_ == Fill::Solid) painter.setBrush(colourOf(fillColor_));
+  const bool wholeCircle = !options.start && !options.end;
+  if (wholeCircle) {
+    painter.drawEllipse(bounds);
+  } else {
+    const double from = std::abs(start);
+    double span = std::abs(end) - from;
+    if (span <= 0) span += 2 * std::numbers::pi;
+    QPainterPath path;
+    const bool pie = start < 0 && end < 0;
+    if (start < 0) {
+      path.moveTo(centre);
+      path.arcTo(bounds, degrees(from), degrees(span));
+    } else {
+      path.arcMoveTo(bounds, degrees(from));
+      path.arcTo(bounds, degrees(from), degrees(span));
+    }
+    if (end < 0) path.lineTo(centre);
+    if (!pie) painter.setBrush(Qt::NoBrush);  // only a closed pie is filled
+    painter.drawPath(path);
+  }
+  currentX_ = x;
+  currentY_ = y;
+  changed();
+}
+
+void PictureBox::Print(const std::string& text) {
+  QFont font = surface_->font();
+  font.setStyleStrategy(QFont::NoAntialias);
+  const QFontMetrics metrics(font);
+  ExactPainter painter(&image_, colourOf(foreColor_), 1);
+  painter.setFont(font);
+  const double left = toPixelX(currentX_);
+  double top = toPixelY(currentY_);
+  const QStringList lines = QString::fromStdString(text).remove(QChar('\r')).split(QChar('\n'));
+  for (const QString& line : lines) {
+    painter.drawText(QPointF(left, top + metrics.ascent()), line);
+    top += metrics.height();
+  }
+  currentX_ = ScaleLeft();
+  currentY_ = fromPixelY(top);
+  changed();
+}
+
+void PictureBox::Print(double number) { Print((number >= 0 ? " " : "") + Str(number)); }
+
+void PictureBox::Refresh() { surface_->repaint(); }
+
+void PictureBox::resizeImage(int width, int height) {
+  QImage resized(std::max(width, 1), std::max(height, 1), QImage::Format_RGB32);
+  resized.fill(colourOf(backColor_));
+  if (!image_.isNull()) {
+    QPainter painter(&resized);
+    painter.drawImage(0, 0, image_);
+  }
+  image_ = resized;
+  surface_->setFixedSize(image_.size());
+  changed();
+}
+
+void PictureBox::mousePressed(int button, int shift, int px, int py) {
+  const double x = fromPixelX(px);
+  const double y = fromPixelY(py);
+  fire([this, button, shift, x, y] {
+    if (mouseDown_) mouseDown_(button, shift, x, y);
+  }, EventOrigin::User);
+}
+
+double PictureBox::pixelsPerUnitX() const { return image_.width() / ScaleWidth(); }
+
+double PictureBox::toPixelX(double x) const {
+  return (x - ScaleLeft()) * image_.width() / ScaleWidth();
+}
+double PictureBox::toPixelY(double y) const {
+  return (y - ScaleTop()) * image_.height() / ScaleHeight();
+}
+double PictureBox::fromPixelX(double px) const {
+  return ScaleLeft() + px * ScaleWidth() / image_.width();
+}
+double PictureBox::fromPixelY(double py) const {
+  return ScaleTop() + py * ScaleHeight() / image_.height();
+}
+
+void PictureBox::changed() { surface_->update(); }
+
+}  // namespace ui
+
+void SavePicture(const ui::PictureBox& picture, const std::string& path) {
+  const QString file = QString::fromStdString(path);
+  if (!QFileInfo(file).dir().exists() || !picture.image().save(file, "BMP"))
+    throw RuntimeError(ErrorCode::PathNotFound, "Path not found: " + path);
+}

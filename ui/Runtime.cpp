@@ -1,0 +1,57 @@
+#include "ui/Runtime.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QFont>
+#include <QMessageBox>
+#include <QProcess>
+#include <QStandardPaths>
+
+#include "core/runtime/MessageBox.h"
+#include "ui/Forms.h"
+
+namespace ui {
+namespace {
+
+MsgBoxResult showMessageDialog(const MessageBoxRequest& request) {
+  QMessageBox box(QApplication::activeWindow());
+  box.setWindowTitle(QString::fromStdString(request.title));
+  box.setText(QString::fromStdString(request.text));
+  if (request.buttons == MsgBoxButtons::YesNo) {
+    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+    return box.exec() == QMessageBox::Yes ? MsgBoxResult::Yes : MsgBoxResult::No;
+  }
+  box.setStandardButtons(QMessageBox::Ok);
+  box.exec();
+  return MsgBoxResult::Ok;
+}
+
+}  // namespace
+
+void installDialogMessageBoxes() { setMessageBoxHandler(showMessageDialog); }
+
+void installRuntime(QApplication& application) {
+  installDialogMessageBoxes();
+  QFont font(QStringLiteral("DejaVu Sans"), 9);
+  QApplication::setFont(font);
+  QApplication::setQuitOnLastWindowClosed(false);
+  endProcessWithLastForm(true);
+  QObject::connect(&application, &QCoreApplication::aboutToQuit, [] {
+    unloadAllForms();
+    destroyUnloadedForms();
+  });
+}
+
+void playWaveFile(const std::string& path) {
+  const QString file = QString::fromStdString(path);
+  const QString player = QStandardPaths::findExecutable(QStringLiteral("aplay"));
+  if (!QFile::exists(file) || player.isEmpty()) return;
+  QProcess process;
+  process.setProgram(player);
+  process.setArguments({QStringLiteral("-q"), file});
+  process.setStandardOutputFile(QProcess::nullDevice());
+  process.setStandardErrorFile(QProcess::nullDevice());  // no sound device: silent
+  process.startDetached();
+}
+
+}  // namespace ui
