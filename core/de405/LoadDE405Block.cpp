@@ -12,8 +12,8 @@
 //           nothing. A file the reader left open is closed first. Every load
 //           reads its file from the first block on. A missing file, a short
 //           one or one whose blocks do not hold the day raises a run-time
-//           error in the caller.
-#include <cmath>
+//           error in the caller. The block loop keeps its counter to itself:
+//           Main.CurrentObject is left alone.
 #include <string>
 
 #include "core/de405/DE405.h"
