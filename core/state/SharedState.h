@@ -961,8 +961,8 @@ struct StatModule {
   Table2<std::string, 6, 6> DesignColumns;
   // Element (term, run): coded model matrix, runs 1..n: terms 1..k the linear terms x_i,
   // k+1..k+InteractionCount the pair products, the next k the squares less MeanX2; term 0 and
-  // run 0 are not written by the plans. Cells (1, 0), (1, 1), (1, 2), (1, 4), (2, 0), (2, 1),
-  // (2, 2), (2, 4) also hold the two ET-UT laws, so building a plan overwrites part of them.
+  // run 0 are not written by the plans. (The two ET-UT laws, once kept in cells of this
+  // table, have their own storage in Main.DeltaTLaws.)
   Table2<double, 27, 91> PlanMatrix;
   // N = 2^k core runs; also the length of the position history of the retardation variant DX3.
   int16_t CorePoints{};
