@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 #include <QMetaObject>
 
-#include <cfenv>
 #include <exception>
 #include <string>
 #include <utility>
@@ -36,26 +35,6 @@ void postIdleRunner() {
 void showEscapedError(const std::string& what) {
   MsgBox("Ошибка выполнения программы: " + what, MsgBoxButtons::Ok, "Celvan7");
 }
-
-// Keeps the floating-point flags of the computation that was interrupted
-// (a handler run from DoEvents inside a loop) and gives the handler clean
-// flags of its own.
-class FloatingPointFlagsScope {
- public:
-  FloatingPointFlagsScope() {
-    std::fegetexceptflag(&saved_, FE_ALL_EXCEPT);
-    std::feclearexcept(FE_ALL_EXCEPT);
-  }
-  ~FloatingPointFlagsScope() {
-    std::feclearexcept(FE_ALL_EXCEPT);
-    std::fesetexceptflag(&saved_, FE_ALL_EXCEPT);
-  }
-  FloatingPointFlagsScope(const FloatingPointFlagsScope&) = delete;
-  FloatingPointFlagsScope& operator=(const FloatingPointFlagsScope&) = delete;
-
- private:
-  std::fexcept_t saved_;
-};
 
 }  // namespace
 

@@ -19,6 +19,7 @@
 //   (a test, the start of the program) does it get the edge of a user event.
 // - Handlers of a window that is being constructed or was unloaded do not
 //   run.
+#include <cfenv>
 #include <functional>
 
 namespace ui {
@@ -39,6 +40,29 @@ int handlerDepth();
 // Runs task from the event loop as soon as no handler and no DoEvents is
 // running (never inside the caller).
 void runWhenIdle(std::function<void()> task);
+
+// Keeps the floating-point flags of the code around it: saves them, gives
+// the work inside clean flags, and puts the saved ones back at the end,
+// dropping whatever the work raised. For work of the window system inside a
+// computation (repaints in DoEvents, dialogs, drawing), whose flags are no
+// error of the computation; and for the edge of a handler run nested inside
+// a loop, which must not hide the loop's own flags.
+class FloatingPointFlagsScope {
+ public:
+  FloatingPointFlagsScope() {
+    std::fegetexceptflag(&saved_, FE_ALL_EXCEPT);
+    std::feclearexcept(FE_ALL_EXCEPT);
+  }
+  ~FloatingPointFlagsScope() {
+    std::feclearexcept(FE_ALL_EXCEPT);
+    std::fesetexceptflag(&saved_, FE_ALL_EXCEPT);
+  }
+  FloatingPointFlagsScope(const FloatingPointFlagsScope&) = delete;
+  FloatingPointFlagsScope& operator=(const FloatingPointFlagsScope&) = delete;
+
+ private:
+  std::fexcept_t saved_;
+};
 
 // For DoEvents: counts it as running, so that unloaded windows are not
 // freed under a handler that waits in it.

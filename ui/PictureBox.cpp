@@ -13,6 +13,7 @@
 
 #include "core/runtime/NumberText.h"
 #include "core/runtime/RuntimeError.h"
+#include "ui/EventDispatch.h"
 #include "ui/Forms.h"
 
 int32_t RGB(int red, int green, int blue) {
@@ -64,8 +65,10 @@ QColor colourOf(int32_t colour) {
 }
 
 // A painter that draws exactly: no antialiasing, so that the same figure in
-// the background colour covers every pixel it drew.
-class ExactPainter : public QPainter {
+// the background colour covers every pixel it drew. The painter's own
+// floating-point flags are dropped (the guard is the first base, so it ends
+// after the painter): drawing raises no error of the caller's computation.
+class ExactPainter : private FloatingPointFlagsScope, public QPainter {
  public:
   ExactPainter(QImage* image, QColor pen, int width) : QPainter(image) {
     setRenderHint(QPainter::Antialiasing, false);
@@ -76,6 +79,16 @@ class ExactPainter : public QPainter {
     setBrush(Qt::NoBrush);
   }
 };
+
+// A position this far outside the picture cannot be drawn: the classic
+// run-time reports an overflow, and so do we.
+constexpr double farthestPixel = 1e7;
+
+double checkedPixel(double pixel) {
+  if (!(std::abs(pixel) <= farthestPixel))
+    throw RuntimeError(ErrorCode::Overflow, "Overflow: drawing coordinate out of range");
+  return pixel;
+}
 
 void checkArcAngle(double angle) {
   if (std::abs(angle) > 2 * std::numbers::pi)
@@ -189,9 +202,11 @@ void PictureBox::Circle(double x, double y, double radius, int32_t colour,
   const double end = options.end.value_or(2 * std::numbers::pi);
   checkArcAngle(start);
   checkArcAngle(end);
+  if (!(options.aspect > 0))
+    throw RuntimeError(ErrorCode::InvalidCall, "Invalid procedure call or argument: aspect");
   // The radius is measured in x units; aspect turns it into the other axis.
-  double rx = std::abs(radius * pixelsPerUnitX());
-  double ry = rx * options.aspect;
+  double rx = std::abs(checkedPixel(radius * pixelsPerUnitX()));
+  double ry = checkedPixel(rx * options.aspect);
   if (options.aspect > 1) {
     ry = rx;
     rx = rx / options.aspect;
@@ -246,7 +261,10 @@ void PictureBox::Print(const std::string& text) {
 
 void PictureBox::Print(double number) { Print((number >= 0 ? " " : "") + Str(number)); }
 
-void PictureBox::Refresh() { surface_->repaint(); }
+void PictureBox::Refresh() {
+  const FloatingPointFlagsScope callerFlags;  // a repaint raises no error of the caller
+  surface_->repaint();
+}
 
 void PictureBox::resizeImage(int width, int height) {
   QImage resized(std::max(width, 1), std::max(height, 1), QImage::Format_RGB32);
@@ -271,10 +289,10 @@ void PictureBox::mousePressed(int button, int shift, int px, int py) {
 double PictureBox::pixelsPerUnitX() const { return image_.width() / ScaleWidth(); }
 
 double PictureBox::toPixelX(double x) const {
-  return (x - ScaleLeft()) * image_.width() / ScaleWidth();
+  return checkedPixel((x - ScaleLeft()) * image_.width() / ScaleWidth());
 }
 double PictureBox::toPixelY(double y) const {
-  return (y - ScaleTop()) * image_.height() / ScaleHeight();
+  return checkedPixel((y - ScaleTop()) * image_.height() / ScaleHeight());
 }
 double PictureBox::fromPixelX(double px) const {
   return ScaleLeft() + px * ScaleWidth() / image_.width();

@@ -8,12 +8,14 @@
 #include <QStandardPaths>
 
 #include "core/runtime/MessageBox.h"
+#include "ui/EventDispatch.h"
 #include "ui/Forms.h"
 
 namespace ui {
 namespace {
 
 MsgBoxResult showMessageDialog(const MessageBoxRequest& request) {
+  const FloatingPointFlagsScope callerFlags;  // the dialog's own flags are no error
   QMessageBox box(QApplication::activeWindow());
   box.setWindowTitle(QString::fromStdString(request.title));
   box.setText(QString::fromStdString(request.text));

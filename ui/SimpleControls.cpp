@@ -38,6 +38,7 @@ void CommandButton::setCaption(const std::string& caption) {
 Frame::Frame(Form* owner) : Control(owner, new QGroupBox(owner->window())) {
   box_ = static_cast<QGroupBox*>(widget());
   grid_ = new QGridLayout(box_);
+  grid_->setAlignment(Qt::AlignTop | Qt::AlignLeft);  // controls stay together at the top
 }
 
 std::string Frame::Caption() const { return box_->title().toStdString(); }

@@ -280,3 +280,38 @@ TEST(PictureUnits, ColoursAndTwips) {
   EXPECT_EQ(ui::twipsToPixels(6765), 451);
   EXPECT_EQ(ui::twipsToPixels(15), 1);
 }
+
+TEST_F(PictureTest, APositionFarOutsideThePictureIsAnOverflowAndNearerOnesAreClipped) {
+  ui::PictureBox& p = picture();
+  p.setFillStyle(ui::Fill::Solid);
+  p.setFillColor(blue);
+  p.Line(-1e5, 0, 1e5, 0, red);  // a million pixels beyond each edge
+  p.Circle(0, -1e5 - 5, 1e5, red);  // a huge filled circle reaching into view
+  p.Circle(5e5, 0, 1, red);
+  EXPECT_EQ(colourAt(p.image(), 0, 100), red);
+  EXPECT_EQ(colourAt(p.image(), 100, 190), blue);
+
+  struct Case {
+    const char* what;
+    std::function<void()> draw;
+  };
+  const double huge = 1e9;
+  const Case cases[] = {
+      {"line end", [&] { p.Line(0, 0, huge, 0, red); }},
+      {"point", [&] { p.PSet(0, -huge, red); }},
+      {"circle centre", [&] { p.Circle(huge, 0, 1, red); }},
+      {"circle radius", [&] { p.Circle(0, 0, huge, red); }},
+      {"not a number", [&] { p.Line(0, 0, std::nan(""), 0, red); }},
+      {"print position", [&] { p.setCurrentX(huge); p.Print("x"); }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    try {
+      c.draw();
+      ADD_FAILURE() << "drawn without an error";
+    } catch (const RuntimeError& error) {
+      EXPECT_EQ(error.code(), ErrorCode::Overflow);
+    }
+  }
+  EXPECT_THROW(p.Circle(0, 0, 1, red, {.aspect = 0}), RuntimeError);
+}

@@ -1,0 +1,74 @@
+// Message-box dialogs and wave files.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFile>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <string>
+
+#include "core/runtime/MessageBox.h"
+#include "ui/Runtime.h"
+
+namespace {
+
+struct SeenDialog {
+  std::string title, text;
+  int buttons = 0;
+};
+
+// Answers the dialog that MsgBox is about to show by pressing one of its
+// buttons, and notes what the dialog showed.
+void pressWhenShown(QMessageBox::StandardButton button, SeenDialog& seen) {
+  QTimer::singleShot(0, [button, &seen] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (box == nullptr) {
+      ADD_FAILURE() << "no dialog shown";
+      return;
+    }
+    seen = {box->windowTitle().toStdString(), box->text().toStdString(),
+            static_cast<int>(box->standardButtons())};
+    box->button(button)->click();
+  });
+}
+
+}  // namespace
+
+TEST(MessageDialogs, ShowTheTextTitleAndButtonsAndReturnTheButtonPressed) {
+  ui::installDialogMessageBoxes();
+  struct Case {
+    MsgBoxButtons buttons;
+    QMessageBox::StandardButton press;
+    MsgBoxResult answer;
+    int shown;
+  };
+  const Case cases[] = {
+      {MsgBoxButtons::Ok, QMessageBox::Ok, MsgBoxResult::Ok, QMessageBox::Ok},
+      {MsgBoxButtons::YesNo, QMessageBox::Yes, MsgBoxResult::Yes, QMessageBox::Yes | QMessageBox::No},
+      {MsgBoxButtons::YesNo, QMessageBox::No, MsgBoxResult::No, QMessageBox::Yes | QMessageBox::No},
+  };
+  for (const Case& c : cases) {
+    SeenDialog seen;
+    pressWhenShown(c.press, seen);
+    EXPECT_EQ(MsgBox("Файл существует. Заменить?", c.buttons, "Celvan7mm"), c.answer);
+    EXPECT_EQ(seen.title, "Celvan7mm");
+    EXPECT_EQ(seen.text, "Файл существует. Заменить?");
+    EXPECT_EQ(seen.buttons, c.shown);
+  }
+  setMessageBoxHandler(nullptr);
+}
+
+TEST(WaveFiles, AMissingOrBrokenFileIsSilentAndNothingWaits) {
+  QTemporaryDir folder;
+  const QString broken = folder.filePath("tada.wav");
+  QFile file(broken);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write("not a wave file");
+  file.close();
+  ui::playWaveFile(folder.filePath("Zvuk_end1.wav").toStdString());
+  ui::playWaveFile(broken.toStdString());
+  SUCCEED();  // returned at once, without an error or a message
+}
