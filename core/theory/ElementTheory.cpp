@@ -12,8 +12,6 @@ double beginElementTheory(double epochJD) {
   return Main.TheoryT;
 }
 
-bool theoryServesBody(int body) { return (body >= 1 && body <= 9) || body == 11; }
-
 void storeAnglesFromDegrees(int body, double meanLongitude, double perihelion, double node,
                             double inclination) {
   Main.AlfaL[body] = meanLongitude / Main.kUgol;

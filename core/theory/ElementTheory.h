@@ -1,7 +1,7 @@
 #pragma once
 // What the element theories share: the polynomial of a mean element in the
-// time argument T, the start of every call (Main.Lae and Main.TheoryT), which
-// bodies a theory serves, and the unit conversions into the element tables.
+// time argument T, the start of every call (Main.Lae and Main.TheoryT), and
+// the unit conversions into the element tables.
 // Internal to core/theory.
 
 namespace theory {
@@ -22,9 +22,6 @@ struct MeanElementRow {
 // Sets Main.Lae to the astronomical unit and Main.TheoryT to the Julian
 // centuries from epochJD to Main.JD; returns that T.
 double beginElementTheory(double epochJD);
-
-// True for the bodies the theories serve: 1 to 9 and the Moon (11).
-bool theoryServesBody(int body);
 
 // Writes the four angles of a body, given in degrees, into AlfaL, AlfaP,
 // AlfaU and Betta in radians (divided by Main.kUgol, not reduced).

@@ -19,19 +19,19 @@ double finishKeplerByNewton(double e, double m, double start) {
   double low = m - std::fabs(e);
   double high = m + std::fabs(e);
   double anomaly = std::clamp(start, low, high);
-  // Each pass at least halves the interval or takes a Newton step: 200
-  // passes reach the rounding of any double.
+  // Each pass takes a Newton step or halves the interval: 200 passes reach
+  // the rounding of any double.
   for (int pass = 0; pass < 200; ++pass) {
     const double f = anomaly - e * std::sin(anomaly) - m;
+    const double step = f / (1.0 - e * std::cos(anomaly));
+    if (std::fabs(step) <= theory::kKeplerTolerance) return anomaly - step;
     if (f > 0.0) {
       high = anomaly;
     } else {
       low = anomaly;
     }
-    double next = anomaly - f / (1.0 - e * std::cos(anomaly));
-    if (!(next > low && next < high)) next = 0.5 * (low + high);
-    if (std::fabs(next - anomaly) <= theory::kKeplerTolerance) return next;
-    anomaly = next;
+    const double next = anomaly - step;
+    anomaly = (next > low && next < high) ? next : 0.5 * (low + high);
   }
   return anomaly;
 }
