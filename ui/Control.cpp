@@ -1,3 +1,5 @@
+#include <QPointer>
+
 #include "core/runtime/RuntimeError.h"
 #include "ui/Controls.h"
 #include "ui/Forms.h"
@@ -6,8 +8,15 @@ namespace ui {
 
 Control::Control(Form* owner, QWidget* widget) : owner_(owner), widget_(widget) {}
 
-// The widget belongs to the window's widget tree, which the window frees.
-Control::~Control() = default;
+// The control takes its widget with it (unless the widget went already with
+// a frame or picture that held it), so that nothing on the screen is left
+// pointing at a control that is gone. Its handlers are cut off first: the
+// parts of the derived control that hold them are gone already.
+Control::~Control() {
+  if (widget_.isNull()) return;
+  QObject::disconnect(widget_, nullptr, &context_, nullptr);
+  delete widget_.data();
+}
 
 bool Control::Enabled() const { return !widget_->testAttribute(Qt::WA_ForceDisabled); }
 

@@ -19,6 +19,7 @@
 // SuppressEvents writes without firing. Handlers are also ordinary member
 // functions that code may call directly.
 #include <QObject>
+#include <QPointer>
 #include <QWidget>
 
 #include <functional>
@@ -73,7 +74,7 @@ class Control {
  private:
   friend class SuppressEvents;
   Form* owner_;
-  QWidget* widget_;
+  QPointer<QWidget> widget_;
   bool visible_ = true;
   int suppressed_ = 0;
   QObject context_;

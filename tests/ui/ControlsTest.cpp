@@ -181,3 +181,22 @@ TEST_F(FormsTest, ANewRangeMovesTheValueInsideItAndMaxMayLieBelowMin) {
   EXPECT_EQ(bar.Value(), 20);
   EXPECT_THROW(bar.setValue(21), RuntimeError);
 }
+
+TEST_F(FormsTest, AControlThatIsGoneTakesItsWidgetWithItEvenFromInsideAFrame) {
+  DemoForm<3>& form = demoForm<3>();
+  form.Show();
+  const int widgetsBefore = form.window()->findChildren<QWidget*>().size();
+  {
+    ui::TextBox inside(&form);  // goes last, after the frame that holds it
+    ui::Frame frame(&form);
+    ui::PictureBox picture(&form, 50, 50);
+    ui::place(frame.grid(), inside, 0, 0);
+    ui::place(form.grid(), frame, 5, 0);
+    ui::place(form.grid(), picture, 6, 0);
+    inside.onChange([] { eventLog().push_back("must not run"); });
+    form.window()->grab();
+  }
+  form.window()->grab();  // repaints without the controls that are gone
+  EXPECT_EQ(form.window()->findChildren<QWidget*>().size(), widgetsBefore);
+  EXPECT_EQ(eventLog().back(), "Form_Activate (форма 3)");
+}
