@@ -49,6 +49,8 @@ constexpr int twipsToPixels(int twips) { return (twips + twipsPerPixel / 2) / tw
 // The colour argument's default: the picture's ForeColor.
 constexpr int32_t foreColor = -1;
 
+// The figure of Line: a line, a box outline (whatever FillStyle says), or a
+// box filled with the line's colour.
 enum class LineShape { Line, Box, FilledBox };
 // FillStyle of closed figures (circles, pies): Solid fills them with
 // FillColor; Transparent (the start value) leaves the inside alone.
@@ -110,7 +112,9 @@ class PictureBox : public Control {
 
   // Drawing. Cls fills the picture with BackColor and puts the print
   // position at (0, 0). Line and PSet leave the print position at their end
-  // point, Circle at its centre.
+  // point, Circle at its centre. A position more than 10^7 pixels away from
+  // the picture (or not a number) is a RuntimeError(Overflow); nearer ones
+  // are clipped. A bad angle or aspect is a RuntimeError(InvalidCall).
   void Cls();
   void Line(double x1, double y1, double x2, double y2, int32_t colour = foreColor,
             LineShape shape = LineShape::Line);
