@@ -1,4 +1,5 @@
 #pragma once
+#include "core/Constants.h"
 // Constants of the element theories, the Kepler solver and the Moon, each
 // named once with its meaning and unit. The start-up constants of the shared
 // state (Main.Pi, Main.kUgol, Main.sekG, Main.SecondsPerDay, Main.JD1900,
@@ -8,8 +9,7 @@ namespace theory {
 
 // Astronomical unit that every element procedure writes into Main.Lae, m.
 inline constexpr double kAstronomicalUnitMetres = 149597870691.0;
-// Days per Julian century: the time argument T of every theory is in these.
-inline constexpr double kDaysPerJulianCentury = 36525.0;
+using astro::kDaysPerJulianCentury;
 // Arc seconds per radian, as the lunar series writes it.
 inline constexpr double kArcsecondsPerRadian = 206264.8062;
 // Arc seconds per full turn.

@@ -1,10 +1,10 @@
 #pragma once
+#include "core/Constants.h"
 // Constants of the calendars and time scales, each with its meaning and unit.
 
 namespace timeconst {
 
-// Days in a Julian century: the unit of the time arguments T and t.
-inline constexpr double kDaysPerJulianCentury = 36525.0;
+using astro::kDaysPerJulianCentury;
 
 // Year + month/100 + day/10000 above which a date of calendar mode 0 is
 // Gregorian: 1582-10-15.0 is the first Gregorian date (1582-10-04 the last
