@@ -1,0 +1,206 @@
+// Diffur and DiffurOTO: the right-hand sides of one Runge-Kutta stage, and
+// the copy of the pair geometry and forces into the shared pair tables.
+// Reference: the first post-Newtonian equations of motion of point masses
+//   (Einstein, Infeld, Hoffmann), e.g. Soffel, Relativity in Astrometry,
+//   Celestial Mechanics and Geodesy, Springer 1989, ch. 3.
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+#include "core/runtime/NumberText.h"
+#include "core/state/SharedState.h"
+#include "model/engine/ModelRun.h"
+#include "model/engine/PairKernels.h"
+
+using namespace nbody;
+
+namespace {
+
+// PairIncluded·gamma·m(i)·m(k) / R^p, newtons; a pair that does not attract
+// has no force, whatever its distance.
+double pairForce(const Interaction& in, int i, int k, double r) {
+  const double gm = in.sourceGM[i][k];
+  if (gm == 0) return 0.0;
+  return gm * in.mass[k] / (in.inverseSquare ? r * r : std::pow(r, in.distanceExponent));
+}
+
+// Copies each pair of an evaluation into the shared pair tables: the vector
+// from the (trace of the) source, its lengths, the propagation time, and
+// the force (classical: newtons, components −F·r/R, and the direction
+// angles of r) or the acceleration (relativistic).
+class PairTablesRecord {
+ public:
+  static constexpr bool active = true;
+  PairTablesRecord(const Interaction& in, bool relativistic) : in_(in), relativistic_(relativistic) {}
+
+  void pair(int i, int k, const PairVector& p, double ax, double ay, double az) {
+    const double distanceXY = std::sqrt(p.x * p.x + p.y * p.y);
+    Main.PairDX(i, k) = p.x;
+    Main.PairDY(i, k) = p.y;
+    Main.PairDZ(i, k) = p.z;
+    Main.PairDistanceXY(i, k) = distanceXY;
+    Main.PairDistance(i, k) = p.r;
+    if (relativistic_) {
+      Main.ForceX(i, k) = ax;
+      Main.ForceY(i, k) = ay;
+      Main.ForceZ(i, k) = az;
+      return;
+    }
+    Main.PropagationTime(i, k) = p.r / in_.gravitySpeed;
+    const double force = pairForce(in_, i, k, p.r);
+    Main.Force(i, k) = force;
+    Main.ForceX(i, k) = force == 0 ? 0.0 : -force * p.x / p.r;
+    Main.ForceY(i, k) = force == 0 ? 0.0 : -force * p.y / p.r;
+    Main.ForceZ(i, k) = force == 0 ? 0.0 : -force * p.z / p.r;
+    Main.PairLatitude(i, k) = std::atan2(p.z, distanceXY);
+    Main.PairLongitude(i, k) =
+        p.x != 0 ? std::atan(p.y / p.x) : (p.y < 0 ? 1.5 * Main.Pi : 0.5 * Main.Pi);
+  }
+
+ private:
+  const Interaction& in_;
+  bool relativistic_;
+};
+
+// dY/dt of the positions are the velocities; the accelerations start at 0.
+void beginDerivative(const double* state, double* derivative) {
+  std::copy(state + kVelocityOffset, state + kStateSize, derivative);
+  std::fill(derivative + kVelocityOffset, derivative + kStateSize, 0.0);
+}
+
+void unpackStage(const double* state) {
+  for (int b = 0; b < kBodyCount; ++b) {
+    Main.X[b] = coordinate(state, 0, b);
+    Main.Y[b] = coordinate(state, 1, b);
+    Main.Z[b] = coordinate(state, 2, b);
+    Main.VX[b] = velocity(state, 0, b);
+    Main.VY[b] = velocity(state, 1, b);
+    Main.VZ[b] = velocity(state, 2, b);
+  }
+}
+
+bool retardedClassical(const Interaction& in) {
+  return in.model == ForceModelKind::Classical && in.retardation != RetardationKind::Instant;
+}
+
+// A test line of three labelled values: label1 a label2 b label3 c.
+std::string labelled(const char* label1, double a, const char* label2, double b, const char* label3,
+                     double c) {
+  return label1 + Str(a) + label2 + Str(b) + label3 + Str(c);
+}
+
+// "F12=   " F "    R12=   " R "    T12=   " T; names "12" or "21".
+std::string forceLine(const char* names, double force, double distance, double time) {
+  const std::string n = names;
+  return labelled(("F" + n + "=   ").c_str(), force, ("    R" + n + "=   ").c_str(), distance,
+                  ("    T" + n + "=   ").c_str(), time);
+}
+
+const char* const kIterationLine = " число итераций DX=  2";
+
+}  // namespace
+
+nbody::StageContext ModelRun::stageContext(double stageTime) const {
+  StageContext c;
+  c.state = Main.StateVector.data();
+  c.lastAcceleration[0] = Main.AccelerationX.data();
+  c.lastAcceleration[1] = Main.AccelerationY.data();
+  c.lastAcceleration[2] = Main.AccelerationZ.data();
+  c.history = &history_;
+  c.stageTime = stageTime;
+  return c;
+}
+
+// The stage in StateVector at ModelTime + StageOffset; its derivative
+// begun in StateDerivative, whose accelerations the pair loops then sum.
+StageContext ModelRun::beginStage(double*& acceleration) const {
+  const StageContext c = stageContext(Main.ModelTime + Main.StageOffset);
+  beginDerivative(c.state, Main.StateDerivative.data());
+  acceleration = Main.StateDerivative.data() + kVelocityOffset;
+  return c;
+}
+
+void ModelRun::Diffur() {
+  double* acceleration = nullptr;
+  const StageContext c = beginStage(acceleration);
+  if (!controls_.gravityTestText) {
+    NoPairRecord none;
+    classicalAccelerations(c, interaction_, acceleration, none);
+    return;
+  }
+  // "текст теста": the stage's bodies, the present geometry of the tested
+  // pair (line 10), every pair into the tables, then the other lines.
+  unpackStage(c.state);
+  const PairVector present = presentPairVector(c.state, Main.N1, Main.N2);
+  Main.TextLines[10] = forceLine("12", pairForce(interaction_, Main.N1, Main.N2, present.r), present.r,
+                                 present.r / interaction_.gravitySpeed);
+  PairTablesRecord record(interaction_, false);
+  classicalAccelerations(c, interaction_, acceleration, record);
+  writeGravityTestLines();
+  keepSnapshotForTestBench();
+}
+
+void ModelRun::DiffurOTO() {
+  double* acceleration = nullptr;
+  const StageContext c = beginStage(acceleration);
+  if (!controls_.gravityTestText) {
+    NoPairRecord none;
+    relativisticPairs(c, interaction_, acceleration, none);
+    return;
+  }
+  unpackStage(c.state);
+  PairTablesRecord record(interaction_, true);
+  relativisticPairs(c, interaction_, acceleration, record);
+}
+
+void ModelRun::writeGravityTestLines() {
+  const int n1 = Main.N1, n2 = Main.N2;
+  if (retardedClassical(interaction_)) Main.TextLines[9] = kIterationLine;
+  Main.TextLines[1] = labelled("X1=  ", Main.X[n1], "       Y1=  ", Main.Y[n1], "       Z1=  ", Main.Z[n1]);
+  Main.TextLines[2] = labelled("X1zap=  ", Main.X[n2] - Main.PairDX(n1, n2), "     Y1zap=  ",
+                               Main.Y[n2] - Main.PairDY(n1, n2), "     Z1zap=  ", Main.Z[n2] - Main.PairDZ(n1, n2));
+  Main.TextLines[3] = labelled("VX1=  ", Main.VX[n1], "      VY1=  ", Main.VY[n1], "      VZ1=  ", Main.VZ[n1]);
+  Main.TextLines[5] =
+      forceLine("12", Main.Force(n1, n2), Main.PairDistance(n1, n2), Main.PropagationTime(n1, n2));
+  Main.TextLines[11] = labelled("X2=  ", Main.X[n2], "       Y2=  ", Main.Y[n2], "       Z2=  ", Main.Z[n2]);
+  Main.TextLines[12] = labelled("X2zap=  ", Main.X[n1] - Main.PairDX(n2, n1), "     Y2zap=  ",
+                                Main.Y[n1] - Main.PairDY(n2, n1), "     Z2zap=  ", Main.Z[n1] - Main.PairDZ(n2, n1));
+  Main.TextLines[13] = labelled("VX2=  ", Main.VX[n2], "      VY2=  ", Main.VY[n2], "      VZ2=  ", Main.VZ[n2]);
+  Main.TextLines[15] =
+      forceLine("21", Main.Force(n2, n1), Main.PairDistance(n2, n1), Main.PropagationTime(n2, n1));
+}
+
+void ModelRun::keepSnapshotForTestBench() {
+  for (int b = 0; b < kBodyCount; ++b) {
+    Main.DE405SumX[b] = Main.X[b];
+    Main.DE405SumY[b] = Main.Y[b];
+    Main.DE405SumZ[b] = Main.Z[b];
+    Main.DE405SumVX[b] = Main.VX[b];
+    Main.DE405SumVY[b] = Main.VY[b];
+    Main.DE405SumVZ[b] = Main.VZ[b];
+    Main.DE405SumX[b + kBodyCount] = Main.AccelerationX[b];
+    Main.DE405SumY[b + kBodyCount] = Main.AccelerationY[b];
+    Main.DE405SumZ[b + kBodyCount] = Main.AccelerationZ[b];
+  }
+}
+
+// The pair tables as the first stage of the next step will see them: the
+// geometry and forces of the state the run has reached. The loop calls it
+// before every event pump and when it ends, so that whatever reads the
+// tables between passes finds them filled; inside the passes the right-hand
+// sides keep the pairs to themselves. With "текст теста" every stage has
+// already filled them.
+void ModelRun::publishPairTables() {
+  if (controls_.gravityTestText || interaction_.model == ForceModelKind::NoEvaluation) return;
+  const StageContext c = stageContext(Main.ModelTime);
+  double scratch[kStateSize];
+  beginDerivative(c.state, scratch);
+  const bool relativistic = interaction_.model == ForceModelKind::Relativistic;
+  PairTablesRecord record(interaction_, relativistic);
+  if (relativistic) {
+    relativisticPairs(c, interaction_, scratch + kVelocityOffset, record);
+    return;
+  }
+  classicalAccelerations(c, interaction_, scratch + kVelocityOffset, record);
+  if (retardedClassical(interaction_)) Main.TextLines[9] = kIterationLine;
+}

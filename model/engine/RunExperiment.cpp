@@ -1,0 +1,188 @@
+// RunExperiment: the run loop of the model window. Each pass is one
+// Runge-Kutta step of the model, the centre of the followed orbit, the
+// orbit tracking with its step control, the clock and the stored traces;
+// every NC0 passes an output pass shows, writes and checks, then tests the
+// stop request and lets pending window events run.
+//
+// Inside the passes the loop reads no control and no option: what a user
+// can change only changes while events run, so the loop reads the controls
+// and the interaction when it enters and after every event pump.
+#include <cmath>
+#include <limits>
+
+#include "core/runtime/ErrorTrap.h"
+#include "core/runtime/RuntimeError.h"
+#include "core/state/SharedState.h"
+#include "core/time/TimeScales.h"
+#include "model/engine/ModelRun.h"
+
+namespace {
+
+constexpr const char* kRunErrorMessage = "Ошибка решения уравнений";
+constexpr const char* kRunErrorTitle = "Celvan7mmm";
+
+// Years that the date conversions can place: the end-year test does not
+// ask them about a year beyond.
+constexpr int32_t kLatestEndYear = 1000000;
+constexpr int32_t kEarliestEndYear = -1000000;
+
+}  // namespace
+
+void ModelRun::RunExperiment(RunWindow& window) {
+  if (withErrorTrap(kRunErrorMessage, kRunErrorTitle, [&] { runPasses(window); })) return;
+  // An error ends the run where it stands, and a running plan with it: the
+  // next run by hand is no experiment of that plan.
+  Main.PlanNumber = 0;
+  publishHistory();
+  withErrorTrap(kRunErrorMessage, kRunErrorTitle, [&] { rewriteRecordCount(); });
+}
+
+void ModelRun::runPasses(RunWindow& window) {
+  if (Main.TestMode != 0) {
+    evaluateTestCriterion();
+    endRun(window);
+    return;
+  }
+  readPassState(window);
+  while (pass(window)) {
+  }
+}
+
+// One pass; false when the run has ended.
+bool ModelRun::pass(RunWindow& window) {
+  integratedStep_ = Main.Step;
+  if (Main.ModelMode == 0)
+    throw RuntimeError(ErrorCode::InvalidCall, "the imitators are not part of the model window yet");
+  rungeKuttaStep();
+  unpackState();
+  shiftToOrigin();
+  if (controls_.gravityTestText) window.showGravityTest();
+  chooseOrbitCentre();
+  if (controls_.trackOrbit) trackOrbit(window);
+  reduceStepAtSeam();
+  advanceClock();
+  if (Main.kodDX == 3) pushHistory();
+  if (controls_.endAtYear && endYearPassed()) {
+    DateFromJulianDay(Main.JD);
+    writeSharedTables();
+    endRun(window);
+    return false;
+  }
+  if (Main.StepCounter < Main.NC0) return true;
+  return outputPass(window);
+}
+
+bool ModelRun::outputPass(RunWindow& window) {
+  Main.StepCounter = 0;
+  DateFromJulianDay(Main.JD);
+  writeSharedTables();
+  window.showProgress();
+  window.rereadRunParameters();
+  requireValidRunParameters();
+  if (controls_.writeCoordinates) WriteXYZLine();
+  window.animateBodies();
+  if (Main.CentreOfMassDisplayFlag == 0) window.showFollowedCoordinates();
+  if (controls_.energyBalance) balanceEnergy(window);
+  throwOnFloatingPointFlags();
+  if (Main.StopFlag == 1) {
+    endRun(window);
+    return false;
+  }
+  const int openWindows = window.letEventsRun();
+  clearFloatingPointFlags();
+  if (openWindows == 0) {
+    endRun(window);
+    return false;
+  }
+  readPassState(window);
+  return true;
+}
+
+// Every orderly end: the series file gets its true record count, and a
+// running plan gets its next experiment (which runs nested in this call).
+void ModelRun::endRun(RunWindow& window) {
+  rewriteRecordCount();
+  if (Main.PlanNumber > 0) window.handOverToPlan();
+  Main.PlanNumber = 0;
+}
+
+void ModelRun::readPassState(RunWindow& window) {
+  controls_ = window.readControls();
+  interaction_ = nbody::readInteraction();
+  requireValidRunParameters();
+  if (Main.ForceModel == 0 && Main.FiniteVgrFlag != 0 && Main.kodPgr > 1)
+    throw RuntimeError(ErrorCode::InvalidCall, "the laws of gravity pressure are not part of the model yet");
+  loadHistoryFromShared();
+  computeEndYearBoundary();
+}
+
+// A step that is not positive, or a divisor of 0, would stall the run or
+// run it against the clock: the start refuses them, and a run that meets
+// them when it rereads its boxes ends with its error.
+void ModelRun::requireValidRunParameters() const {
+  if (!(Main.P00 > 0) || Main.StepDivisor <= 0)
+    throw RuntimeError(ErrorCode::InvalidCall, "the step and its divisor must be positive");
+}
+
+// The Julian Day at which the model date passes the end year: the start of
+// the year after it forward in time, the start of the end year itself
+// backwards, in the calendar in force.
+void ModelRun::computeEndYearBoundary() {
+  if (!controls_.endAtYear) return;
+  const int64_t year = Main.TimeDirection < 0 ? int64_t{Main.EndYear} : int64_t{Main.EndYear} + 1;
+  if (year > kLatestEndYear) {
+    endYearJulianDay_ = std::numeric_limits<double>::infinity();
+  } else if (year < kEarliestEndYear) {
+    endYearJulianDay_ = -std::numeric_limits<double>::infinity();
+  } else {
+    endYearJulianDay_ = JulianDayFromDate(1.0, 1, static_cast<int32_t>(year));
+  }
+}
+
+bool ModelRun::endYearPassed() const {
+  return Main.TimeDirection < 0 ? Main.JD < endYearJulianDay_ : Main.JD >= endYearJulianDay_;
+}
+
+void ModelRun::writeSharedTables() {
+  publishPairTables();
+  publishHistory();
+}
+
+void ModelRun::loadHistoryFromShared() {
+  const int n = Main.HistoryPoints;
+  const bool consistent = n >= 1 && Main.PositionHistoryX.upper1() == nbody::kBodyCount - 1 &&
+                          Main.PositionHistoryX.upper2() == n && Main.PositionHistoryY.upper2() == n &&
+                          Main.PositionHistoryZ.upper2() == n && Main.PositionHistoryTime.upper() == n;
+  if (!consistent) {
+    history_.resize(-1);
+    return;
+  }
+  if (history_.lastRecord() != n) history_.resize(n);
+  double x[nbody::kBodyCount], y[nbody::kBodyCount], z[nbody::kBodyCount];
+  for (int j = 0; j <= n; ++j) {
+    for (int b = 0; b < nbody::kBodyCount; ++b) {
+      x[b] = Main.PositionHistoryX(b, j);
+      y[b] = Main.PositionHistoryY(b, j);
+      z[b] = Main.PositionHistoryZ(b, j);
+    }
+    history_.setRecord(j, Main.PositionHistoryTime[j], x, y, z);
+  }
+}
+
+// The stored traces into the shared history (record 0 the newest) and into
+// the snapshot that the test bench reads.
+void ModelRun::publishHistory() {
+  if (history_.empty() || history_.lastRecord() != Main.HistoryPoints) return;
+  const int n = history_.lastRecord();
+  if (Main.HistorySnapshotX.upper2() != n || Main.HistorySnapshotTime.upper() != n) return;
+  for (int j = 0; j <= n; ++j) {
+    for (int b = 0; b < nbody::kBodyCount; ++b) {
+      const double* p = history_.position(j, b);
+      Main.PositionHistoryX(b, j) = Main.HistorySnapshotX(b, j) = p[0];
+      Main.PositionHistoryY(b, j) = Main.HistorySnapshotY(b, j) = p[1];
+      Main.PositionHistoryZ(b, j) = Main.HistorySnapshotZ(b, j) = p[2];
+    }
+    Main.PositionHistoryTime[j] = Main.HistorySnapshotTime[j] = history_.time(j);
+  }
+  Main.HistorySnapshotOffset = integratedStep_;
+}

@@ -1,0 +1,16 @@
+#include "model/engine/RunFileIO.h"
+
+#include "core/runtime/ProgramFolder.h"
+
+void writeRunFile(const std::string& relativePath, OpenMode mode, int16_t& handle,
+                  const std::function<void(int fileNumber)>& write) {
+  handle = static_cast<int16_t>(FreeFile());
+  Open(programPath(relativePath), mode, handle);
+  try {
+    write(handle);
+  } catch (...) {
+    Close(handle);
+    throw;
+  }
+  Close(handle);
+}
