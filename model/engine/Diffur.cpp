@@ -69,14 +69,8 @@ void beginDerivative(const double* state, double* derivative) {
 }
 
 void unpackStage(const double* state) {
-  for (int b = 0; b < kBodyCount; ++b) {
-    Main.X[b] = coordinate(state, 0, b);
-    Main.Y[b] = coordinate(state, 1, b);
-    Main.Z[b] = coordinate(state, 2, b);
-    Main.VX[b] = velocity(state, 0, b);
-    Main.VY[b] = velocity(state, 1, b);
-    Main.VZ[b] = velocity(state, 2, b);
-  }
+  double* tables[6] = {Main.X.data(), Main.Y.data(), Main.Z.data(), Main.VX.data(), Main.VY.data(), Main.VZ.data()};
+  for (int m = 0; m < 6; ++m) std::copy(state + m * kBodyCount, state + (m + 1) * kBodyCount, tables[m]);
 }
 
 bool retardedClassical(const Interaction& in) {
@@ -131,9 +125,10 @@ void ModelRun::Diffur() {
   // "текст теста": the stage's bodies, the present geometry of the tested
   // pair (line 10), every pair into the tables, then the other lines.
   unpackStage(c.state);
-  const PairVector present = presentPairVector(c.state, Main.N1, Main.N2);
-  Main.TextLines[10] = forceLine("12", pairForce(interaction_, Main.N1, Main.N2, present.r), present.r,
-                                 present.r / interaction_.gravitySpeed);
+  const int n1 = Main.N1, n2 = Main.N2;
+  const double present = norm(Main.X[n2] - Main.X[n1], Main.Y[n2] - Main.Y[n1], Main.Z[n2] - Main.Z[n1]);
+  Main.TextLines[10] = forceLine("12", pairForce(interaction_, n1, n2, present), present,
+                                 present / interaction_.gravitySpeed);
   PairTablesRecord record(interaction_, false);
   classicalAccelerations(c, interaction_, acceleration, record);
   writeGravityTestLines();

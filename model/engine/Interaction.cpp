@@ -21,21 +21,18 @@ RetardationKind retardationOf(int finiteSpeedFlag, int variant) {
   }
 }
 
-void listPairs(Interaction& in) {
-  in.attractingOrderedCount = 0;
-  in.attractingUnorderedCount = 0;
-  int ordered = 0, unordered = 0;
-  for (int i = 0; i < kBodyCount; ++i) {
-    for (int k = 0; k < kBodyCount; ++k) {
-      if (k == i) continue;
-      in.allOrdered[ordered++] = {i, k};
-      if (in.sourceGM[i][k] != 0) in.attractingOrdered[in.attractingOrderedCount++] = {i, k};
-      if (k < i) continue;
-      in.allUnordered[unordered++] = {i, k};
-      if (in.sourceGM[i][k] != 0 || in.sourceGM[k][i] != 0)
-        in.attractingUnordered[in.attractingUnorderedCount++] = {i, k};
-    }
-  }
+// The bodies of the attracting pairs and the coefficient tables among them.
+void listAttractingBodies(Interaction& in) {
+  bool attracting[kBodyCount] = {};
+  for (int i = 0; i < kBodyCount; ++i)
+    for (int k = 0; k < kBodyCount; ++k)
+      if (in.sourceGM[i][k] != 0) attracting[i] = attracting[k] = true;
+  in.attractingBodyCount = 0;
+  for (int b = 0; b < kBodyCount; ++b)
+    if (attracting[b]) in.attractingBodies[in.attractingBodyCount++] = b;
+  for (int a = 0; a < in.attractingBodyCount; ++a)
+    for (int b = 0; b < in.attractingBodyCount; ++b)
+      in.attractingGM[a][b] = in.receivedGM[b][a] = in.sourceGM[in.attractingBodies[a]][in.attractingBodies[b]];
 }
 
 }  // namespace
@@ -51,8 +48,8 @@ Interaction readInteraction() {
   for (int i = 0; i < kBodyCount; ++i) in.mass[i] = Main.Mass[i];
   for (int i = 0; i < kBodyCount; ++i)
     for (int k = 0; k < kBodyCount; ++k)
-      in.sourceGM[i][k] = k == i ? 0.0 : Main.PairIncluded(i, k) * Main.gamma * in.mass[i];
-  listPairs(in);
+      in.sourceGM[i][k] = in.receivedBySource[k][i] = k == i ? 0.0 : Main.PairIncluded(i, k) * Main.gamma * in.mass[i];
+  listAttractingBodies(in);
   return in;
 }
 

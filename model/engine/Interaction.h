@@ -14,8 +14,6 @@ namespace nbody {
 constexpr int kBodyCount = 11;                   // 0 Sun .. 10 "Ксена"
 constexpr int kStateSize = 6 * kBodyCount;       // 66 equations
 constexpr int kVelocityOffset = 3 * kBodyCount;  // first velocity element, 33
-constexpr int kOrderedPairCount = kBodyCount * (kBodyCount - 1);
-constexpr int kUnorderedPairCount = kOrderedPairCount / 2;
 
 // Element of coordinate c (0 X, 1 Y, 2 Z) of body b; its velocity is at
 // kVelocityOffset + coordinateIndex(c, b).
@@ -32,11 +30,6 @@ enum class ForceModelKind { Classical, Relativistic, NoEvaluation };
 // two fixed-point iterations over the 110 ordered pairs.
 enum class RetardationKind { Instant, PresentVelocity, VelocityAndAcceleration, StoredTrace };
 
-struct BodyPair {
-  int source;  // the attracting body i
-  int target;  // the attracted body k
-};
-
 struct Interaction {
   ForceModelKind model = ForceModelKind::Classical;
   RetardationKind retardation = RetardationKind::Instant;
@@ -48,14 +41,16 @@ struct Interaction {
   // PairIncluded(i, k) · gamma · Mass(i): what source i contributes to the
   // acceleration of k per unit of R^-(p+1) times the pair vector, m³/s².
   double sourceGM[kBodyCount][kBodyCount] = {};
-  // Pairs that attract (sourceGM not 0), and every pair, for the loops
-  // that only move the bodies and for those that also record the tables.
-  BodyPair attractingOrdered[kOrderedPairCount] = {};
-  int attractingOrderedCount = 0;
-  BodyPair attractingUnordered[kUnorderedPairCount] = {};
-  int attractingUnorderedCount = 0;
-  BodyPair allOrdered[kOrderedPairCount] = {};
-  BodyPair allUnordered[kUnorderedPairCount] = {};
+  // receivedBySource[i][k] = sourceGM[k][i]: what i receives from k.
+  double receivedBySource[kBodyCount][kBodyCount] = {};
+  // Bodies that take part in an attracting pair, in ascending order, and
+  // sourceGM among them: attractingGM[a][b] is what the a-th of them gives
+  // the b-th, and receivedGM[a][b] = attractingGM[b][a], what the a-th
+  // receives from the b-th (rows of both run over b, for the inner loops).
+  int attractingBodies[kBodyCount] = {};
+  int attractingBodyCount = 0;
+  double attractingGM[kBodyCount][kBodyCount] = {};
+  double receivedGM[kBodyCount][kBodyCount] = {};
 };
 
 // Reads ForceModel, FiniteVgrFlag, kodDX, gamma, Vgr, DistanceExponent,

@@ -74,6 +74,12 @@ class ModelRun {
   // running plan). Test mode evaluates the test criterion instead.
   void RunExperiment(RunWindow& window);
 
+  // Reads the window's controls, the interaction (masses, pairs, speed of
+  // gravity, retardation variant, model) and the stored traces from the
+  // shared state. The loop does it when it enters and after every event
+  // pump; a single right-hand-side call outside a run needs it first.
+  void readPassState(RunWindow& window);
+
   // "Продолжить" with the direction of time chosen now (+1 or −1): when it
   // differs from TimeDirection, every velocity of the state vector and M0sys
   // change sign; then TimeDirection := direction.
@@ -115,7 +121,6 @@ class ModelRun {
   bool pass(RunWindow& window);
   bool outputPass(RunWindow& window);
   void endRun(RunWindow& window);
-  void readPassState(RunWindow& window);
   void writeSharedTables();
   void loadHistoryFromShared();
   void publishHistory();

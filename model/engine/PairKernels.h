@@ -1,10 +1,14 @@
 #pragma once
-// The pair loops of the two right-hand sides. Each pair body is written once
-// as an inline function; the loops are templates over the retardation
-// variant, the form of the distance law and a Record that may copy every
-// pair into the shared tables. The run loop picks the instance once per
-// call (never per pair) and, with the NoPairRecord, the loops store nothing
-// but the accelerations, allocate nothing and read no checked table.
+// The pair loops of the two right-hand sides. The bodies of a call are first
+// gathered into short contiguous arrays (only those that attract or are
+// attracted, unless every pair is recorded), so that the inner loops run
+// over plain arrays and the compiler can vectorise them. Each pair body is
+// written once as an inline function; the loops are templates over the
+// retardation variant, the form of the distance law and a Record that may
+// copy every pair into the shared tables. The right-hand sides pick the
+// instance once per call (never per pair) and, with the NoPairRecord, the
+// loops store nothing but the accelerations, allocate nothing and read no
+// checked table.
 //
 // acceleration points to 33 values: X, Y, Z components of bodies 0..10 in
 // blocks of eleven (the layout of StateDerivative from element 33 on).
@@ -29,6 +33,16 @@ struct StageContext {
   double stageTime = 0;                                // ModelTime + StageOffset, s
 };
 
+// The bodies of one call, gathered: their numbers, positions, velocities
+// and the accelerations of the last step.
+struct Bodies {
+  int count = 0;
+  int number[kBodyCount] = {};
+  double x[kBodyCount], y[kBodyCount], z[kBodyCount];
+  double vx[kBodyCount], vy[kBodyCount], vz[kBodyCount];
+  double ax[kBodyCount], ay[kBodyCount], az[kBodyCount];
+};
+
 // A Record that keeps nothing: the fast path.
 struct NoPairRecord {
   static constexpr bool active = false;
@@ -36,78 +50,113 @@ struct NoPairRecord {
 };
 
 inline double norm(double x, double y, double z) { return std::sqrt(x * x + y * y + z * z); }
-
-inline double coordinate(const double* state, int c, int body) {
-  return state[coordinateIndex(c, body)];
-}
-inline double velocity(const double* state, int c, int body) {
-  return state[kVelocityOffset + coordinateIndex(c, body)];
-}
-
 inline PairVector withLength(double x, double y, double z) { return {x, y, z, norm(x, y, z)}; }
 
-// Vector from the present position of source i to target k.
-inline PairVector presentPairVector(const double* s, int i, int k) {
-  return withLength(coordinate(s, 0, k) - coordinate(s, 0, i), coordinate(s, 1, k) - coordinate(s, 1, i),
-                    coordinate(s, 2, k) - coordinate(s, 2, i));
+inline constexpr int kEveryBody[kBodyCount] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
+
+// The bodies that the call needs: every body when pairs are recorded, else
+// those of the attracting pairs.
+template <class Record>
+inline void gatherBodies(const StageContext& c, const Interaction& in, Bodies& bodies) {
+  const int* list = Record::active ? kEveryBody : in.attractingBodies;
+  bodies.count = Record::active ? kBodyCount : in.attractingBodyCount;
+  const double* s = c.state;
+  for (int a = 0; a < bodies.count; ++a) {
+    const int b = list[a];
+    bodies.number[a] = b;
+    bodies.x[a] = s[coordinateIndex(0, b)];
+    bodies.y[a] = s[coordinateIndex(1, b)];
+    bodies.z[a] = s[coordinateIndex(2, b)];
+    bodies.vx[a] = s[kVelocityOffset + coordinateIndex(0, b)];
+    bodies.vy[a] = s[kVelocityOffset + coordinateIndex(1, b)];
+    bodies.vz[a] = s[kVelocityOffset + coordinateIndex(2, b)];
+    bodies.ax[a] = c.lastAcceleration[0][b];
+    bodies.ay[a] = c.lastAcceleration[1][b];
+    bodies.az[a] = c.lastAcceleration[2][b];
+  }
+}
+
+// The coefficient tables among the gathered bodies: given[a][b] what a
+// gives b, received[a][b] what a receives from b (m³/s², see Interaction).
+struct Coefficients {
+  const double (*given)[kBodyCount];
+  const double (*received)[kBodyCount];
+};
+
+template <class Record>
+inline Coefficients coefficientsOf(const Interaction& in) {
+  if constexpr (Record::active) return {in.sourceGM, in.receivedBySource};
+  return {in.attractingGM, in.receivedGM};
+}
+
+// Adds the gathered accelerations into the derivative's accelerations.
+inline void scatterAccelerations(const Bodies& bodies, const double* ax, const double* ay, const double* az,
+                                 double* acceleration) {
+  for (int a = 0; a < bodies.count; ++a) {
+    acceleration[bodies.number[a]] += ax[a];
+    acceleration[kBodyCount + bodies.number[a]] += ay[a];
+    acceleration[2 * kBodyCount + bodies.number[a]] += az[a];
+  }
+}
+
+// Vector from the present position of source a to target b.
+inline PairVector presentPairVector(const Bodies& B, int a, int b) {
+  return withLength(B.x[b] - B.x[a], B.y[b] - B.y[a], B.z[b] - B.z[a]);
 }
 
 // Trace T seconds back along the present velocity (DX1):
 // DX = T·VX(i) + (X(k) − X(i)).
-inline PairVector velocityTraceVector(const StageContext& c, int i, const PairVector& present, double T) {
-  const double* s = c.state;
-  return withLength(T * velocity(s, 0, i) + present.x, T * velocity(s, 1, i) + present.y,
-                    T * velocity(s, 2, i) + present.z);
+inline PairVector velocityTraceVector(const Bodies& B, int a, const PairVector& present, double T) {
+  return withLength(T * B.vx[a] + present.x, T * B.vy[a] + present.y, T * B.vz[a] + present.z);
 }
 
 // Trace along velocity and acceleration (DX2):
 // DX = T·VX(i) + (X(k) − X(i)) − (T²/2)·AccelerationX(i).
-inline PairVector accelerationTraceVector(const StageContext& c, int i, const PairVector& present, double T) {
-  const double* s = c.state;
+inline PairVector accelerationTraceVector(const Bodies& B, int a, const PairVector& present, double T) {
   const double half = T * T / 2;
-  return withLength(T * velocity(s, 0, i) + present.x - half * c.lastAcceleration[0][i],
-                    T * velocity(s, 1, i) + present.y - half * c.lastAcceleration[1][i],
-                    T * velocity(s, 2, i) + present.z - half * c.lastAcceleration[2][i]);
+  return withLength(T * B.vx[a] + present.x - half * B.ax[a], T * B.vy[a] + present.y - half * B.ay[a],
+                    T * B.vz[a] + present.z - half * B.az[a]);
 }
 
-// Trace from the stored positions (DX3): the position of i at the moment
-// stageTime − T, interpolated on the real times of the records, between the
-// present position and record 0 when the moment is newer than record 0;
-// older than the oldest record, the trace of DX2.
-inline PairVector storedTraceVector(const StageContext& c, int i, int k, const PairVector& present, double T) {
+// Trace from the stored positions (DX3): the position of the source at the
+// moment stageTime − T, interpolated on the real times of the records,
+// between the present position and record 0 when the moment is newer than
+// record 0; older than the oldest record, the trace of DX2.
+inline PairVector storedTraceVector(const StageContext& c, const Bodies& B, int a, int b, const PairVector& present,
+                                    double T) {
   const TraceHistory& h = *c.history;
-  const double* s = c.state;
+  const int source = B.number[a];
   const double when = c.stageTime - T;
+  const double here[3] = {B.x[a], B.y[a], B.z[a]};
   double trace[3];
   if (when >= h.time(0)) {
     const double span = c.stageTime - h.time(0);
     const double f = span > 0 ? T / span : 0.0;
-    const double* newest = h.position(0, i);
-    for (int d = 0; d < 3; ++d) trace[d] = coordinate(s, d, i) - (coordinate(s, d, i) - newest[d]) * f;
+    const double* newest = h.position(0, source);
+    for (int d = 0; d < 3; ++d) trace[d] = here[d] - (here[d] - newest[d]) * f;
   } else if (when >= h.time(h.lastRecord())) {
     const int j = h.firstRecordNotAfter(when);
-    const double* later = h.position(j - 1, i);
-    const double* earlier = h.position(j, i);
+    const double* later = h.position(j - 1, source);
+    const double* earlier = h.position(j, source);
     const double f = (h.time(j - 1) - when) / (h.time(j - 1) - h.time(j));
     for (int d = 0; d < 3; ++d) trace[d] = later[d] + (earlier[d] - later[d]) * f;
   } else {
-    return accelerationTraceVector(c, i, present, T);
+    return accelerationTraceVector(B, a, present, T);
   }
-  return withLength(coordinate(s, 0, k) - trace[0], coordinate(s, 1, k) - trace[1],
-                    coordinate(s, 2, k) - trace[2]);
+  return withLength(B.x[b] - trace[0], B.y[b] - trace[1], B.z[b] - trace[2]);
 }
 
 // The retarded pair vector: two fixed-point iterations of the propagation
 // time T = R / Vgr, starting from the present distance.
 template <RetardationKind kind>
-inline PairVector retardedPairVector(const StageContext& c, int i, int k, double gravitySpeed) {
-  const PairVector present = presentPairVector(c.state, i, k);
+inline PairVector retardedPairVector(const StageContext& c, const Bodies& B, int a, int b, double gravitySpeed) {
+  const PairVector present = presentPairVector(B, a, b);
   PairVector p = present;
   for (int iteration = 0; iteration < 2; ++iteration) {
     const double T = p.r / gravitySpeed;
-    if constexpr (kind == RetardationKind::PresentVelocity) p = velocityTraceVector(c, i, present, T);
-    if constexpr (kind == RetardationKind::VelocityAndAcceleration) p = accelerationTraceVector(c, i, present, T);
-    if constexpr (kind == RetardationKind::StoredTrace) p = storedTraceVector(c, i, k, present, T);
+    if constexpr (kind == RetardationKind::PresentVelocity) p = velocityTraceVector(B, a, present, T);
+    if constexpr (kind == RetardationKind::VelocityAndAcceleration) p = accelerationTraceVector(B, a, present, T);
+    if constexpr (kind == RetardationKind::StoredTrace) p = storedTraceVector(c, B, a, b, present, T);
   }
   return p;
 }
@@ -120,53 +169,75 @@ inline double attractionFactor(double r, double exponent) {
   else return std::pow(r, -(exponent + 1.0));
 }
 
+// A recorded pair that does not attract is only measured: no division by
+// its distance, which may be zero. (Two bodies at one point that attract
+// each other are a division by zero, the run's error.)
+template <class Record>
+inline bool measuredOnly(double coefficient, double otherCoefficient) {
+  return Record::active && coefficient == 0 && otherCoefficient == 0;
+}
+
 // Classical law with the bodies acting from their present positions: each
 // unordered pair once, both bodies accelerated (Newton's third law).
 template <bool inverseSquare, class Record>
 void instantClassicalPairs(const StageContext& c, const Interaction& in, double* acceleration, Record& record) {
-  const BodyPair* pairs = Record::active ? in.allUnordered : in.attractingUnordered;
-  const int count = Record::active ? kUnorderedPairCount : in.attractingUnorderedCount;
-  for (int n = 0; n < count; ++n) {
-    const int i = pairs[n].source, k = pairs[n].target;
-    const PairVector p = presentPairVector(c.state, i, k);
-    const double gmTarget = in.sourceGM[i][k], gmSource = in.sourceGM[k][i];
-    // A recorded pair that does not attract is only measured: no division
-    // by its distance, which may be zero.
-    const double f = Record::active && gmTarget == 0 && gmSource == 0
-                         ? 0.0
-                         : attractionFactor<inverseSquare>(p.r, in.distanceExponent);
-    const double onTarget = gmTarget * f;  // towards i, along −r
-    const double onSource = gmSource * f;  // towards k, along +r
-    acceleration[k] -= onTarget * p.x;
-    acceleration[kBodyCount + k] -= onTarget * p.y;
-    acceleration[2 * kBodyCount + k] -= onTarget * p.z;
-    acceleration[i] += onSource * p.x;
-    acceleration[kBodyCount + i] += onSource * p.y;
-    acceleration[2 * kBodyCount + i] += onSource * p.z;
-    if constexpr (Record::active) {
-      record.pair(i, k, p, -onTarget * p.x, -onTarget * p.y, -onTarget * p.z);
-      record.pair(k, i, PairVector{-p.x, -p.y, -p.z, p.r}, onSource * p.x, onSource * p.y, onSource * p.z);
+  Bodies B;
+  gatherBodies<Record>(c, in, B);
+  const Coefficients k = coefficientsOf<Record>(in);
+  double ax[kBodyCount] = {}, ay[kBodyCount] = {}, az[kBodyCount] = {};
+  for (int a = 0; a + 1 < B.count; ++a) {
+    double axa = 0, aya = 0, aza = 0;
+    for (int b = a + 1; b < B.count; ++b) {
+      const PairVector p = presentPairVector(B, a, b);
+      const double f = measuredOnly<Record>(k.given[a][b], k.received[a][b])
+                           ? 0.0
+                           : attractionFactor<inverseSquare>(p.r, in.distanceExponent);
+      const double onTarget = k.given[a][b] * f;     // b towards a, along −r
+      const double onSource = k.received[a][b] * f;  // a towards b, along +r
+      ax[b] -= onTarget * p.x;
+      ay[b] -= onTarget * p.y;
+      az[b] -= onTarget * p.z;
+      axa += onSource * p.x;
+      aya += onSource * p.y;
+      aza += onSource * p.z;
+      if constexpr (Record::active) {
+        record.pair(B.number[a], B.number[b], p, -onTarget * p.x, -onTarget * p.y, -onTarget * p.z);
+        record.pair(B.number[b], B.number[a], PairVector{-p.x, -p.y, -p.z, p.r}, onSource * p.x, onSource * p.y,
+                    onSource * p.z);
+      }
     }
+    ax[a] += axa;
+    ay[a] += aya;
+    az[a] += aza;
   }
+  scatterAccelerations(B, ax, ay, az, acceleration);
 }
 
 // Classical law with the sources acting from their traces: each ordered
 // pair on its own, since the trace of i seen from k is not that of k seen
-// from i.
+// from i. For each source, the targets before it and after it.
 template <RetardationKind kind, bool inverseSquare, class Record>
 void retardedClassicalPairs(const StageContext& c, const Interaction& in, double* acceleration, Record& record) {
-  const BodyPair* pairs = Record::active ? in.allOrdered : in.attractingOrdered;
-  const int count = Record::active ? kOrderedPairCount : in.attractingOrderedCount;
-  for (int n = 0; n < count; ++n) {
-    const int i = pairs[n].source, k = pairs[n].target;
-    const PairVector p = retardedPairVector<kind>(c, i, k, in.gravitySpeed);
-    const double gm = in.sourceGM[i][k];
-    const double g = Record::active && gm == 0 ? 0.0 : gm * attractionFactor<inverseSquare>(p.r, in.distanceExponent);
-    acceleration[k] -= g * p.x;
-    acceleration[kBodyCount + k] -= g * p.y;
-    acceleration[2 * kBodyCount + k] -= g * p.z;
-    if constexpr (Record::active) record.pair(i, k, p, -g * p.x, -g * p.y, -g * p.z);
+  Bodies B;
+  gatherBodies<Record>(c, in, B);
+  const Coefficients k = coefficientsOf<Record>(in);
+  double ax[kBodyCount] = {}, ay[kBodyCount] = {}, az[kBodyCount] = {};
+  auto targets = [&](int a, int first, int end) {
+    for (int b = first; b < end; ++b) {
+      const PairVector p = retardedPairVector<kind>(c, B, a, b, in.gravitySpeed);
+      const double gm = k.given[a][b];
+      const double g = measuredOnly<Record>(gm, 0.0) ? 0.0 : gm * attractionFactor<inverseSquare>(p.r, in.distanceExponent);
+      ax[b] -= g * p.x;
+      ay[b] -= g * p.y;
+      az[b] -= g * p.z;
+      if constexpr (Record::active) record.pair(B.number[a], B.number[b], p, -g * p.x, -g * p.y, -g * p.z);
+    }
+  };
+  for (int a = 0; a < B.count; ++a) {
+    targets(a, 0, a);
+    targets(a, a + 1, B.count);
   }
+  scatterAccelerations(B, ax, ay, az, acceleration);
 }
 
 // First post-Newtonian acceleration that source i gives target k, with the
@@ -176,32 +247,44 @@ void retardedClassicalPairs(const StageContext& c, const Interaction& in, double
 // C = r·(4·v(k) − 3·v(i)).
 template <class Record>
 void relativisticPairs(const StageContext& c, const Interaction& in, double* acceleration, Record& record) {
-  const double* s = c.state;
+  Bodies B;
+  gatherBodies<Record>(c, in, B);
+  const Coefficients k = coefficientsOf<Record>(in);
   const double inverseSpeedSquared = 1.0 / (in.gravitySpeed * in.gravitySpeed);
-  const BodyPair* pairs = Record::active ? in.allOrdered : in.attractingOrdered;
-  const int count = Record::active ? kOrderedPairCount : in.attractingOrderedCount;
-  for (int n = 0; n < count; ++n) {
-    const int i = pairs[n].source, k = pairs[n].target;
-    const PairVector p = presentPairVector(s, i, k);
-    if (Record::active && in.sourceGM[i][k] == 0) {
-      record.pair(i, k, p, 0.0, 0.0, 0.0);
-      continue;
+  const double G = in.gravitationalConstant;
+  double ax[kBodyCount] = {}, ay[kBodyCount] = {}, az[kBodyCount] = {};
+  auto targets = [&](int a, int first, int end) {
+    const double vi[3] = {B.vx[a], B.vy[a], B.vz[a]};
+    const double vi2 = vi[0] * vi[0] + vi[1] * vi[1] + vi[2] * vi[2];
+    const double massI = in.mass[B.number[a]];
+    for (int b = first; b < end; ++b) {
+      const PairVector p = presentPairVector(B, a, b);
+      if (measuredOnly<Record>(k.given[a][b], 0.0)) {
+        record.pair(B.number[a], B.number[b], p, 0.0, 0.0, 0.0);
+        continue;
+      }
+      const double vk[3] = {B.vx[b], B.vy[b], B.vz[b]};
+      const double rvi = p.x * vi[0] + p.y * vi[1] + p.z * vi[2];
+      const double A = k.given[a][b] / (p.r * p.r * p.r);
+      const double Bterm = (4 * massI + 5 * in.mass[B.number[b]]) * G / p.r -
+                           (vk[0] * vk[0] + vk[1] * vk[1] + vk[2] * vk[2]) - 2 * vi2 +
+                           4 * (vk[0] * vi[0] + vk[1] * vi[1] + vk[2] * vi[2]) + 1.5 * rvi * rvi / (p.r * p.r);
+      const double C = p.x * (4 * vk[0] - 3 * vi[0]) + p.y * (4 * vk[1] - 3 * vi[1]) + p.z * (4 * vk[2] - 3 * vi[2]);
+      const double correction = A * inverseSpeedSquared;
+      const double pull[3] = {correction * (Bterm * p.x + C * (vk[0] - vi[0])) - A * p.x,
+                              correction * (Bterm * p.y + C * (vk[1] - vi[1])) - A * p.y,
+                              correction * (Bterm * p.z + C * (vk[2] - vi[2])) - A * p.z};
+      ax[b] += pull[0];
+      ay[b] += pull[1];
+      az[b] += pull[2];
+      if constexpr (Record::active) record.pair(B.number[a], B.number[b], p, pull[0], pull[1], pull[2]);
     }
-    const double vi[3] = {velocity(s, 0, i), velocity(s, 1, i), velocity(s, 2, i)};
-    const double vk[3] = {velocity(s, 0, k), velocity(s, 1, k), velocity(s, 2, k)};
-    const double rvi = p.x * vi[0] + p.y * vi[1] + p.z * vi[2];
-    const double A = in.sourceGM[i][k] / (p.r * p.r * p.r);
-    const double B = (4 * in.mass[i] + 5 * in.mass[k]) * in.gravitationalConstant / p.r -
-                     (vk[0] * vk[0] + vk[1] * vk[1] + vk[2] * vk[2]) -
-                     2 * (vi[0] * vi[0] + vi[1] * vi[1] + vi[2] * vi[2]) +
-                     4 * (vk[0] * vi[0] + vk[1] * vi[1] + vk[2] * vi[2]) + 1.5 * rvi * rvi / (p.r * p.r);
-    const double C = p.x * (4 * vk[0] - 3 * vi[0]) + p.y * (4 * vk[1] - 3 * vi[1]) + p.z * (4 * vk[2] - 3 * vi[2]);
-    const double a[3] = {A * inverseSpeedSquared * (B * p.x + C * (vk[0] - vi[0])) - A * p.x,
-                         A * inverseSpeedSquared * (B * p.y + C * (vk[1] - vi[1])) - A * p.y,
-                         A * inverseSpeedSquared * (B * p.z + C * (vk[2] - vi[2])) - A * p.z};
-    for (int d = 0; d < 3; ++d) acceleration[d * kBodyCount + k] += a[d];
-    if constexpr (Record::active) record.pair(i, k, p, a[0], a[1], a[2]);
+  };
+  for (int a = 0; a < B.count; ++a) {
+    targets(a, 0, a);
+    targets(a, a + 1, B.count);
   }
+  scatterAccelerations(B, ax, ay, az, acceleration);
 }
 
 // Classical accelerations with the retardation and distance law of the

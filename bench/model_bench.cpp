@@ -1,0 +1,116 @@
+// Speed of the model run, headless: (a) one right-hand-side call of the
+// eleven-body model, classical with the retardation variants DX1 and DX3 and
+// relativistic; (b) workload W: the JPL0 theory at JD 2451545.0, the Sun
+// and all planets, one-hour steps without step reduction, 100 Julian years,
+// Mercury followed, no files; (c) one year of the default run: step
+// reduction near Mercury's passages (step divisor 1000, window 1 degree).
+//
+// Compare (b) with ../shared/bench/nbody_rk4_reference.cpp built with the
+// same compiler flags, run one after the other on the same machine.
+#include <benchmark/benchmark.h>
+
+#include "core/state/SharedState.h"
+#include "core/theory/Theory.h"
+#include "model/engine/HeadlessRunWindow.h"
+#include "model/engine/ModelRun.h"
+#include "tests/windows/model/SolarSystemSetup.h"
+
+namespace {
+
+constexpr double kJulianYear = 365.25 * 86400;
+
+// The Sun and the nine planets on the JPL0 elements of JD 2451545.0 with
+// the DE405 masses, as the start-up window leaves them for "JPL0 (J2000)".
+void placePlanetsByJPL0() {
+  solar::resetModel();
+  Main.JD = 2451545.0;
+  Main.kodBary = 1;
+  SetMassesDE405();
+  for (int b = 0; b <= 9; ++b) {
+    Main.ObjectIncluded[b] = 1;
+    for (int k = 0; k <= 9; ++k) Main.PairIncluded(b, k) = 1;
+  }
+  Main.IncludedCount = 10;
+  for (int16_t b = 1; b <= 9; ++b) {
+    Main.CurrentObject = b;
+    SetElementsJPL0();
+    PositionFromElements();
+    VelocityFromElements();
+    Main.X0[b] = Main.X[b];
+    Main.Y0[b] = Main.Y[b];
+    Main.Z0[b] = Main.Z[b];
+    Main.VX0[b] = Main.VX[b];
+    Main.VY0[b] = Main.VY[b];
+    Main.VZ0[b] = Main.VZ[b];
+    Main.StartElements(1, b) = Main.AlfaP[b];
+    Main.StartElements(2, b) = Main.AlfaU[b];
+    Main.StartElements(3, b) = Main.Betta[b];
+    Main.StartElements(4, b) = Main.Eks[b];
+    Main.StartElements(5, b) = Main.Rsr[b];
+  }
+  // The spare body stands in for the Moon beside the Earth, so that the
+  // right-hand side meets all eleven bodies.
+  Main.Mass[10] = Main.Mass[3] / 81.300585;
+  Main.X0[10] = Main.X0[3] + 384.4e6;
+  Main.Y0[10] = Main.Y0[3];
+  Main.VX0[10] = Main.VX0[3];
+  Main.VY0[10] = Main.VY0[3] + 1022;
+  Main.InitialDataJD = Main.SeriesStartJD = 2451545.0;
+}
+
+// One right-hand-side call at the start of a run of the eleven bodies.
+void rightHandSide(benchmark::State& state, int forceModel, int finiteSpeed, int variant) {
+  placePlanetsByJPL0();
+  for (int b = 0; b <= 10; ++b)
+    for (int k = 0; k <= 10; ++k) Main.PairIncluded(b, k) = 1;
+  Main.ObjectIncluded[10] = 1;
+  Main.ForceModel = static_cast<int16_t>(forceModel);
+  Main.FiniteVgrFlag = static_cast<int16_t>(finiteSpeed);
+  Main.kodDX = static_cast<int16_t>(variant);
+  solar::Experiment experiment;
+  experiment.start();
+  experiment.run.readPassState(experiment.window);
+  Main.StageOffset = 1800;
+  for (auto _ : state) {
+    if (forceModel == 1)
+      experiment.run.DiffurOTO();
+    else
+      experiment.run.Diffur();
+    benchmark::DoNotOptimize(Main.StateDerivative.data());
+  }
+}
+
+BENCHMARK_CAPTURE(rightHandSide, classical_instant, 0, 0, 1);
+BENCHMARK_CAPTURE(rightHandSide, classical_DX1, 0, 1, 1);
+BENCHMARK_CAPTURE(rightHandSide, classical_DX3, 0, 1, 3);
+BENCHMARK_CAPTURE(rightHandSide, relativistic, 1, 1, 1);
+
+// A run of the Sun and the planets, Mercury followed, for the years given,
+// with or without the step reduction near its passages.
+void modelRun(benchmark::State& state, double years, int stepDivisor) {
+  for (auto _ : state) {
+    state.PauseTiming();
+    placePlanetsByJPL0();
+    Main.StepDivisor = static_cast<int16_t>(stepDivisor);
+    solar::Experiment experiment;
+    experiment.start();
+    state.ResumeTiming();
+    experiment.runYears(years, 1000);
+    benchmark::DoNotOptimize(Main.StateVector.data());
+    // Steps of the run: one output pass every 1000 steps.
+    state.counters["steps"] = experiment.window.eventPumps * 1000.0;
+    state.counters["ns_per_step"] = benchmark::Counter(experiment.window.eventPumps * 1000.0,
+                                                       benchmark::Counter::kIsIterationInvariantRate |
+                                                           benchmark::Counter::kInvert);
+  }
+}
+
+void workloadW(benchmark::State& state) { modelRun(state, 100, 1); }
+void defaultRunOneYear(benchmark::State& state) { modelRun(state, 1, 1000); }
+
+BENCHMARK(workloadW)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(defaultRunOneYear)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+}  // namespace
+
+BENCHMARK_MAIN();
