@@ -1,0 +1,28 @@
+// Form1 as the hub of the program: "К моделированию" hands the elements to
+// the model window, "Выход" ends the program.
+#include "core/de405/DE405.h"
+#include "core/state/SharedState.h"
+#include "setup/Form1.h"
+
+// Command1_Click "К моделированию": the current elements of objects 1..10
+// become the reference elements of the model window, StartElements(e, i):
+// e = 1 AlfaP, 2 AlfaU, 3 Betta, 4 Eks, 5 Rsr, 6 Wsr, 7 AlfaL.
+void Form1::Command1_Click() {
+  for (int i = 1; i <= 10; ++i) {
+    Main.StartElements(1, i) = Main.AlfaP[i];
+    Main.StartElements(2, i) = Main.AlfaU[i];
+    Main.StartElements(3, i) = Main.Betta[i];
+    Main.StartElements(4, i) = Main.Eks[i];
+    Main.StartElements(5, i) = Main.Rsr[i];
+    Main.StartElements(6, i) = Main.Wsr[i];
+    Main.StartElements(7, i) = Main.AlfaL[i];
+  }
+}
+
+// Command9_Click "Выход": closes the DE405 file when the reader left one
+// open and unloads every window, this one first; the program ends with the
+// last window, and a loop that is letting events run ends with it.
+void Form1::Command9_Click() {
+  closeDE405File();
+  ui::unloadAllForms();
+}

@@ -1,0 +1,31 @@
+// Form1 as the hub: "К моделированию" hands over the reference elements,
+// "Выход" ends every window.
+#include "Form1Fixture.h"
+
+TEST_F(Form1Test, ToTheModelHandsOverTheElementsLoadedAtThePress) {
+  Form1& form = startProgram();
+  click(form.Command1);
+  const double ser0MercuryLongitude = Main.AlfaL[1];
+  EXPECT_EQ(Main.StartElements(7, 1), ser0MercuryLongitude);
+
+  click(form.Option5);
+  click(form.Command3);
+  ASSERT_NE(Main.AlfaL[1], ser0MercuryLongitude);
+  // Not handed over until the next press.
+  EXPECT_EQ(Main.StartElements(7, 1), ser0MercuryLongitude);
+  click(form.Command1);
+  for (int i = 1; i <= 10; ++i) {
+    SCOPED_TRACE(i);
+    const double elements[] = {Main.AlfaP[i], Main.AlfaU[i], Main.Betta[i], Main.Eks[i],
+                               Main.Rsr[i],   Main.Wsr[i],   Main.AlfaL[i]};
+    for (int e = 1; e <= 7; ++e) EXPECT_EQ(Main.StartElements(e, i), elements[e - 1]);
+  }
+}
+
+TEST_F(Form1Test, ExitUnloadsEveryWindow) {
+  Form1& form = startProgram();
+  click(form.Command9);
+  EXPECT_EQ(ui::loadedFormCount(), 0);
+  EXPECT_FALSE(ui::isFormLoaded<Form1>());
+  EXPECT_EQ(boxes.count(), 0);
+}
