@@ -4,25 +4,14 @@
 #include <cmath>
 
 #include "core/state/SharedState.h"
+#include "core/state/StartUpState.h"
 #include "core/theory/Theory.h"
 
 namespace theory_test {
 
 // A clean shared state with the constants the start-up window sets before any
 // theory runs.
-inline void startWithStartUpConstants() {
-  resetSharedState();
-  Main.MK = 1e6;
-  Main.JD1900 = 2415020.0;
-  Main.SecondsPerDay = 86400.0;
-  Main.sekG = 31557600.0;
-  Main.Lae = 149597870691.0;
-  Main.Pi = 3.14159265359;
-  Main.JD2000 = 2451545.0;
-  Main.Vsv = 299792500.0;
-  Main.kUgol = 180.0 / 3.14159265359;
-  Main.ObliquityJ2000 = 23.43929111 / Main.kUgol;
-}
+inline void startWithStartUpConstants() { startWithStartUpState(); }
 
 // Gravitational constant of the theories with the DE405 masses, m³/(kg s²).
 inline constexpr double kGammaDE405 = 66.7259e-12;
