@@ -90,12 +90,16 @@ void Form1::CopyMoonToObject10() {
   Main.Wsr[kSpareBody] = Main.Wsr[kMoonSlot];
 }
 
-// SplitEarthMoon: without "Bary" the Moon's start position (slot 11) stays
-// as computed and its start velocity is reduced to the barycentre; the
-// Earth's offset from the barycentre (slot 13) balances the Moon by mass.
+// SplitEarthMoon: without "Bary" the Moon's start data (slot 11) are
+// geocentric; they are reduced to the barycentre, position and velocity
+// alike, so that the Earth (slot 13, balancing the Moon by mass) and the Moon
+// keep their geocentric separation and relative velocity. (Reducing the
+// velocity alone would stretch the Earth-Moon distance by the factor 1 + q,
+// some 4 700 km, and put the Moon on a wrong orbit.)
 void Form1::SplitEarthMoon() {
   const double q = moonToEarthMassRatio();
   BodyState moon = startState(kMoonSlot);
+  moon.position = moon.position / (q + 1);
   moon.velocity = moon.velocity / (q + 1);
   setStartState(kMoonSlot, moon);
   setStartState(kEarthOffsetSlot, {-q * moon.position, -q * moon.velocity});

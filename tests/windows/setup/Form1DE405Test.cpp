@@ -123,8 +123,12 @@ TEST_F(Form1DE405Test, TheMoonAboutTheEarthMoonBarycentreAsJPLsTestGivesIt) {
   const Vector moonFromBarycentre =
       (kEarthMoonMassRatio / (1 + kEarthMoonMassRatio)) * moonFromEarth();
   EXPECT_NEAR(component(equatorialAU(moonFromBarycentre), line.coordinate), line.value, 1e-12);
-  // The Moon's start data about the Earth are the ephemeris's.
-  EXPECT_EQ(Main.X0[11], Main.X[11]);
+  // Split about the barycentre, the Moon keeps the ephemeris's geocentric
+  // position and velocity relative to the Earth (mm and µm/s: rounding of
+  // sums of AU-sized numbers).
+  EXPECT_NEAR(Main.X0[10] - Main.X0[3], Main.X[11], 1e-3);
+  EXPECT_NEAR(Main.Y0[10] - Main.Y0[3], Main.Y[11], 1e-3);
+  EXPECT_NEAR(Main.VX0[10] - Main.VX0[3], Main.VX[11], 1e-6);
 }
 
 TEST_F(Form1DE405Test, ADateBeforeTheFilesEndsTheLoadAfterTheReadersMessage) {

@@ -95,6 +95,18 @@ TEST_F(Form1Test, TheEarthMoonSplitKeepsTheBarycentreAndItsMomentum) {
     const Vector moonFromEarth{Main.X0[10] - Main.X0[3], Main.Y0[10] - Main.Y0[3],
                                Main.Z0[10] - Main.Z0[3]};
     EXPECT_NEAR(moonFromEarth.length() / 1e6, 390, 30);
+    if (!bary) {
+      // Geocentric data split about the barycentre keep the Moon where the
+      // theory puts it relative to the Earth (object 10's current tables).
+      const Vector moonVelocityFromEarth{Main.VX0[10] - Main.VX0[3], Main.VY0[10] - Main.VY0[3],
+                                         Main.VZ0[10] - Main.VZ0[3]};
+      EXPECT_NEAR(moonFromEarth.x, Main.X[10], 1e-3);  // mm, rounding of AU-sized sums
+      EXPECT_NEAR(moonFromEarth.y, Main.Y[10], 1e-3);  // mm, rounding of AU-sized sums
+      EXPECT_NEAR(moonFromEarth.z, Main.Z[10], 1e-3);  // mm, rounding of AU-sized sums
+      EXPECT_NEAR(moonVelocityFromEarth.x, Main.VX[10], 1e-9);
+      EXPECT_NEAR(moonVelocityFromEarth.y, Main.VY[10], 1e-9);
+      EXPECT_NEAR(moonVelocityFromEarth.z, Main.VZ[10], 1e-9);
+    }
 
     ui::unloadAllForms();
     ui::destroyUnloadedForms();
