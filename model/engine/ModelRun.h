@@ -114,6 +114,7 @@ class ModelRun {
   RunControls controls_;
   double integratedStep_ = 0;      // step of the last Runge-Kutta step, s
   double endYearJulianDay_ = 0;    // JD at which the end year is passed
+  double dayOfZeroElapsedTime_ = 0;  // JD at which ElapsedTime was 0
   std::string orbitSampleFile_;    // series whose header this run wrote
 
   // Loop

@@ -114,6 +114,7 @@ void ModelRun::readPassState(RunWindow& window) {
     throw RuntimeError(ErrorCode::InvalidCall, "the laws of gravity pressure are not part of the model yet");
   loadHistoryFromShared();
   computeEndYearBoundary();
+  dayOfZeroElapsedTime_ = Main.EphemerisJD - Main.ElapsedTime / Main.SecondsPerDay;
 }
 
 // A step that is not positive, or a divisor of 0, would stall the run or

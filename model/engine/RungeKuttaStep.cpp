@@ -163,13 +163,15 @@ void ModelRun::chooseOrbitCentre() {
 
 // The clock advances by the step just integrated (the step control may
 // already have chosen another one for the next pass), so that the model
-// time always belongs to the state.
+// time always belongs to the state. The Julian Day follows the elapsed time
+// from the Julian Day the loop started from: a sum of small steps onto a
+// day number of millions would drift by seconds per year of model time.
 void ModelRun::advanceClock() {
   const double h = integratedStep_;
   Main.StepCounter = static_cast<int16_t>(Main.StepCounter + 1);
   Main.ModelTime += h;
   Main.ElapsedTime += Main.TimeDirection * h;
-  Main.EphemerisJD += Main.TimeDirection * h / Main.SecondsPerDay;
+  Main.EphemerisJD = dayOfZeroElapsedTime_ + Main.ElapsedTime / Main.SecondsPerDay;
   Main.JD = Main.EphemerisJD;
 }
 
