@@ -11,6 +11,7 @@ namespace {
 
 constexpr int kNumberBoxWidth = 96;
 constexpr int kShortBoxWidth = 52;
+constexpr int kWideBoxWidth = 104;
 
 // A fixed caption and a box beside it, in two cells of a row.
 void placeCaptioned(QGridLayout& grid, const std::string& caption, ui::TextBox& box, int row, int column,
@@ -40,7 +41,7 @@ void placeDate(QGridLayout& grid, const std::string& caption, ui::TextBox& day, 
   ui::place(date, day, 0, 0);
   ui::place(date, month, 0, 1);
   ui::place(date, year, 0, 2);
-  ui::setWidthPixels(day, kNumberBoxWidth);
+  ui::setWidthPixels(day, kNumberBoxWidth - 16);
   ui::setWidthPixels(month, kShortBoxWidth - 20);
   ui::setWidthPixels(year, kShortBoxWidth);
 }
@@ -49,6 +50,8 @@ void placeDate(QGridLayout& grid, const std::string& caption, ui::TextBox& day, 
 
 void Form2::layoutControls() {
   QGridLayout& form = grid();
+  form.setContentsMargins(4, 4, 4, 4);
+  form.setHorizontalSpacing(6);
   form.setVerticalSpacing(3);
 
   // --- Orbit view, scale, table of the followed orbit ---
@@ -97,7 +100,7 @@ void Form2::layoutControls() {
   numbers.setVerticalSpacing(2);
   ui::place(numbers, Check13, 0, 0);
   ui::place(numbers, Text35, 0, 1);
-  ui::setWidthPixels(Text35, kShortBoxWidth);
+  ui::setWidthPixels(Text35, kShortBoxWidth - 12);
   placeCaptioned(numbers, "F=G*m*M/R^", Text45, 1, 0, kShortBoxWidth);
   placeCaptioned(numbers, "Шаг решения, с", Text38, 2, 0, kShortBoxWidth);
   placeCaptioned(numbers, "/", Text39, 3, 0, kShortBoxWidth);
@@ -122,21 +125,23 @@ void Form2::layoutControls() {
   QGridLayout& records = ui::addGrid(numbers, 9, 0, 1, 2);
   ui::place(records, Check20, 0, 0);
   ui::place(records, Text8, 0, 1);
-  ui::setWidthPixels(Text8, kShortBoxWidth);
+  ui::setWidthPixels(Text8, kShortBoxWidth - 12);
   ui::place(numbers, Check2, 10, 0, 1, 2);
   ui::place(numbers, Check12, 11, 0);
   QGridLayout& balance = ui::addGrid(numbers, 12, 0, 1, 2);
   ui::place(balance, Text19, 0, 0);
   ui::place(balance, Text41, 0, 1);
+  ui::setWidthPixels(Text19, kWideBoxWidth);
+  ui::setWidthPixels(Text41, kWideBoxWidth);
   QGridLayout& drawing = ui::addGrid(numbers, 13, 0, 1, 2);
   ui::place(drawing, Check3, 0, 0);
   ui::place(drawing, Check1, 0, 1);
-  ui::place(drawing, Check21, 0, 2);
-  placeCaptioned(numbers, "MdAlfa, сек/см", Text5, 14, 0, kShortBoxWidth);
-  placeCaptioned(numbers, "MT, лет/см", Text9, 15, 0, kShortBoxWidth);
-  placeCaptioned(numbers, "Mx, тыс.км/см ", Text21, 16, 0, kShortBoxWidth);
-  placeCaptioned(numbers, "dY, см", Text36, 17, 0, kShortBoxWidth);
-  numbers.setRowStretch(18, 1);
+  ui::place(numbers, Check21, 14, 0, 1, 2);
+  placeCaptioned(numbers, "MdAlfa, сек/см", Text5, 15, 0, kShortBoxWidth);
+  placeCaptioned(numbers, "MT, лет/см", Text9, 16, 0, kShortBoxWidth);
+  placeCaptioned(numbers, "Mx, тыс.км/см ", Text21, 17, 0, kShortBoxWidth);
+  placeCaptioned(numbers, "dY, см", Text36, 18, 0, kShortBoxWidth);
+  numbers.setRowStretch(19, 1);
 
   // --- Progress, graphs, other windows ---
   QGridLayout& progress = ui::addGrid(form, 0, 3);
@@ -153,6 +158,7 @@ void Form2::layoutControls() {
   ui::place(progress, Text12, 7, 1);
   ui::place(progress, Check7, 8, 0);
   ui::place(progress, Text30, 8, 1);
+  for (ui::TextBox* box : {&Text11, &Text12, &Text30}) ui::setWidthPixels(*box, kWideBoxWidth);
   ui::place(progress, Check8, 9, 0);
   ui::place(progress, Check9, 9, 1);
   ui::place(progress, Check10, 10, 0);
