@@ -3,8 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
 
+#include "core/runtime/Clock.h"
 #include "core/runtime/MessageBox.h"
+#include "core/runtime/ProgramFolder.h"
 #include "tests/windows/model/SolarSystemSetup.h"
 #include "ui/MessageBoxRecorder.h"
 
@@ -128,5 +135,58 @@ INSTANTIATE_TEST_SUITE_P(
                       ErrorCase{"StepOfZero", [] { Main.P00 = Main.Step = 0; }},
                       ErrorCase{"StepDivisorOfZero", [] { Main.StepDivisor = 0; }}),
     [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+
+namespace {
+
+// A plan run "по тесту" integrates nothing: after its pause it evaluates the
+// test criterion of the experiment, Σ|δ| + Σδ² over the seven factors with
+// δ the relative deviation from the reference (0 at the references), appends
+// the experiment's line to the test-plan result file, marks the file as
+// begun and hands over to the plan.
+TEST(TestPlanRun, AppendsTheCriterionOfTheExperimentAndHandsOver) {
+  solar::resetModel();
+  Main.MassRatio[2] = 408523.71;
+  Main.MassRatio[5] = 1047.3486;
+  Main.TestReference = Main.MassRatio[2];
+  Main.JupiterTestReference = Main.MassRatio[5];
+  const double references[8] = {0, 100, 100, 100, 100, 1, Main.JupiterTestReference, Main.TestReference};
+  for (int run = 1; run <= 2; ++run)
+    for (int p = 1; p <= 7; ++p) Stat.RunValues(p, run) = references[p];
+  Stat.RunValues(4, 2) = 110;  // one factor 10 % above its reference: 0.1 + 0.01
+
+  const std::filesystem::path folder =
+      std::filesystem::temp_directory_path() / ("celvan-testplan-" + std::to_string(::getpid()));
+  std::filesystem::create_directories(folder / "Dat");
+  setProgramFolder(folder.string());
+  std::vector<int> pauses;
+  const auto previousSleep = setSleepHandler([&](int ms) { pauses.push_back(ms); });
+  struct PlanWindow : HeadlessRunWindow {
+    int handOvers = 0;
+    void handOverToPlan() override { ++handOvers; }
+  } window;
+  ModelRun run;
+  Main.TestMode = 1;
+  Main.RecordFilePath = "\\Dat\\NabPlan3.txt";
+  for (int experiment = 1; experiment <= 2; ++experiment) {
+    Stat.RunIndex = static_cast<int16_t>(experiment);
+    Main.PlanNumber = 1;
+    run.RunExperiment(window);
+  }
+  setSleepHandler(previousSleep);
+
+  EXPECT_EQ(Stat.Criterion[1], 0.0);
+  EXPECT_NEAR(Stat.Criterion[2], 0.11, 1e-15);
+  EXPECT_EQ(Main.Y[88], 88);
+  EXPECT_EQ(window.handOvers, 2);
+  EXPECT_EQ(Main.PlanNumber, 0);
+  EXPECT_EQ(pauses, (std::vector<int>{1000, 1000}));
+  std::ifstream file(folder / "Dat" / "NabPlan3.txt", std::ios::binary);
+  const std::string bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+  // Print zones of 14 columns: the second number starts in column 15.
+  EXPECT_EQ(bytes, " 1             0 \r\n 2             110000 \r\n");
+  std::filesystem::remove_all(folder);
+}
 
 }  // namespace
