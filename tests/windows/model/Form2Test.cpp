@@ -160,6 +160,20 @@ TEST_F(Form2Test, StopStepAndContinueBackwards) {
       << "Mercury still moves backwards along its orbit";
 }
 
+// "Закрыть форму" pressed while a run lets events run: the run ends with
+// its window at that output pass, the start-up window stays.
+TEST_F(Form2Test, ClosingTheWindowDuringARunEndsTheRun) {
+  Form2& form = openModelWindow();
+  click(form.Check14);  // no end year: only the closing ends the run
+  type(form.Text37, "10");
+  QTimer::singleShot(0, [&] { ui::clickAsUser(form.Command8); });
+  click(form.Command1);
+  EXPECT_FALSE(ui::isFormLoaded<Form2>());
+  EXPECT_TRUE(ui::isFormLoaded<Form1>());
+  EXPECT_LE(Main.ElapsedTime, 20 * 3600.0);
+  EXPECT_EQ(boxes.count(), 0);
+}
+
 TEST_F(Form2Test, ExitUnloadsEveryWindow) {
   Form2& form = openModelWindow();
   click(form.Command6);
