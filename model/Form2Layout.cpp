@@ -13,14 +13,6 @@ constexpr int kNumberBoxWidth = 96;
 constexpr int kShortBoxWidth = 52;
 constexpr int kWideBoxWidth = 104;
 
-// A fixed caption and a box beside it, in two cells of a row.
-void placeCaptioned(QGridLayout& grid, const std::string& caption, ui::TextBox& box, int row, int column,
-                    int boxWidth = kNumberBoxWidth) {
-  ui::addCaption(grid, caption, row, column);
-  ui::place(grid, box, row, column + 1);
-  ui::setWidthPixels(box, boxWidth);
-}
-
 // A row of the orbit table: its caption and the reference, current and
 // drift boxes.
 void placeElementRow(QGridLayout& grid, const std::string& caption, ui::TextBox& reference, ui::TextBox& current,
@@ -101,9 +93,9 @@ void Form2::layoutControls() {
   ui::place(numbers, Check13, 0, 0);
   ui::place(numbers, Text35, 0, 1);
   ui::setWidthPixels(Text35, kShortBoxWidth - 12);
-  placeCaptioned(numbers, "F=G*m*M/R^", Text45, 1, 0, kShortBoxWidth);
-  placeCaptioned(numbers, "Шаг решения, с", Text38, 2, 0, kShortBoxWidth);
-  placeCaptioned(numbers, "/", Text39, 3, 0, kShortBoxWidth);
+  ui::placeCaptioned(numbers, "F=G*m*M/R^", Text45, 1, 0, kShortBoxWidth);
+  ui::placeCaptioned(numbers, "Шаг решения, с", Text38, 2, 0, kShortBoxWidth);
+  ui::placeCaptioned(numbers, "/", Text39, 3, 0, kShortBoxWidth);
   QGridLayout& output = ui::addGrid(numbers, 4, 0, 1, 2);
   ui::addCaption(output, "с выводом через", 0, 0);
   ui::place(output, Text37, 0, 1);
@@ -117,7 +109,7 @@ void Form2::layoutControls() {
   ui::place(numbers, Check4, 6, 0);
   ui::place(numbers, Text13, 6, 1);
   ui::setWidthPixels(Text13, kShortBoxWidth);
-  placeCaptioned(numbers, "при +/- Alfa, град=", Text17, 7, 0, kShortBoxWidth);
+  ui::placeCaptioned(numbers, "при +/- Alfa, град=", Text17, 7, 0, kShortBoxWidth);
   QGridLayout& centre = ui::addGrid(numbers, 8, 0, 1, 2);
   ui::place(centre, Check17, 0, 0);
   ui::place(centre, Check19, 0, 1);
@@ -137,21 +129,21 @@ void Form2::layoutControls() {
   ui::place(drawing, Check3, 0, 0);
   ui::place(drawing, Check1, 0, 1);
   ui::place(numbers, Check21, 14, 0, 1, 2);
-  placeCaptioned(numbers, "MdAlfa, сек/см", Text5, 15, 0, kShortBoxWidth);
-  placeCaptioned(numbers, "MT, лет/см", Text9, 16, 0, kShortBoxWidth);
-  placeCaptioned(numbers, "Mx, тыс.км/см ", Text21, 17, 0, kShortBoxWidth);
-  placeCaptioned(numbers, "dY, см", Text36, 18, 0, kShortBoxWidth);
+  ui::placeCaptioned(numbers, "MdAlfa, сек/см", Text5, 15, 0, kShortBoxWidth);
+  ui::placeCaptioned(numbers, "MT, лет/см", Text9, 16, 0, kShortBoxWidth);
+  ui::placeCaptioned(numbers, "Mx, тыс.км/см ", Text21, 17, 0, kShortBoxWidth);
+  ui::placeCaptioned(numbers, "dY, см", Text36, 18, 0, kShortBoxWidth);
   numbers.setRowStretch(19, 1);
 
   // --- Progress, graphs, other windows ---
   QGridLayout& progress = ui::addGrid(form, 0, 3);
   progress.setVerticalSpacing(2);
   placeDate(progress, "дата", Text42, Text43, Text44, 0);
-  placeCaptioned(progress, "JD=", Text14, 1, 0);
-  placeCaptioned(progress, " dTmod, лет", Text1, 2, 0);
-  placeCaptioned(progress, "dTreal, час", Text50, 3, 0);
-  placeCaptioned(progress, "AlfaEklip, град", Text2, 4, 0);
-  placeCaptioned(progress, "К-во оборотов, шт", Text34, 5, 0);
+  ui::placeCaptioned(progress, "JD=", Text14, 1, 0, kNumberBoxWidth);
+  ui::placeCaptioned(progress, " dTmod, лет", Text1, 2, 0, kNumberBoxWidth);
+  ui::placeCaptioned(progress, "dTreal, час", Text50, 3, 0, kNumberBoxWidth);
+  ui::placeCaptioned(progress, "AlfaEklip, град", Text2, 4, 0, kNumberBoxWidth);
+  ui::placeCaptioned(progress, "К-во оборотов, шт", Text34, 5, 0, kNumberBoxWidth);
   ui::place(progress, Check5, 6, 0);
   ui::place(progress, Text11, 6, 1);
   ui::place(progress, Check6, 7, 0);

@@ -31,13 +31,6 @@ void useCondensedFont(ui::Control& control) {
 }
 
 // A fixed caption and a box beside it, in two cells of a row.
-void placeCaptioned(QGridLayout& grid, const std::string& caption, ui::TextBox& box, int row,
-                    int column, int boxWidth = kNumberBoxWidth) {
-  ui::addCaption(grid, caption, row, column);
-  ui::place(grid, box, row, column + 1);
-  ui::setWidthPixels(box, boxWidth);
-}
-
 }  // namespace
 
 void Form1::layoutControls() {
@@ -76,11 +69,11 @@ void Form1::layoutControls() {
 
   ui::place(load, Command3, 1, 0, 1, 4);
   QGridLayout& date = ui::addGrid(load, 2, 0, 1, 4);
-  placeCaptioned(date, "год", Text34, 0, 0, kShortBoxWidth);
-  placeCaptioned(date, "месяц", Text33, 0, 2, kShortBoxWidth / 2 + 10);
-  placeCaptioned(date, "день", Text32, 0, 4, kShortBoxWidth + 10);
+  ui::placeCaptioned(date, "год", Text34, 0, 0, kShortBoxWidth);
+  ui::placeCaptioned(date, "месяц", Text33, 0, 2, kShortBoxWidth / 2 + 10);
+  ui::placeCaptioned(date, "день", Text32, 0, 4, kShortBoxWidth + 10);
   QGridLayout& julian = ui::addGrid(load, 3, 0, 1, 4);
-  placeCaptioned(julian, "JD", Text24, 0, 0, kNumberBoxWidth + 20);
+  ui::placeCaptioned(julian, "JD", Text24, 0, 0, kNumberBoxWidth + 20);
   ui::place(julian, Command17, 0, 2);
   ui::place(julian, Command18, 0, 3);
   QGridLayout& file = ui::addGrid(load, 4, 0, 1, 4);
@@ -90,9 +83,9 @@ void Form1::layoutControls() {
   QGridLayout& moon = ui::addGrid(load, 5, 0, 1, 4);
   ui::place(moon, Check3, 0, 0);
   ui::place(moon, Check4, 0, 1);
-  placeCaptioned(load, "mSol, кг", Text25, 6, 0, 2 * kNumberBoxWidth);
-  placeCaptioned(load, "gamma, н*м^2/кг^2", Text26, 7, 0, 2 * kNumberBoxWidth);
-  placeCaptioned(load, "Lae, км", Text11, 8, 0, 2 * kNumberBoxWidth);
+  ui::placeCaptioned(load, "mSol, кг", Text25, 6, 0, 2 * kNumberBoxWidth);
+  ui::placeCaptioned(load, "gamma, н*м^2/кг^2", Text26, 7, 0, 2 * kNumberBoxWidth);
+  ui::placeCaptioned(load, "Lae, км", Text11, 8, 0, 2 * kNumberBoxWidth);
   ui::place(load, Command12, 9, 0, 1, 4);
   ui::place(load, displayFrame_, 10, 0, 1, 4);
   ui::place(displayFrame_.grid(), Option2, 0, 0);
@@ -115,10 +108,10 @@ void Form1::layoutControls() {
   ui::place(run, Command5, 0, 0);
   ui::place(run, Command6, 0, 1);
   ui::place(run, Command7, 0, 2);
-  placeCaptioned(check, "NC0, шагов", Text29, 2, 0);
-  placeCaptioned(check, "Шаг решения уравнений, с", Text30, 2, 2);
-  placeCaptioned(check, "+/-dAlfa, град", Text10, 3, 0);
-  placeCaptioned(check, "/", Text31, 3, 2);
+  ui::placeCaptioned(check, "NC0, шагов", Text29, 2, 0, kNumberBoxWidth);
+  ui::placeCaptioned(check, "Шаг решения уравнений, с", Text30, 2, 2, kNumberBoxWidth);
+  ui::placeCaptioned(check, "+/-dAlfa, град", Text10, 3, 0, kNumberBoxWidth);
+  ui::placeCaptioned(check, "/", Text31, 3, 2, kNumberBoxWidth);
   QGridLayout& options = ui::addGrid(check, 4, 0, 1, 4);
   ui::place(options, Check5, 0, 0);
   ui::place(options, Check1, 0, 1);
@@ -137,8 +130,9 @@ void Form1::layoutControls() {
   }};
   constexpr int kFirstResultRow = 5;
   for (std::size_t i = 0; i < results.size(); ++i)
-    placeCaptioned(check, results[i].first, *results[i].second,
-                   kFirstResultRow + static_cast<int>(i) / 2, 2 * (static_cast<int>(i) % 2));
+    ui::placeCaptioned(check, results[i].first, *results[i].second,
+                       kFirstResultRow + static_cast<int>(i) / 2, 2 * (static_cast<int>(i) % 2),
+                       kNumberBoxWidth);
   ui::place(check, Label13, 14, 0, 1, 4);
   QGridLayout& centre = ui::addGrid(check, 15, 0, 1, 4);
   ui::place(centre, Command15, 0, 0);

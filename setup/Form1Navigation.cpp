@@ -2,11 +2,13 @@
 // the model window, "Выход" ends the program.
 #include "core/de405/DE405.h"
 #include "core/state/SharedState.h"
+#include "model/Form2.h"
 #include "setup/Form1.h"
 
 // Command1_Click "К моделированию": the current elements of objects 1..10
 // become the reference elements of the model window, StartElements(e, i):
-// e = 1 AlfaP, 2 AlfaU, 3 Betta, 4 Eks, 5 Rsr, 6 Wsr, 7 AlfaL.
+// e = 1 AlfaP, 2 AlfaU, 3 Betta, 4 Eks, 5 Rsr, 6 Wsr, 7 AlfaL; then the
+// model window is shown.
 void Form1::Command1_Click() {
   for (int i = 1; i <= 10; ++i) {
     Main.StartElements(1, i) = Main.AlfaP[i];
@@ -17,6 +19,7 @@ void Form1::Command1_Click() {
     Main.StartElements(6, i) = Main.Wsr[i];
     Main.StartElements(7, i) = Main.AlfaL[i];
   }
+  form2().Show();
 }
 
 // Command9_Click "Выход": closes the DE405 file when the reader left one

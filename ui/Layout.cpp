@@ -16,6 +16,13 @@ void addCaption(QGridLayout& grid, const std::string& text, int row, int column,
   grid.addWidget(caption, row, column, rowSpan, columnSpan);
 }
 
+void placeCaptioned(QGridLayout& grid, const std::string& caption, TextBox& box, int row,
+                    int column, int boxWidth) {
+  addCaption(grid, caption, row, column);
+  place(grid, box, row, column + 1);
+  setWidthPixels(box, boxWidth);
+}
+
 QGridLayout& addGrid(QGridLayout& grid, int row, int column, int rowSpan, int columnSpan) {
   auto* nested = new QGridLayout;
   grid.addLayout(nested, row, column, rowSpan, columnSpan);

@@ -39,6 +39,11 @@ void placeRow(QGridLayout& grid, ControlArray<C>& controls, int row, int firstCo
 void addCaption(QGridLayout& grid, const std::string& text, int row, int column,
                 int rowSpan = 1, int columnSpan = 1);
 
+// A caption in a cell and a text box of the given width in the next cell to
+// its right: the usual "name, value" pair of the windows.
+void placeCaptioned(QGridLayout& grid, const std::string& caption, TextBox& box, int row,
+                    int column, int boxWidth);
+
 // A grid nested in a cell of another grid.
 QGridLayout& addGrid(QGridLayout& grid, int row, int column, int rowSpan = 1,
                      int columnSpan = 1);

@@ -1,12 +1,17 @@
 // Form1 as the hub: "К моделированию" hands over the reference elements,
 // "Выход" ends every window.
 #include "Form1Fixture.h"
+#include "model/Form2.h"
 
 TEST_F(Form1Test, ToTheModelHandsOverTheElementsLoadedAtThePress) {
   Form1& form = startProgram();
   click(form.Command1);
   const double ser0MercuryLongitude = Main.AlfaL[1];
   EXPECT_EQ(Main.StartElements(7, 1), ser0MercuryLongitude);
+  // The model window is shown and is the active window now.
+  ASSERT_TRUE(ui::isFormLoaded<Form2>());
+  EXPECT_TRUE(form2().Visible());
+  EXPECT_EQ(ui::activeForm(), &form2());
 
   click(form.Option5);
   click(form.Command3);
@@ -24,6 +29,7 @@ TEST_F(Form1Test, ToTheModelHandsOverTheElementsLoadedAtThePress) {
 
 TEST_F(Form1Test, ExitUnloadsEveryWindow) {
   Form1& form = startProgram();
+  click(form.Command1);  // the model window open too
   click(form.Command9);
   EXPECT_EQ(ui::loadedFormCount(), 0);
   EXPECT_FALSE(ui::isFormLoaded<Form1>());
