@@ -12,6 +12,9 @@ namespace {
 constexpr int kNumberBoxWidth = 96;
 constexpr int kShortBoxWidth = 52;
 constexpr int kWideBoxWidth = 104;
+// Boxes of the run's progress, wide enough for a Julian Day or a coordinate
+// shown in full.
+constexpr int kProgressBoxWidth = 150;
 
 // A row of the orbit table: its caption and the reference, current and
 // drift boxes.
@@ -33,9 +36,11 @@ void placeDate(QGridLayout& grid, const std::string& caption, ui::TextBox& day, 
   ui::place(date, day, 0, 0);
   ui::place(date, month, 0, 1);
   ui::place(date, year, 0, 2);
-  ui::setWidthPixels(day, kNumberBoxWidth - 16);
-  ui::setWidthPixels(month, kShortBoxWidth - 20);
-  ui::setWidthPixels(year, kShortBoxWidth);
+  // The three boxes together as wide as a progress box below them.
+  date.setHorizontalSpacing(2);
+  ui::setWidthPixels(day, kProgressBoxWidth - 74);
+  ui::setWidthPixels(month, 26);
+  ui::setWidthPixels(year, 44);
 }
 
 }  // namespace
@@ -139,18 +144,18 @@ void Form2::layoutControls() {
   QGridLayout& progress = ui::addGrid(form, 0, 3);
   progress.setVerticalSpacing(2);
   placeDate(progress, "дата", Text42, Text43, Text44, 0);
-  ui::placeCaptioned(progress, "JD=", Text14, 1, 0, kNumberBoxWidth);
-  ui::placeCaptioned(progress, " dTmod, лет", Text1, 2, 0, kNumberBoxWidth);
-  ui::placeCaptioned(progress, "dTreal, час", Text50, 3, 0, kNumberBoxWidth);
-  ui::placeCaptioned(progress, "AlfaEklip, град", Text2, 4, 0, kNumberBoxWidth);
-  ui::placeCaptioned(progress, "К-во оборотов, шт", Text34, 5, 0, kNumberBoxWidth);
+  ui::placeCaptioned(progress, "JD=", Text14, 1, 0, kProgressBoxWidth);
+  ui::placeCaptioned(progress, " dTmod, лет", Text1, 2, 0, kProgressBoxWidth);
+  ui::placeCaptioned(progress, "dTreal, час", Text50, 3, 0, kProgressBoxWidth);
+  ui::placeCaptioned(progress, "AlfaEklip, град", Text2, 4, 0, kProgressBoxWidth);
+  ui::placeCaptioned(progress, "К-во оборотов, шт", Text34, 5, 0, kProgressBoxWidth);
   ui::place(progress, Check5, 6, 0);
   ui::place(progress, Text11, 6, 1);
   ui::place(progress, Check6, 7, 0);
   ui::place(progress, Text12, 7, 1);
   ui::place(progress, Check7, 8, 0);
   ui::place(progress, Text30, 8, 1);
-  for (ui::TextBox* box : {&Text11, &Text12, &Text30}) ui::setWidthPixels(*box, kWideBoxWidth);
+  for (ui::TextBox* box : {&Text11, &Text12, &Text30}) ui::setWidthPixels(*box, kProgressBoxWidth);
   ui::place(progress, Check8, 9, 0);
   ui::place(progress, Check9, 9, 1);
   ui::place(progress, Check10, 10, 0);
