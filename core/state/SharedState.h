@@ -942,6 +942,16 @@ struct MainModule {
 
   // --- Start-up window and its additional windows ---
 
+  // --- Optimisation window Form15 and weights window Form19 ---
+  // Criterion units per picture unit of the plan pictures' plots ("М, ед/см"): (MaxValue −
+  // MinValue) / 10 after the criterion is computed.
+  double MP{};
+  // x of the first column to the right of the factor columns of the printed plan table
+  // (Nf + 2), picture units.
+  double PrintColumnX{};
+  // Source folder of the observed shifts: "\NEW", "\JPL" or "\Ser".
+  std::string ImitatorFolder{};
+
 };
 
 struct StatModule {
@@ -1044,6 +1054,12 @@ struct StatModule {
   double SumSquareCoefficients{};
 
   // --- Plans, regression, optimum (added with their procedures) ---
+
+  // --- Optimisation window Form15 and weights window Form19 ---
+  // Element (planet, s): weight in per cent of the shift of orbit parameter s (1 perihelion,
+  // 2 node, 3 inclination, 4 eccentricity, 5 semi-major axis, 6 angular velocity) of planet
+  // 1..10 in the optimisation criterion. Filled from a plan file or by Form19's save; 0 at start.
+  Table2<double, 11, 7> ShiftWeights;
 
 };
 
