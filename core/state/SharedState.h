@@ -1060,6 +1060,12 @@ struct StatModule {
   // 2 node, 3 inclination, 4 eccentricity, 5 semi-major axis, 6 angular velocity) of planet
   // 1..10 in the optimisation criterion. Filled from a plan file or by Form19's save; 0 at start.
   Table2<double, 11, 7> ShiftWeights;
+  // Text lines 1, 2 and 10 of the plan file read last (by Form15 or Form19): its title, its
+  // plan type and factor count, and the title of the weights. Form19's weight save writes them
+  // back unchanged.
+  std::string PlanFileTitle{};
+  std::string PlanFileKindLine{};
+  std::string PlanFileWeightsTitle{};
 
 };
 
