@@ -952,6 +952,11 @@ struct MainModule {
   // Source folder of the observed shifts: "\NEW", "\JPL" or "\Ser".
   std::string ImitatorFolder{};
 
+  // --- Statistics window Form6 ---
+  // Column of SampleValues that the statistics window works on: 1 AlfaP .. 7 AlfaL0 as chosen
+  // in its group "по параметру", 10 for "Ves"; 7 while a test series is held.
+  int16_t SampleParameter{};
+
 };
 
 struct StatModule {
