@@ -1,0 +1,42 @@
+#pragma once
+// The plan file "\Plan" & N & "\CelvanPlan" & N & ".dat" that the
+// optimisation window Form15 and the weights window Form19 read and write:
+// the zero levels, intervals and optima of the seven factors and the weights
+// of the shifts in the criterion.
+//
+// Layout (Windows-1251, CR LF):
+//   1       title "Уровни варьирования плана № " & N
+//   2       "Orto" or "Roto", " - для  ", k, "  факторов "
+//   3..9    factor i = 1..7: Fix(MK·X0), Fix(MK·dX), Fix(MK·Xopt),
+//           Fix(MK·XoptNatural), four whole numbers separated by blanks
+//   10      "весовые коэффициенты смещений параметров орбит планет"
+//   11..20  planet p = 1..10: its six weights in per cent, unscaled, with a
+//           decimal point
+// Lines 1, 2 and 10 are read whole and kept, never interpreted.
+#include <string>
+
+// "\Plan" & N & "\CelvanPlan" & N & ".dat", N without blanks.
+std::string planFileName(int plan);
+
+// The title of the weights, line 10.
+inline constexpr const char* kPlanWeightsTitle = "весовые коэффициенты смещений параметров орбит планет";
+
+// readPlanFile: the whole plan file open on file.
+// Writes:   Stat.PlanFileTitle, PlanFileKindLine, PlanFileWeightsTitle (lines
+//           1, 2, 10); Stat.ZeroLevels, VariationIntervals, Xopt, XoptNatural
+//           of factors 1..7 (each number / MK); Stat.ShiftWeights(1..10, 1..6)
+// Notes:    A short or malformed file raises the run-time error of list input
+//           at the faulty item; what was read before stays.
+void readPlanFile(int file);
+
+// writePlanFile: the whole plan file into file, open for output.
+// Given:    the three text lines 1, 2 and 10
+// Reads:    Stat.ZeroLevels, VariationIntervals, Xopt, XoptNatural (1..7),
+//           Stat.ShiftWeights(1..10, 1..6), Main.MK
+void writePlanFile(int file, const std::string& title, const std::string& kindLine,
+                   const std::string& weightsTitle);
+
+// planetWeightsLine: the listing line of planet p's weights: "планета  ", p,
+// eleven blanks, then its six weights in the default number text joined by
+// four blanks.
+std::string planetWeightsLine(int p);

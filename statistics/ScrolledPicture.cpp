@@ -1,0 +1,50 @@
+#include "statistics/ScrolledPicture.h"
+
+#include <cmath>
+
+namespace scrolled {
+
+namespace {
+
+// Room left below the picture when its bottom is in view, pixels.
+constexpr int kBottomMargin = 4;
+constexpr double kPercent = 100.0;
+
+int pixels(double value) { return static_cast<int>(std::lround(value)); }
+
+}  // namespace
+
+void sizeInUnits(ui::PictureBox& picture, double width, double height) {
+  picture.setSizePixels(pixels(kPixelsPerUnit * width), pixels(kPixelsPerUnit * height));
+}
+
+void panHorizontally(ui::PictureBox& picture, const ui::PictureBox& frame, int value) {
+  picture.setLeftPixels(pixels((picture.widthPixels() - frame.widthPixels()) * -value / kPercent));
+  picture.Refresh();
+}
+
+void panVertically(ui::PictureBox& picture, const ui::PictureBox& frame, int value) {
+  picture.setTopPixels(
+      pixels((frame.heightPixels() - picture.heightPixels() - kBottomMargin) * value / kPercent));
+  picture.Refresh();
+}
+
+void printAt(ui::PictureBox& picture, double x, double y, const std::string& text) {
+  picture.setCurrentX(x);
+  picture.setCurrentY(y);
+  picture.Print(text);
+}
+
+void printAt(ui::PictureBox& picture, double x, double y, double number) {
+  picture.setCurrentX(x);
+  picture.setCurrentY(y);
+  picture.Print(number);
+}
+
+void printBlockAt(ui::PictureBox& picture, double x, double y, const std::vector<std::string>& lines) {
+  if (lines.empty()) return;
+  printAt(picture, x, y, lines.front());
+  for (std::size_t i = 1; i < lines.size(); ++i) picture.Print(lines[i]);
+}
+
+}  // namespace scrolled
