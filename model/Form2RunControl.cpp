@@ -7,6 +7,7 @@
 #include "core/runtime/NumberText.h"
 #include "core/state/SharedState.h"
 #include "model/Form2.h"
+#include "statistics/Form15.h"
 
 // Command4_Click "Остановить": the run ends at its next output pass, and a
 // running plan with it (its current experiment becomes its last).
@@ -42,7 +43,10 @@ void Form2::Command2_Click() {
 // is shown by its builder from here. A run going on stays suspended.
 void Form2::Command7_Click() { closeDE405File(); }
 void Form2::Command3_Click() { closeDE405File(); }
-void Form2::Command10_Click() { closeDE405File(); }
+void Form2::Command10_Click() {
+  closeDE405File();
+  form15().Show();
+}
 
 // Command8_Click "Закрыть форму": this window only.
 void Form2::Command8_Click() {

@@ -8,6 +8,7 @@
 #include "core/runtime/NumberText.h"
 #include "core/state/SharedState.h"
 #include "model/Form2.h"
+#include "statistics/Form15.h"
 
 namespace {
 
@@ -224,6 +225,7 @@ void Form2::showPerihelionCount() {
   Text26.setText(Str(Main.CalendarDay));
 }
 
-// The plan window takes the next experiment when a run of a plan ends; its
-// builder writes the plan window's trigger box here.
-void Form2::handOverToPlan() {}
+// The plan window takes the next experiment when a run of a plan ends: its
+// trigger box is written with the time of day, and the next run starts
+// nested inside that write.
+void Form2::handOverToPlan() { form15().Text3.setText(Str(Timer())); }

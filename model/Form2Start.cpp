@@ -17,6 +17,7 @@
 #include "core/time/TimeScales.h"
 #include "model/Form2.h"
 #include "setup/Form1.h"
+#include "statistics/Form15.h"
 
 namespace {
 
@@ -205,11 +206,12 @@ bool Form2::chooseSourceOfPositions() {
 }
 
 // The plan window's choices that the start reads: a plan run by the test
-// criterion ("теста") and a rotatable plan ("Roto"). Until the plan window
-// exists no plan runs, so neither is chosen; the plan window's builder reads
-// its option buttons here.
-bool Form2::planRunsByTest() const { return false; }
-bool Form2::planIsRotatable() const { return false; }
+// criterion ("теста") and a rotatable plan ("Roto"). A plan window that is
+// not loaded shows its design-time choices ("модели", "Orto"): it is not
+// loaded here, since its load builds a plan and would replace the plan that
+// another window built.
+bool Form2::planRunsByTest() const { return ui::isFormLoaded<Form15>() && form15().Option5.Value(); }
+bool Form2::planIsRotatable() const { return ui::isFormLoaded<Form15>() && form15().Option2.Value(); }
 
 // The orbit-parameter series (model and imitator runs), the test-plan
 // result file (a plan run by the test criterion: always that file, its
