@@ -85,8 +85,8 @@ class Form15 : public ui::Form {
   ui::CheckBox Check4{this};          // "+X(i)=X(i)opt"
   ui::CommandButton Command13{this};  // "8- Построить графики"
   // --- The picture ---
-  ui::PictureBox Picture3{this, 640, 560};
-  ui::PictureBox Picture1{this, 640, 560};
+  ui::PictureBox Picture3{this, 540, 640};
+  ui::PictureBox Picture1{this, 540, 640};
   ui::HScrollBar HScroll1{this};
   ui::VScrollBar VScroll1{this};
   ui::CommandButton Command16{this};  // "Очистить"

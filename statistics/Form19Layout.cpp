@@ -11,7 +11,10 @@
 namespace {
 
 constexpr int kNumberBoxWidth = 50;
-constexpr int kGridBoxWidth = 74;
+// A shift in full (up to 15 digits shows its leading ones) and a weight:
+// the pair as wide as the heading of its column.
+constexpr int kShiftBoxWidth = 100;
+constexpr int kWeightBoxWidth = 56;
 constexpr std::array<const char*, 7> kColumnHeads{
     "", "перигелий, вес", "угол восхождения, вес", "угол наклона, вес", "эксцентриситет, вес", "полуось, вес",
     "угловая скорость, вес"};
@@ -44,8 +47,8 @@ void Form19::layoutControls() {
     for (int s = 1; s <= 6; ++s) {
       ui::place(table, shiftBox(p, s), p, 2 * s - 1);
       ui::place(table, weightBox(p, s), p, 2 * s);
-      ui::setWidthPixels(shiftBox(p, s), kGridBoxWidth);
-      ui::setWidthPixels(weightBox(p, s), kGridBoxWidth - 24);
+      ui::setWidthPixels(shiftBox(p, s), kShiftBoxWidth);
+      ui::setWidthPixels(weightBox(p, s), kWeightBoxWidth);
     }
   }
 
@@ -54,6 +57,9 @@ void Form19::layoutControls() {
   ui::place(picture, Picture3, 0, 0);
   ui::place(picture, VScroll1, 0, 1);
   ui::place(picture, HScroll1, 1, 0);
-  ui::place(form, Command3, 3, 0);
+  picture.setColumnStretch(2, 1);
+  QGridLayout& close = ui::addGrid(form, 3, 0);
+  ui::place(close, Command3, 0, 0);
+  close.setColumnStretch(1, 1);
   form.setRowStretch(4, 1);
 }
