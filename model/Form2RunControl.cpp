@@ -7,7 +7,9 @@
 #include "core/runtime/NumberText.h"
 #include "core/state/SharedState.h"
 #include "model/Form2.h"
+#include "model/Form23.h"
 #include "statistics/Form15.h"
+#include "model/Form7.h"
 
 // Command4_Click "Остановить": the run ends at its next output pass, and a
 // running plan with it (its current experiment becomes its last).
@@ -38,10 +40,17 @@ void Form2::Command2_Click() {
   run_.RunExperiment(*this);
 }
 
+// Command9_Click "Дополнительные параметры": the options window of the
+// gravitational interaction, loaded first when it is not loaded.
+void Form2::Command9_Click() { form23().Show(); }
+
 // Command7_Click "Тест гравитации*", Command3_Click "К статистике",
 // Command10_Click "К плану": the DE405 file is closed; the window of each
 // is shown by its builder from here. A run going on stays suspended.
-void Form2::Command7_Click() { closeDE405File(); }
+void Form2::Command7_Click() {
+  closeDE405File();
+  form7().Show();
+}
 void Form2::Command3_Click() { closeDE405File(); }
 void Form2::Command10_Click() {
   closeDE405File();
