@@ -1,0 +1,209 @@
+// Plan runs on the model window: "4-1-..." runs experiments Text5 to Text6
+// one after another through the trigger boxes of the two windows, each with
+// the natural factor values of its plan row; the sequence ends after the
+// last experiment, on "Остановить" (and resumes from the stopped one), on a
+// factor that cannot be set, and when the model window refuses a start.
+//
+// The rows of a two-level factorial come in the order of the design
+// strings: factor 1 varies slowest and "+1" comes before "-1", so with two
+// factors the first three experiments are (+1, +1), (+1, -1), (-1, +1).
+#include <QTimer>
+
+#include "model/Form2.h"
+#include "setup/Form1.h"
+#include "tests/windows/statistics/Form15Fixture.h"
+
+namespace {
+
+class PlanRuns : public Form15Test {
+ protected:
+  void SetUp() override {
+    Form15Test::SetUp();
+    form1().Show();
+  }
+
+  // The model window as "К моделированию" opens it, its runs ending with
+  // their start year (runs of one year).
+  static Form2& openModelWindow() {
+    click(form1().Command1);
+    Form2& model = form2();
+    model.Show();
+    type(model.Text40, "1801");
+    return model;
+  }
+
+  // The optimisation window with a plan over the factors given and levels
+  // that a model run accepts: X4 one speed of light, the mass ratios of
+  // Jupiter and Venus, no pressure law.
+  static Form15& planOver(const std::vector<int>& factors) {
+    Form15& form = openOptimisationWindow();
+    type(form.Text11[4], "1");
+    type(form.Text11[6], "1047,3486");
+    type(form.Text11[7], "408523,71");
+    createPlan(form, factors);
+    return form;
+  }
+
+  // The experiment numbers of the lines that the test runs appended to the
+  // test-plan result file of k factors (after its header, which ends with a
+  // line of three blanks).
+  std::vector<int> testedExperiments(int k) const {
+    const std::vector<std::string> lines = readLines("Dat/NabPlan" + std::to_string(k) + ".txt");
+    std::vector<int> experiments;
+    bool afterHeader = false;
+    for (const std::string& line : lines) {
+      if (afterHeader) experiments.push_back(std::stoi(line));
+      if (line == "   ") afterHeader = true;
+    }
+    return experiments;
+  }
+
+  // Line 3 of the orbit-parameter series of experiment e of plan 1, where a
+  // run writes its system velocity and mass ratios.
+  std::string seriesLine3(int e) const {
+    const std::vector<std::string> lines = readLines("Plan1/Txt1/Celvan1Ras" + std::to_string(e) + ".txt");
+    return lines.size() > 2 ? lines[2] : "";
+  }
+  bool seriesExists(int e) const {
+    return std::filesystem::exists(programFile("Plan1/Txt1/Celvan1Ras" + std::to_string(e) + ".txt"));
+  }
+};
+
+// Runs by the test criterion: experiments 3, 4 and 5 in this order, Text5
+// left at 6, the last experiment's factors in the model's variables and
+// boxes, and no plan left running.
+TEST_F(PlanRuns, TestRunsGoFromTheFirstToTheLastExperiment) {
+  Form2& model = openModelWindow();
+  Form15& form = planOver({1, 2, 3, 4});
+  for (int i = 1; i <= 4; ++i) {
+    type(form.Text11[i], "100");
+    type(form.Text12[i], "10");
+  }
+  click(form.Option5);
+  type(form.Text5, "3");
+  type(form.Text6, "5");
+  click(form.Command8);
+  ASSERT_EQ(boxes.count(), 0) << boxes.last().text;
+  EXPECT_EQ(testedExperiments(4), (std::vector<int>{3, 4, 5}));
+  EXPECT_EQ(form.Text5.Text(), "6");
+  EXPECT_EQ(Main.PlanNumber, 0);
+  // Experiment 5 is (+1, -1, +1, +1).
+  EXPECT_EQ(model.Text8.Text(), "5");
+  EXPECT_EQ(model.Text35.Text(), "110");
+  EXPECT_DOUBLE_EQ(Main.VXsys, 110);
+  EXPECT_DOUBLE_EQ(Main.VYsys, 90);
+  EXPECT_EQ(form.Text13[2].Text(), "90");
+  EXPECT_DOUBLE_EQ(Main.Mass[5], Main.Mass[0] / 1047.3486);
+
+  // A first experiment beyond the last: nothing runs.
+  std::filesystem::remove(programFile("Dat/NabPlan4.txt"));
+  click(form.Command8);
+  EXPECT_FALSE(std::filesystem::exists(programFile("Dat/NabPlan4.txt")));
+  EXPECT_EQ(boxes.count(), 0) << boxes.last().text;
+}
+
+// Three model runs of one year, each an experiment of a plan over VX and
+// Jupiter's mass ratio, with a finite speed of gravity: each writes its
+// series into the plan's folder with its own system velocity and mass.
+TEST_F(PlanRuns, ModelRunsWriteTheSeriesOfEachExperiment) {
+  Form2& model = openModelWindow();
+  ASSERT_EQ(model.Check13.Value(), 0);
+  Form15& form = planOver({1, 6});
+  type(form.Text12[1], "10");
+  type(form.Text6, "3");
+  click(form.Command8);
+  ASSERT_EQ(boxes.count(), 0) << boxes.last().text;
+  for (int e = 1; e <= 3; ++e) EXPECT_TRUE(seriesExists(e)) << e;
+  EXPECT_FALSE(seriesExists(4));
+  EXPECT_NE(seriesLine3(1).find("VXsys=  10 "), std::string::npos) << seriesLine3(1);
+  EXPECT_NE(seriesLine3(1).find("m5= 1048,348"), std::string::npos) << seriesLine3(1);
+  EXPECT_NE(seriesLine3(2).find("m5= 1046,348"), std::string::npos) << seriesLine3(2);
+  EXPECT_NE(seriesLine3(3).find("VXsys=  -10 "), std::string::npos) << seriesLine3(3);
+  EXPECT_EQ(form.Text5.Text(), "4");
+  EXPECT_EQ(Main.PlanNumber, 0);
+  EXPECT_EQ(model.Check13.Value(), 1);
+  EXPECT_EQ(Main.FiniteVgrFlag, 1);
+  EXPECT_EQ(Main.kodDX, 2);
+  EXPECT_EQ(Main.kodPgr, 0) << "X5 is no plan factor and its level is 0";
+  EXPECT_EQ(model.Text35.Text(), "1");
+}
+
+// "Остановить" during experiment 2 of 3: experiment 3 does not run and
+// Text5 still shows 2; "4-1" again resumes with experiment 2.
+TEST_F(PlanRuns, StopEndsTheSequenceAndItResumesFromTheStoppedExperiment) {
+  Form2& model = openModelWindow();
+  Form15& form = planOver({1, 6});
+  type(form.Text6, "3");
+  QTimer stopInExperiment2;
+  stopInExperiment2.setInterval(0);
+  QObject::connect(&stopInExperiment2, &QTimer::timeout, [&] {
+    if (Stat.RunIndex != 2) return;
+    stopInExperiment2.stop();
+    ui::clickAsUser(model.Command4);
+  });
+  stopInExperiment2.start();
+  click(form.Command8);
+  ASSERT_EQ(boxes.count(), 0) << boxes.last().text;
+  EXPECT_TRUE(seriesExists(1));
+  EXPECT_TRUE(seriesExists(2));
+  EXPECT_FALSE(seriesExists(3));
+  EXPECT_EQ(form.Text5.Text(), "2");
+  EXPECT_EQ(Main.PlanNumber, 0);
+
+  click(form.Command8);
+  EXPECT_TRUE(seriesExists(3));
+  EXPECT_EQ(form.Text5.Text(), "4");
+}
+
+// A factor that cannot be set ends the sequence with its message: a mass
+// ratio X6 of 0 in experiment 2 after experiment 1 ran, or in the first
+// experiment before anything runs; the model window refusing a speed of
+// gravity of 0 ends it too, and no plan is left running for the next run by
+// hand.
+TEST_F(PlanRuns, FaultsAndRefusalsEndTheSequence) {
+  openModelWindow();
+  Form15& form = planOver({1, 6});
+  click(form.Option5);
+  type(form.Text11[6], "1");
+  type(form.Text12[6], "1");  // experiment 2 has X6 = 1 - 1 = 0
+  click(form.Command8);
+  ASSERT_EQ(boxes.count(), 1);
+  EXPECT_EQ(boxes.last().text, "Ошибка при выполнение плана");
+  EXPECT_EQ(boxes.last().title, "Celvan7m");
+  EXPECT_EQ(testedExperiments(2), std::vector<int>{1});
+  EXPECT_EQ(Main.PlanNumber, 0);
+  EXPECT_DOUBLE_EQ(Main.Mass[5], Main.Mass[0] / 2) << "the mass of experiment 1 stays";
+
+  type(form.Text5, "2");
+  click(form.Command8);
+  EXPECT_EQ(boxes.count(), 2);
+  EXPECT_EQ(boxes.last().text, "Ошибка при выполнение плана");
+  EXPECT_EQ(testedExperiments(2), std::vector<int>{1});
+
+  type(form.Text5, "1");
+  type(form.Text11[4], "0");
+  click(form.Command8);
+  EXPECT_EQ(boxes.last().text, "Скорость гравитации не может быть равна нулю");
+  EXPECT_EQ(boxes.last().title, "Celvan7mmm");
+  EXPECT_EQ(Main.PlanNumber, 0);
+}
+
+// "К плану" shows the optimisation window. A start of the model window
+// while the optimisation window is not loaded does not load it, so the plan
+// another window built stays.
+TEST_F(PlanRuns, TheModelWindowMeetsThePlanWindow) {
+  Form2& model = openModelWindow();
+  Stat.Nf = 3;
+  Stat.RunCount = 15;
+  type(model.Text40, "1801");
+  click(model.Command1);
+  EXPECT_FALSE(ui::isFormLoaded<Form15>());
+  EXPECT_EQ(Stat.Nf, 3);
+  EXPECT_EQ(Stat.RunCount, 15);
+
+  click(model.Command10);
+  ASSERT_TRUE(ui::isFormLoaded<Form15>());
+  EXPECT_TRUE(form15().Visible());
+}
+
+}  // namespace
