@@ -58,6 +58,8 @@ void Form24::layoutControls() {
     ui::placeCaptioned(results, boxes[i].first, *boxes[i].second, i / 2, 2 * (i % 2),
                        kResultBoxWidth);
 
+  results.setColumnStretch(4, 1);
+
   QGridLayout& close = ui::addGrid(form, 4, 0);
   close.setColumnStretch(0, 1);
   ui::place(close, Command4, 0, 1);
