@@ -106,6 +106,7 @@ void Form2::connectHandlers() {
   Command5.onClick([this] { Command5_Click(); });
   Command2.onClick([this] { Command2_Click(); });
   Command3.onClick([this] { Command3_Click(); });
+  Command9.onClick([this] { Command9_Click(); });
   Command7.onClick([this] { Command7_Click(); });
   Command8.onClick([this] { Command8_Click(); });
   Command6.onClick([this] { Command6_Click(); });

@@ -17,10 +17,6 @@
 //   Form2RunControl.cpp  stop, continue, one pass, navigation, exit
 //   Form2Views.cpp       DrawOrbits, DrawOverview, the scale, the pan
 //   Form2RunDisplay.cpp  what a run shows (the RunWindow of ModelRun)
-//
-// Buttons whose windows come with later work ("Дополнительные параметры",
-// "Тест гравитации*", "К статистике", "К плану") stand in the window with
-// their captions; whoever builds their window shows it from their handler.
 #include <cstdint>
 #include <string>
 
@@ -138,6 +134,7 @@ class Form2 : public ui::Form, public RunWindow {
   void Command5_Click();
   void Command2_Click();
   void Command3_Click();
+  void Command9_Click();
   void Command7_Click();
   void Command8_Click();
   void Command6_Click();
