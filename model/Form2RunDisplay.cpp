@@ -37,6 +37,8 @@ RunControls Form2::readControls() {
   c.writeCoordinates = Check2.Value() == 1;
   c.energyBalance = Check12.Value() == 1;
   c.writeOrbitRecords = Check20.Value() == 1;
+  c.imitatorNew0 = Option5.Value();
+  c.imitatorJPL0 = Option9.Value();
   return c;
 }
 

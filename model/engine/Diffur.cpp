@@ -9,6 +9,7 @@
 
 #include "core/runtime/NumberText.h"
 #include "core/state/SharedState.h"
+#include "model/engine/LawKernels.h"
 #include "model/engine/ModelRun.h"
 #include "model/engine/PairKernels.h"
 
@@ -34,25 +35,29 @@ class PairTablesRecord {
   PairTablesRecord(const Interaction& in, bool relativistic) : in_(in), relativistic_(relativistic) {}
 
   void pair(int i, int k, const PairVector& p, double ax, double ay, double az) {
-    const double distanceXY = std::sqrt(p.x * p.x + p.y * p.y);
-    Main.PairDX(i, k) = p.x;
-    Main.PairDY(i, k) = p.y;
-    Main.PairDZ(i, k) = p.z;
-    Main.PairDistanceXY(i, k) = distanceXY;
-    Main.PairDistance(i, k) = p.r;
     if (relativistic_) {
+      writeGeometry(i, k, p);
       Main.ForceX(i, k) = ax;
       Main.ForceY(i, k) = ay;
       Main.ForceZ(i, k) = az;
       return;
     }
-    Main.PropagationTime(i, k) = p.r / in_.gravitySpeed;
     const double force = pairForce(in_, i, k, p.r);
+    const double along = force == 0 ? 0.0 : -force / p.r;
+    pairWithForce(i, k, p, force, along * p.x, along * p.y, along * p.z);
+  }
+
+  // A classical pair with its force (newtons: the magnitude as the law of
+  // the pair keeps it, and the components), the propagation time and the
+  // direction angles of r.
+  void pairWithForce(int i, int k, const PairVector& p, double force, double fx, double fy, double fz) {
+    writeGeometry(i, k, p);
+    Main.PropagationTime(i, k) = p.r / in_.gravitySpeed;
     Main.Force(i, k) = force;
-    Main.ForceX(i, k) = force == 0 ? 0.0 : -force * p.x / p.r;
-    Main.ForceY(i, k) = force == 0 ? 0.0 : -force * p.y / p.r;
-    Main.ForceZ(i, k) = force == 0 ? 0.0 : -force * p.z / p.r;
-    Main.PairLatitude(i, k) = std::atan2(p.z, distanceXY);
+    Main.ForceX(i, k) = fx;
+    Main.ForceY(i, k) = fy;
+    Main.ForceZ(i, k) = fz;
+    Main.PairLatitude(i, k) = std::atan2(p.z, Main.PairDistanceXY(i, k));
     Main.PairLongitude(i, k) =
         p.x != 0 ? std::atan(p.y / p.x) : (p.y < 0 ? 1.5 * Main.Pi : 0.5 * Main.Pi);
   }
@@ -60,6 +65,14 @@ class PairTablesRecord {
  private:
   const Interaction& in_;
   bool relativistic_;
+
+  static void writeGeometry(int i, int k, const PairVector& p) {
+    Main.PairDX(i, k) = p.x;
+    Main.PairDY(i, k) = p.y;
+    Main.PairDZ(i, k) = p.z;
+    Main.PairDistanceXY(i, k) = std::sqrt(p.x * p.x + p.y * p.y);
+    Main.PairDistance(i, k) = p.r;
+  }
 };
 
 // dY/dt of the positions are the velocities; the accelerations start at 0.
@@ -77,6 +90,14 @@ bool retardedClassical(const Interaction& in) {
   return in.model == ForceModelKind::Classical && in.retardation != RetardationKind::Instant;
 }
 
+// The classical accelerations of a stage, under the law of gravity pressure
+// when one is in force.
+template <class Record>
+void classicalStage(const StageContext& c, const Interaction& in, double* acceleration, Record& record) {
+  if (in.law == PressureLaw::None) return classicalAccelerations(c, in, acceleration, record);
+  pressureLawAccelerations(c, in, acceleration, record);
+}
+
 // A test line of three labelled values: label1 a label2 b label3 c.
 std::string labelled(const char* label1, double a, const char* label2, double b, const char* label3,
                      double c) {
@@ -92,10 +113,22 @@ std::string forceLine(const char* names, double force, double distance, double t
 
 const char* const kIterationLine = " число итераций DX=  2";
 
+// Lines 4 and 14 of the gravity test: the source velocities of the tested
+// pair in both directions.
+void writeSourceVelocityLines() {
+  const int n1 = Main.N1, n2 = Main.N2;
+  Main.TextLines[4] = labelled("VX1zap=  ", Main.SourceVelocityX(n1, n2), "    VY1zap=  ", Main.SourceVelocityY(n1, n2),
+                               "   VZ1zap=  ", Main.SourceVelocityZ(n1, n2));
+  Main.TextLines[14] = labelled("VX2zap=  ", Main.SourceVelocityX(n2, n1), "     VY2zap=  ",
+                                Main.SourceVelocityY(n2, n1), "     VZ2zap=  ", Main.SourceVelocityZ(n2, n1));
+}
+
 }  // namespace
 
 nbody::StageContext ModelRun::stageContext(double stageTime) const {
   StageContext c;
+  c.stage = 1;
+  c.step = Main.Step;
   c.state = Main.StateVector.data();
   c.lastAcceleration[0] = Main.AccelerationX.data();
   c.lastAcceleration[1] = Main.AccelerationY.data();
@@ -116,10 +149,16 @@ StageContext ModelRun::beginStage(double*& acceleration) const {
 
 void ModelRun::Diffur() {
   double* acceleration = nullptr;
-  const StageContext c = beginStage(acceleration);
+  StageContext c = beginStage(acceleration);
+  // Under a law of gravity pressure the calls of a step are counted: the
+  // kinematics of the law depend on the stage.
+  if (interaction_.law != PressureLaw::None) {
+    Main.StageCounter = static_cast<int16_t>(Main.StageCounter + 1);
+    c.stage = Main.StageCounter;
+  }
   if (!controls_.gravityTestText) {
     NoPairRecord none;
-    classicalAccelerations(c, interaction_, acceleration, none);
+    classicalStage(c, interaction_, acceleration, none);
     return;
   }
   // "текст теста": the stage's bodies, the present geometry of the tested
@@ -130,8 +169,9 @@ void ModelRun::Diffur() {
   Main.TextLines[10] = forceLine("12", pairForce(interaction_, n1, n2, present), present,
                                  present / interaction_.gravitySpeed);
   PairTablesRecord record(interaction_, false);
-  classicalAccelerations(c, interaction_, acceleration, record);
+  classicalStage(c, interaction_, acceleration, record);
   writeGravityTestLines();
+  if (interaction_.law != PressureLaw::None && interaction_.kinematicsEveryStage) writeSourceVelocityLines();
   keepSnapshotForTestBench();
 }
 
@@ -184,7 +224,9 @@ void ModelRun::keepSnapshotForTestBench() {
 // before every event pump and when it ends, so that whatever reads the
 // tables between passes finds them filled; inside the passes the right-hand
 // sides keep the pairs to themselves. With "текст теста" every stage has
-// already filled them.
+// already filled them. Under a law the pairs are evaluated as the first
+// stage of the next step evaluates them, so that what the next step reads
+// of the kinematics stays as the run loop left it.
 void ModelRun::publishPairTables() {
   if (controls_.gravityTestText || interaction_.model == ForceModelKind::NoEvaluation) return;
   const StageContext c = stageContext(Main.ModelTime);
@@ -196,6 +238,6 @@ void ModelRun::publishPairTables() {
     relativisticPairs(c, interaction_, scratch + kVelocityOffset, record);
     return;
   }
-  classicalAccelerations(c, interaction_, scratch + kVelocityOffset, record);
+  classicalStage(c, interaction_, scratch + kVelocityOffset, record);
   if (retardedClassical(interaction_)) Main.TextLines[9] = kIterationLine;
 }

@@ -50,6 +50,11 @@ Interaction readInteraction() {
     for (int k = 0; k < kBodyCount; ++k)
       in.sourceGM[i][k] = in.receivedBySource[k][i] = k == i ? 0.0 : Main.PairIncluded(i, k) * Main.gamma * in.mass[i];
   listAttractingBodies(in);
+  if (in.model == ForceModelKind::Classical && Main.FiniteVgrFlag != 0) in.law = pressureLawOf(Main.kodPgr);
+  in.lawCoefficients = {Main.kPgr1, Main.kPgr2, Main.Vgr};
+  in.kinematicsEveryStage = Main.EveryStageKinematicsFlag != 0;
+  in.kinematicsFromJerks = Main.JerkKinematicsFlag != 0;
+  in.shortLienardWiechert = Main.ShortLWFlag != 0;
   return in;
 }
 

@@ -9,6 +9,8 @@
 // (metres, m/s); the derivative has the same layout (velocities, then
 // accelerations in m/s²).
 
+#include "model/engine/PressureLaws.h"
+
 namespace nbody {
 
 constexpr int kBodyCount = 11;                   // 0 Sun .. 10 "Ксена"
@@ -51,10 +53,21 @@ struct Interaction {
   int attractingBodyCount = 0;
   double attractingGM[kBodyCount][kBodyCount] = {};
   double receivedGM[kBodyCount][kBodyCount] = {};
+
+  // Gravity pressure (classical model with a finite speed of gravity only;
+  // None otherwise): the law, its coefficients, and how the pair
+  // kinematics are found (EveryStageKinematicsFlag, JerkKinematicsFlag,
+  // ShortLWFlag).
+  PressureLaw law = PressureLaw::None;
+  LawCoefficients lawCoefficients;
+  bool kinematicsEveryStage = true;
+  bool kinematicsFromJerks = false;
+  bool shortLienardWiechert = false;
 };
 
-// Reads ForceModel, FiniteVgrFlag, kodDX, gamma, Vgr, DistanceExponent,
-// Mass and PairIncluded of bodies 0..10 from the shared state.
+// Reads ForceModel, FiniteVgrFlag, kodDX, kodPgr, kPgr1, kPgr2, the
+// kinematics flags, gamma, Vgr, DistanceExponent, Mass and PairIncluded of
+// bodies 0..10 from the shared state.
 Interaction readInteraction();
 
 }  // namespace nbody

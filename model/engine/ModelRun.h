@@ -116,6 +116,10 @@ class ModelRun {
   double endYearJulianDay_ = 0;    // JD at which the end year is passed
   double dayOfZeroElapsedTime_ = 0;  // JD at which ElapsedTime was 0
   std::string orbitSampleFile_;    // series whose header this run wrote
+  // The rates of the pair kinematics kept at the last step come from a
+  // difference over a step of this run (not from the start), so that rates
+  // of rates may be taken from them.
+  bool kinematicsRatesKnown_ = false;
 
   // Loop
   void runPasses(RunWindow& window);
@@ -131,6 +135,7 @@ class ModelRun {
   bool endYearPassed() const;
 
   // Motion
+  void moveByModel(RunWindow& window);
   void rungeKuttaStep();
   void evaluateStage();
   void unpackState();
@@ -149,6 +154,18 @@ class ModelRun {
   void reduceStepAtSeam();
   bool revolutionCompleted(double longitude, double previous) const;
   double reducedStep() const;
+
+  // Imitators: the positions of the pass from a theory or from DE405;
+  // false when the DE405 evaluation failed and the run ends.
+  bool imitateMotion();
+  void followElementTheory();
+  bool followDE405Ephemeris();
+
+  // Force-law state between steps (laws of gravity pressure): the pair
+  // kinematics measured after every model step, and primed from the start
+  // state when a run starts.
+  void keepPairKinematics();
+  void primePairKinematics();
 
   // Output pass
   void balanceEnergy(RunWindow& window);

@@ -31,6 +31,10 @@ struct StageContext {
   const double* lastAcceleration[3] = {};              // AccelerationX, Y, Z by body
   const TraceHistory* history = nullptr;               // stored traces (DX3)
   double stageTime = 0;                                // ModelTime + StageOffset, s
+  // For the laws of gravity pressure: the number of the Runge-Kutta stage
+  // (1..4, StageCounter) and the step h, s.
+  int stage = 1;
+  double step = 0;
 };
 
 // The bodies of one call, gathered: their numbers, positions, velocities
@@ -47,6 +51,7 @@ struct Bodies {
 struct NoPairRecord {
   static constexpr bool active = false;
   void pair(int, int, const PairVector&, double, double, double) {}
+  void pairWithForce(int, int, const PairVector&, double, double, double, double) {}
 };
 
 inline double norm(double x, double y, double z) { return std::sqrt(x * x + y * y + z * z); }
@@ -289,11 +294,17 @@ void relativisticPairs(const StageContext& c, const Interaction& in, double* acc
 
 // Classical accelerations with the retardation and distance law of the
 // interaction (the one switch of a call).
+// The retardation of a stage: the stored traces need a history, and without
+// one the trace of DX2 stands in.
+inline RetardationKind retardationOfStage(const StageContext& c, const Interaction& in) {
+  if (in.retardation == RetardationKind::StoredTrace && (c.history == nullptr || c.history->empty()))
+    return RetardationKind::VelocityAndAcceleration;
+  return in.retardation;
+}
+
 template <class Record>
 void classicalAccelerations(const StageContext& c, const Interaction& in, double* acceleration, Record& record) {
-  RetardationKind kind = in.retardation;
-  if (kind == RetardationKind::StoredTrace && (c.history == nullptr || c.history->empty()))
-    kind = RetardationKind::VelocityAndAcceleration;
+  const RetardationKind kind = retardationOfStage(c, in);
   const bool square = in.inverseSquare;
   switch (kind) {
     case RetardationKind::Instant:

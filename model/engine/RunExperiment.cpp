@@ -51,12 +51,12 @@ void ModelRun::runPasses(RunWindow& window) {
 // One pass; false when the run has ended.
 bool ModelRun::pass(RunWindow& window) {
   integratedStep_ = Main.Step;
-  if (Main.ModelMode == 0)
-    throw RuntimeError(ErrorCode::InvalidCall, "the imitators are not part of the model window yet");
-  rungeKuttaStep();
-  unpackState();
-  shiftToOrigin();
-  if (controls_.gravityTestText) window.showGravityTest();
+  if (Main.ModelMode != 0) {
+    moveByModel(window);
+  } else if (!imitateMotion()) {
+    endRun(window);
+    return false;
+  }
   chooseOrbitCentre();
   if (controls_.trackOrbit) trackOrbit(window);
   reduceStepAtSeam();
@@ -98,6 +98,17 @@ bool ModelRun::outputPass(RunWindow& window) {
   return true;
 }
 
+// The motion of a model run: one Runge-Kutta step, the new state into the
+// per-body tables and onto the chosen origin, the gravity-test text, and
+// under a law of gravity pressure the pair kinematics of the new state.
+void ModelRun::moveByModel(RunWindow& window) {
+  rungeKuttaStep();
+  unpackState();
+  shiftToOrigin();
+  if (controls_.gravityTestText) window.showGravityTest();
+  if (Main.kodPgr != 0) keepPairKinematics();
+}
+
 // Every orderly end: the series file gets its true record count, and a
 // running plan gets its next experiment (which runs nested in this call).
 void ModelRun::endRun(RunWindow& window) {
@@ -110,8 +121,6 @@ void ModelRun::readPassState(RunWindow& window) {
   controls_ = window.readControls();
   interaction_ = nbody::readInteraction();
   requireValidRunParameters();
-  if (Main.ForceModel == 0 && Main.FiniteVgrFlag != 0 && Main.kodPgr > 1)
-    throw RuntimeError(ErrorCode::InvalidCall, "the laws of gravity pressure are not part of the model yet");
   loadHistoryFromShared();
   computeEndYearBoundary();
   dayOfZeroElapsedTime_ = Main.EphemerisJD - Main.ElapsedTime / Main.SecondsPerDay;
@@ -144,8 +153,10 @@ bool ModelRun::endYearPassed() const {
   return Main.TimeDirection < 0 ? Main.JD < endYearJulianDay_ : Main.JD >= endYearJulianDay_;
 }
 
+// The pair tables belong to the model's state vector: an imitator run
+// leaves them as they were.
 void ModelRun::writeSharedTables() {
-  publishPairTables();
+  if (Main.ModelMode != 0) publishPairTables();
   publishHistory();
 }
 

@@ -68,6 +68,7 @@ void ModelRun::setUpBodies(RunWindow& window, bool energyBalance) {
   if (Main.SelectedObject != 0)
     RelativeEclipticPosition(static_cast<int16_t>(Main.SecondObject), static_cast<int16_t>(Main.SelectedObject));
   fillStateAndSums();
+  if (Main.ModelMode == 1 && Main.kodPgr != 0) primePairKinematics();
   if (!energyBalance) return;
   if (Main.PreciseEnergyFlag == 1) addPreciseEnergy();
   window.showStartEnergy();

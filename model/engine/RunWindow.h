@@ -17,6 +17,8 @@ struct RunControls {
   bool writeCoordinates = false;      // Check2 "Записать координаты  X, Y, Z"
   bool energyBalance = false;         // Check12 "dEsys, dMsys, %"
   bool writeOrbitRecords = false;     // Check20 "Записать параметры орбиты в файл"
+  bool imitatorNew0 = false;          // Option5 "New0" of the imitators
+  bool imitatorJPL0 = true;           // Option9 "JPL0" of the imitators
 };
 
 class RunWindow {

@@ -3,34 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <vector>
 
-#include "tests/windows/model/OrbitMeasures.h"
-#include "tests/windows/model/SolarSystemSetup.h"
+#include "tests/windows/model/PerihelionTurn.h"
 
 namespace {
 
 constexpr double kPi = 3.14159265358979323846;
-
-// Runs the started model for `years` without orbit tracking (one-hour steps
-// throughout) and returns the turn of the planet's eccentricity vector in
-// its orbit plane, arc seconds per Julian century, from a least-squares
-// line through daily samples.
-double perihelionTurnPerCentury(int body, double years) {
-  solar::Experiment experiment;
-  experiment.window.controls.trackOrbit = false;
-  experiment.start();
-  const double mu = Main.gamma * (Main.Mass[0] + Main.Mass[body]);
-  const orbit::Vector e0 = orbit::eccentricityVector(body, 0, mu);
-  const orbit::Vector normal = orbit::angularMomentumDirection(body, 0);
-  std::vector<double> times, angles;
-  experiment.runYears(years, 24, [&] {
-    times.push_back(Main.ModelTime);
-    angles.push_back(orbit::angleInPlane(e0, orbit::eccentricityVector(body, 0, mu), normal));
-  });
-  EXPECT_GT(times.size(), years * 365);
-  return orbit::slope(times, angles) * orbit::kSecondsPerCentury * orbit::kArcsecondsPerRadian;
-}
 
 struct PlanetCase {
   const char* name;
@@ -71,7 +49,7 @@ TEST_P(TwoBodyOrbit, PerihelionStaysFixedUnderNewtonsLaw) {
   solar::resetModel();
   solar::placeBodies({0, planet.body});
   Main.SelectedObject = planet.body;
-  const double drift = perihelionTurnPerCentury(planet.body, 20);
+  const double drift = orbit::perihelionTurnPerCentury(planet.body, 20);
   EXPECT_LT(std::fabs(drift), 0.1) << drift << "\" per century";
 }
 
@@ -98,7 +76,7 @@ TEST_P(RelativisticPerihelion, MercuryAdvancesBy43ArcsecondsPerCenturyTimesTheSp
   Main.ForceModel = 1;
   Main.FiniteVgrFlag = 1;
   Main.Vgr = f * Main.Vsv;
-  const double advance = perihelionTurnPerCentury(1, 10);
+  const double advance = orbit::perihelionTurnPerCentury(1, 10);
   const double expected = 42.98 / (f * f);
   EXPECT_NEAR(advance, expected, 0.5 / (f * f)) << "Vgr = " << f << " Vsv";
 }
