@@ -61,6 +61,12 @@ TEST_F(Form7Test, ScaleBarGivesTheScaleInMillionsOfKmPerUnit) {
     EXPECT_EQ(form.Label23.Caption(), c.label);
     EXPECT_EQ(Main.ImageScale, c.value * 1e8);
   }
+  // The picture scale is shared: the model window takes its own when it is
+  // activated, the bench its own again on its activation.
+  ui::activateAsUser(form2());
+  EXPECT_EQ(Main.ImageScale, 3e11);
+  ui::activateAsUser(form);
+  EXPECT_EQ(Main.ImageScale, 10000 * 1e8);
 }
 
 // The grid: a light grey line at every whole unit, the axes darker.

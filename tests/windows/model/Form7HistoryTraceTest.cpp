@@ -170,3 +170,47 @@ TEST_F(Form7Test, StoredTracesWithoutAHistoryAreRefused) {
   click(form.Command3);
   expectBadDataMessage();
 }
+
+// After a model run with stored traces and "текст теста", the bench reads
+// the run's own history: the age of its newest record lies within one
+// step, and the trace it finds for the settled delay agrees with the
+// body's present motion carried back, x − v·T + a·T²/2, within the
+// remainder of that extrapolation (|x'''|·T³/6, about ω³·r·T³/6 for a
+// near-circular orbit) and the interpolation error of the records.
+TEST_F(Form7Test, HistoryOfAModelRunAgreesWithTheBodysPresentMotion) {
+  click(form1().Command1);
+  Form2& model = form2();
+  model.Show();
+  type(model.Text40, "1801");  // a run that ends within its start year
+  click(model.Check13);
+  type(model.Text35, "0,01");
+  Main.kodDX = 3;
+  click(model.Command1);
+  // Two more steps with "текст теста", which leaves the snapshot.
+  click(model.Check21);
+  click(model.Check14);
+  type(model.Text37, "2");
+  click(model.Command2);
+  ASSERT_EQ(boxes.count(), 0) << boxes.last().text;
+  ASSERT_TRUE(bench::historyRecorded());
+
+  click(model.Command7);
+  Form7& form = form7();
+  form.Check2.setValue(1);
+  click(form.Command1);
+  press(form, 20);
+  ASSERT_EQ(boxes.count(), 0) << boxes.last().text;
+
+  const double age = bench::newestRecordAge();
+  EXPECT_GE(age, 0);
+  EXPECT_LE(age, Main.P00);
+  const double t = Main.PropagationTime(1, 2);
+  EXPECT_NEAR(length(minus(position(2), trace(1))), Main.Vgr * t, 1e-9 * Main.Vgr * t);
+  Vector carriedBack;
+  const Vector a = {Main.AccelerationX[1], Main.AccelerationY[1], Main.AccelerationZ[1]};
+  for (int d = 0; d < 3; ++d) carriedBack[d] = position(1)[d] - velocity(1)[d] * t + a[d] * t * t / 2;
+  // Mercury: ω = 2π / 88 days at r = 0.47 AU at most; ω·r·ω² bounds |x'''|.
+  const double omega = 2 * std::numbers::pi / (88 * 86400.0), r = 0.47 * 1.496e11;
+  const double bound = std::pow(omega * t, 3) * r / 6 + interpolationBound(Main.P00) * 2;
+  EXPECT_LE(length(minus(trace(1), carriedBack)), bound);
+}

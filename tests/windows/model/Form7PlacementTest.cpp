@@ -32,6 +32,17 @@ TEST_F(Form7Test, TheModelWindowsButtonShowsTheBench) {
   EXPECT_EQ(boxes.count(), 0);
 }
 
+// "Закрыть форму" unloads the bench; opened again it shows its defaults.
+TEST_F(Form7Test, ClosedBenchOpensAgainWithItsDefaults) {
+  Form7& form = openBench();
+  type(form.Text2, "270");
+  click(form.Command4);
+  EXPECT_FALSE(ui::isFormLoaded<Form7>());
+  click(form2().Command7);
+  EXPECT_EQ(form7().Text2.Text(), "135");
+  EXPECT_EQ(boxes.count(), 0);
+}
+
 // N1 and N2 serve other windows as scratch numbers; the bench opens without
 // an error whatever they hold, and its placement sets them again.
 TEST_F(Form7Test, BenchOpensWhateverTheSharedPairNumbersHold) {
