@@ -344,8 +344,8 @@ TEST_F(Form24Test, DateConversionsFollowMeeus) {
 // Input the window cannot use: its message, no result of another input
 // left standing as if it were this one's, no file left open. An object the
 // ephemeris does not give (12 is the observer's slot) is refused before any
-// file is read; a date the files do not hold gets the reader's message
-// alone.
+// file is read; a date the files do not hold, or one the calendar refuses,
+// gets the reader's or the calendar's message alone.
 TEST_F(Form24Test, InputItCannotUseIsRefusedWithItsMessage) {
   struct Row {
     const char* what;
@@ -360,6 +360,7 @@ TEST_F(Form24Test, InputItCannotUseIsRefusedWithItsMessage) {
       {"no year", "", "10", "1", kBadData, "Celvan7"},
       {"file 1960 missing", "1969", "28", "1", kBadData, "Celvan7"},
       {"before the files", "1500", "10", "1", "В файлах DE405 нет такой даты", "Celvan7m"},
+      {"year the calendar refuses", "40000", "10", "1", "Введите правильно дату", "Celvan7.0"},
   };
   Form24& form = openWindow();
   compute(form, "2000", "1", "10", kMercury);
