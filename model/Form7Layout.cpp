@@ -113,7 +113,7 @@ void Form7::layoutControls() {
 
   // --- Conditions of the test and the scales ---
   QGridLayout& conditions = ui::addGrid(form, 1, 0, 1, 2);
-  placePairs(conditions, {{"Alfa1", &Text1}, {"Alfa2", &Text2}}, 2, kShortBoxWidth);
+  placePairs(conditions, {{"Alfa1", &Text1}, {"Alfa2", &Text2}}, 2, kShortBoxWidth + 16);
   ui::place(conditions, Command1, 0, 4);
   ui::place(conditions, Check2, 0, 5);
   ui::place(conditions, Check4, 0, 6);
