@@ -5,6 +5,7 @@
 #include <string>
 
 #include "statistics/Form15Texts.h"
+#include "statistics/ScrolledPicture.h"
 
 Form15& form15() { return ui::formInstance<Form15>(); }
 
@@ -73,13 +74,7 @@ void Form15::setDesignDefaults() {
   Check4.setCaption("+X(i)=X(i)opt");
   Command13.setCaption("8- Построить графики");
 
-  for (ui::ScrollBar* bar : {static_cast<ui::ScrollBar*>(&HScroll1), static_cast<ui::ScrollBar*>(&VScroll1)}) {
-    bar->setMin(0);
-    bar->setMax(100);
-    bar->setLargeChange(10);
-  }
-  HScroll1.setValue(0);
-  VScroll1.setValue(100);
+  scrolled::setUpScrollBars(HScroll1, VScroll1);
   Picture3.embed(Picture1);
   Command16.setCaption("Очистить");
   Command15.setCaption("Файлы*");

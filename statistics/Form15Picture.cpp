@@ -6,6 +6,7 @@
 #include "core/state/SharedState.h"
 #include "statistics/Form15.h"
 #include "statistics/Form19.h"
+#include "statistics/Form9.h"
 #include "statistics/ScrolledPicture.h"
 
 namespace {
@@ -53,8 +54,8 @@ void Form15::VScroll1_Change() { scrolled::panVertically(Picture1, Picture3, VSc
 // the last plan; the numbers in memory and in the boxes stay.
 void Form15::Command16_Click() { DrawPlanFrame(); }
 
-// Command15_Click "Файлы*": the folder diagram of the program.
-void Form15::Command15_Click() {}
+// Command15_Click "Файлы*": the folder diagram of the program, modeless.
+void Form15::Command15_Click() { form9().Show(); }
 
 // Command6_Click "Весовые коэффициенты и данные моделирования *".
 void Form15::Command6_Click() { form19().Show(); }

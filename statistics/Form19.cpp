@@ -43,13 +43,7 @@ void Form19::setDesignDefaults() {
   Command1.setCaption("Просмотреть данные моделирования по одной планете");
   Command2.setCaption("Сохранить");
   Command3.setCaption("Закрыть форму");
-  for (ui::ScrollBar* bar : {static_cast<ui::ScrollBar*>(&HScroll1), static_cast<ui::ScrollBar*>(&VScroll1)}) {
-    bar->setMin(0);
-    bar->setMax(100);
-    bar->setLargeChange(10);
-  }
-  HScroll1.setValue(0);
-  VScroll1.setValue(100);
+  scrolled::setUpScrollBars(HScroll1, VScroll1);
   Picture3.embed(Picture1);
 }
 

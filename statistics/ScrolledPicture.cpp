@@ -14,6 +14,16 @@ int pixels(double value) { return static_cast<int>(std::lround(value)); }
 
 }  // namespace
 
+void setUpScrollBars(ui::HScrollBar& horizontal, ui::VScrollBar& vertical) {
+  for (ui::ScrollBar* bar : {static_cast<ui::ScrollBar*>(&horizontal), static_cast<ui::ScrollBar*>(&vertical)}) {
+    bar->setMin(0);
+    bar->setMax(100);
+    bar->setLargeChange(10);
+  }
+  horizontal.setValue(0);
+  vertical.setValue(100);
+}
+
 void sizeInUnits(ui::PictureBox& picture, double width, double height) {
   picture.setSizePixels(pixels(kPixelsPerUnit * width), pixels(kPixelsPerUnit * height));
 }

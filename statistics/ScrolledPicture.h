@@ -16,6 +16,10 @@ namespace scrolled {
 
 inline constexpr double kPixelsPerUnit = 24.91;
 
+// The two bars: 0 to 100 with a large change of 10, the horizontal one at 0
+// (the left end in view), the vertical one at 100 (the bottom in view).
+void setUpScrollBars(ui::HScrollBar& horizontal, ui::VScrollBar& vertical);
+
 // Sizes picture to width × height picture units, in pixels of its frame.
 void sizeInUnits(ui::PictureBox& picture, double width, double height);
 

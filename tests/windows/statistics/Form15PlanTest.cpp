@@ -3,6 +3,7 @@
 // picture extents, and the refusal of fewer than two or more than six.
 #include <cmath>
 
+#include "statistics/Form9.h"
 #include "tests/windows/statistics/Form15Fixture.h"
 
 namespace {
@@ -102,6 +103,19 @@ TEST_F(Form15Test, ClearingKeepsTheExtentsOfTheLastPlan) {
   EXPECT_EQ(form.Picture1.heightPixels(), pixelsOf(94));
   EXPECT_EQ(form.Picture1.widthPixels(), pixelsOf(42));
   EXPECT_EQ(form.Picture1.image(), grid) << "the red box is gone, the grid is back";
+}
+
+// "Файлы*" shows the folder diagram; "Закрыть форму" unloads this window
+// only, the windows it opened stay.
+TEST_F(Form15Test, FilesShowsTheFolderDiagramAndCloseUnloadsThisWindowOnly) {
+  Form15& form = openOptimisationWindow();
+  click(form.Command6);
+  click(form.Command15);
+  EXPECT_TRUE(form9().Visible());
+  click(form.Command3);
+  EXPECT_FALSE(ui::isFormLoaded<Form15>());
+  EXPECT_TRUE(ui::isFormLoaded<Form19>());
+  EXPECT_TRUE(ui::isFormLoaded<Form9>());
 }
 
 }  // namespace
