@@ -62,6 +62,14 @@ inline std::string recordLine(int number, const Point& p, bool observed) {
   return line;
 }
 
+// The numbers of a line of blank-separated numbers.
+inline std::vector<double> numbersOfLine(const std::string& line) {
+  std::istringstream in(line);
+  std::vector<double> numbers;
+  for (double v; in >> v;) numbers.push_back(v);
+  return numbers;
+}
+
 class Form6Test : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -119,13 +127,6 @@ class Form6Test : public ::testing::Test {
       lines.push_back(line);
     }
     return lines;
-  }
-  // The numbers of a line read as list input reads them.
-  static std::vector<double> numbersOf(const std::string& line) {
-    std::istringstream in(line);
-    std::vector<double> numbers;
-    for (double v; in >> v;) numbers.push_back(v);
-    return numbers;
   }
   bool programFileExists(const std::string& relative) const { return std::filesystem::exists(path(relative)); }
   std::filesystem::path path(const std::string& relative) const { return folder_ / relative; }
