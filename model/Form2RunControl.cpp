@@ -9,6 +9,7 @@
 #include "model/Form2.h"
 #include "model/Form23.h"
 #include "statistics/Form15.h"
+#include "statistics/Form6.h"
 #include "model/Form7.h"
 
 // Command4_Click "Остановить": the run ends at its next output pass, and a
@@ -45,13 +46,16 @@ void Form2::Command2_Click() {
 void Form2::Command9_Click() { form23().Show(); }
 
 // Command7_Click "Тест гравитации*", Command3_Click "К статистике",
-// Command10_Click "К плану": the DE405 file is closed; the window of each
-// is shown by its builder from here. A run going on stays suspended.
+// Command10_Click "К плану": the DE405 file is closed and the window of each
+// is shown. A run going on stays suspended.
 void Form2::Command7_Click() {
   closeDE405File();
   form7().Show();
 }
-void Form2::Command3_Click() { closeDE405File(); }
+void Form2::Command3_Click() {
+  closeDE405File();
+  form6().Show();
+}
 void Form2::Command10_Click() {
   closeDE405File();
   form15().Show();
