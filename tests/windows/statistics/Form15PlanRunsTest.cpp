@@ -102,6 +102,38 @@ TEST_F(PlanRuns, TestRunsGoFromTheFirstToTheLastExperiment) {
   EXPECT_EQ(boxes.count(), 0) << boxes.last().text;
 }
 
+// The pressure law of the runs: none while X5 is neither a plan factor nor
+// away from 0, law 5 otherwise with kPgr1 the value of X5 in the
+// experiment, and kPgr2 equal to it or 0 with "kPgr2=0".
+TEST_F(PlanRuns, PressureLawFollowsTheFifthFactor) {
+  struct Case {
+    std::vector<int> factors;
+    const char* level;
+    bool secondZero;
+    int law;
+    double k1, k2;
+  };
+  const Case cases[] = {{{1, 2}, "0", false, 0, 0, 0},
+                        {{1, 2}, "0,5", false, 5, 0.5, 0.5},
+                        {{1, 5}, "0,5", true, 5, 0.6, 0}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.level);
+    openModelWindow();
+    Form15& form = planOver(c.factors);
+    click(form.Option5);
+    type(form.Text11[5], c.level);
+    type(form.Text12[5], "0,1");
+    if ((form.Check5.Value() == 1) != c.secondZero) click(form.Check5);
+    type(form.Text6, "1");  // experiment 1: every plan factor at +1
+    click(form.Command8);
+    ASSERT_EQ(boxes.count(), 0) << boxes.last().text;
+    EXPECT_EQ(Main.kodPgr, c.law);
+    EXPECT_DOUBLE_EQ(Main.kPgr1, c.k1);
+    EXPECT_DOUBLE_EQ(Main.kPgr2, c.k2);
+    ui::unloadAllForms();
+  }
+}
+
 // Three model runs of one year, each an experiment of a plan over VX and
 // Jupiter's mass ratio, with a finite speed of gravity: each writes its
 // series into the plan's folder with its own system velocity and mass.
