@@ -8,6 +8,7 @@
 #include "core/runtime/ErrorTrap.h"
 #include "core/runtime/MessageBox.h"
 #include "core/runtime/NumberText.h"
+#include "core/runtime/RuntimeError.h"
 #include "core/runtime/TextFile.h"
 #include "core/state/SharedState.h"
 #include "statistics/Form15Texts.h"
@@ -19,6 +20,7 @@
 namespace {
 
 constexpr double kViewWidth = 36;
+constexpr int kMostExperiments = 91;
 // Rows of the listing take half a unit each below 5 units of head room.
 constexpr double kViewHeadRoom = 5;
 
@@ -69,6 +71,9 @@ void Form19::readShiftView(int file) {
   const std::string title = LineInput(file);
   Stat.LastRun = CInt(InputNumber(file));
   Text10.setText(Str(Stat.LastRun));
+  // A plan has at most 91 experiments; a count beyond is a fault of the
+  // file, refused before the picture is sized for it.
+  checkIndex(Stat.LastRun, 0, kMostExperiments);
   const std::string columns = LineInput(file);
   setPictureExtents(Stat.LastRun / 2.0 + kViewHeadRoom, kViewWidth);
   scrolled::printAt(Picture1, 1, pictureHeight_, title);

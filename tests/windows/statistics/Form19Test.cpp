@@ -10,6 +10,20 @@ namespace {
 
 int pixelsOf(double units) { return static_cast<int>(std::lround(24.91 * units)); }
 
+// Each window keeps the extents of its own picture: the weights listing
+// does not change the plan picture of the optimisation window.
+TEST_F(Form15Test, EachWindowKeepsItsPictureExtents) {
+  writePlanFile(1, unitFactors(), uniformWeights("100"));
+  Form15& plan = openOptimisationWindow();
+  Main.PlanNumber = 1;
+  click(form19().Command4);
+  ASSERT_EQ(boxes.count(), 0) << boxes.last().text;
+  EXPECT_EQ(Main.PictureHeight, 10);
+  click(plan.Command16);
+  EXPECT_EQ(plan.Picture1.heightPixels(), pixelsOf(62));
+  EXPECT_EQ(plan.Picture1.widthPixels(), pixelsOf(32));
+}
+
 // The optimisation window's button opens it; a plan number of 0 becomes 1.
 TEST_F(Form15Test, WeightsWindowOpensOnPlanOne) {
   Main.PlanNumber = 0;
@@ -149,6 +163,12 @@ TEST_F(ShiftView, FailuresGiveTheirMessages) {
   EXPECT_EQ(boxes.count(), before + 1);
   EXPECT_EQ(boxes.last().text, "Сначала просмотрите данные моделирования по одной планете");
   EXPECT_EQ(readLines("Plan1/Celvan3Ras.dat").size(), 5u) << "the file is not rewritten";
+
+  writeModelShiftFile(1, 3, {rows_[0]}, 30000);  // a count no plan has
+  view(1);
+  EXPECT_EQ(boxes.last().text, "Ошибка при чтении данных из файла \\Plan1\\Celvan3Ras.dat");
+  EXPECT_EQ(form.Text10.Text(), "30000");
+  EXPECT_LT(form.Picture1.heightPixels(), 1000);
 
   writeModelShiftFile(1, 3, rows_);
   view(1);
