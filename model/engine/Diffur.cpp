@@ -28,15 +28,17 @@ double pairForce(const Interaction& in, int i, int k, double r) {
 // Copies each pair of an evaluation into the shared pair tables: the vector
 // from the (trace of the) source, its lengths, the propagation time, and
 // the force (classical: newtons, components −F·r/R, and the direction
-// angles of r) or the acceleration (relativistic).
+// angles of r) or the acceleration (relativistic). With the geometry kept,
+// only the forces: the run loop's own measure of the pairs stands.
 class PairTablesRecord {
  public:
   static constexpr bool active = true;
-  PairTablesRecord(const Interaction& in, bool relativistic) : in_(in), relativistic_(relativistic) {}
+  PairTablesRecord(const Interaction& in, bool relativistic, bool geometryKept = false)
+      : in_(in), relativistic_(relativistic), geometryKept_(geometryKept) {}
 
   void pair(int i, int k, const PairVector& p, double ax, double ay, double az) {
     if (relativistic_) {
-      writeGeometry(i, k, p);
+      if (!geometryKept_) writeGeometry(i, k, p);
       Main.ForceX(i, k) = ax;
       Main.ForceY(i, k) = ay;
       Main.ForceZ(i, k) = az;
@@ -51,12 +53,13 @@ class PairTablesRecord {
   // the pair keeps it, and the components), the propagation time and the
   // direction angles of r.
   void pairWithForce(int i, int k, const PairVector& p, double force, double fx, double fy, double fz) {
-    writeGeometry(i, k, p);
-    Main.PropagationTime(i, k) = p.r / in_.gravitySpeed;
     Main.Force(i, k) = force;
     Main.ForceX(i, k) = fx;
     Main.ForceY(i, k) = fy;
     Main.ForceZ(i, k) = fz;
+    if (geometryKept_) return;
+    writeGeometry(i, k, p);
+    Main.PropagationTime(i, k) = p.r / in_.gravitySpeed;
     Main.PairLatitude(i, k) = std::atan2(p.z, Main.PairDistanceXY(i, k));
     Main.PairLongitude(i, k) =
         p.x != 0 ? std::atan(p.y / p.x) : (p.y < 0 ? 1.5 * Main.Pi : 0.5 * Main.Pi);
@@ -65,6 +68,7 @@ class PairTablesRecord {
  private:
   const Interaction& in_;
   bool relativistic_;
+  bool geometryKept_;
 
   static void writeGeometry(int i, int k, const PairVector& p) {
     Main.PairDX(i, k) = p.x;
@@ -226,14 +230,15 @@ void ModelRun::keepSnapshotForTestBench() {
 // sides keep the pairs to themselves. With "текст теста" every stage has
 // already filled them. Under a law the pairs are evaluated as the first
 // stage of the next step evaluates them, so that what the next step reads
-// of the kinematics stays as the run loop left it.
+// of the kinematics stays as the run loop left it; the geometry is the run
+// loop's measure of the pairs after the step.
 void ModelRun::publishPairTables() {
   if (controls_.gravityTestText || interaction_.model == ForceModelKind::NoEvaluation) return;
   const StageContext c = stageContext(Main.ModelTime);
   double scratch[kStateSize];
   beginDerivative(c.state, scratch);
   const bool relativistic = interaction_.model == ForceModelKind::Relativistic;
-  PairTablesRecord record(interaction_, relativistic);
+  PairTablesRecord record(interaction_, relativistic, Main.kodPgr != 0);
   if (relativistic) {
     relativisticPairs(c, interaction_, scratch + kVelocityOffset, record);
     return;
