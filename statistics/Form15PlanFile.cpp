@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "core/runtime/ErrorTrap.h"
-#include "core/runtime/MessageBox.h"
 #include "core/runtime/NumberText.h"
 #include "core/state/SharedState.h"
 #include "statistics/Form15.h"
@@ -41,12 +40,7 @@ std::string factorLine(int i) {
 //           файл \PlanN\CelvanPlanN.dat"; a read that fails, "Ошибка при
 //           чтении данных из файла ..." with what was read kept.
 void Form15::Command14_Click() {
-  if (!withErrorTrap(form15text::kBadData, form15text::kTitle7m, [&] { Main.PlanNumber = CInt(Text4.Text()); }))
-    return;
-  const std::string name = planFileName(Main.PlanNumber);
-  const FileMessages messages{"Не могу найти файл " + name, "Ошибка при чтении данных из файла " + name,
-                              form15text::kTitle7m};
-  if (!readProgramFile(name, messages, readPlanFile)) return;
+  if (!loadPlanFile(Text4.Text(), form15text::kTitle7m)) return;
   showLoadedPlan();
   printLoadedPlan();
 }

@@ -31,12 +31,7 @@ constexpr double kWeightsWidth = 30;
 //           that is no number; "Не могу найти файл \PlanN\CelvanPlanN.dat";
 //           "Ошибка при чтении данных из файла ..." with the values read kept.
 void Form19::Command4_Click() {
-  if (!withErrorTrap(form15text::kBadData, form15text::kTitle7, [&] { Main.PlanNumber = CInt(Text7.Text()); }))
-    return;
-  const std::string name = planFileName(Main.PlanNumber);
-  const FileMessages messages{"Не могу найти файл " + name, "Ошибка при чтении данных из файла " + name,
-                              form15text::kTitle7};
-  if (!readProgramFile(name, messages, readPlanFile)) return;
+  if (!loadPlanFile(Text7.Text(), form15text::kTitle7)) return;
   setPictureExtents(kWeightsHeight, kWeightsWidth);
   listWeights();
   for (int p = 1; p <= 10; ++p)

@@ -2,9 +2,11 @@
 
 #include <vector>
 
+#include "core/runtime/ErrorTrap.h"
 #include "core/runtime/NumberText.h"
 #include "core/runtime/TextFile.h"
 #include "core/state/SharedState.h"
+#include "statistics/ProgramFiles.h"
 #include "statistics/ScaledNumbers.h"
 
 namespace {
@@ -14,6 +16,13 @@ constexpr int kPlanetCount = 10;
 constexpr int kShiftCount = 6;
 
 }  // namespace
+
+bool loadPlanFile(const std::string& typedNumber, const std::string& title) {
+  if (!withErrorTrap("Задайте правильно данные", title, [&] { Main.PlanNumber = CInt(typedNumber); })) return false;
+  const std::string name = planFileName(Main.PlanNumber);
+  return readProgramFile(name, {"Не могу найти файл " + name, "Ошибка при чтении данных из файла " + name, title},
+                         readPlanFile);
+}
 
 std::string planFileName(int plan) {
   const std::string number = Str(plan);

@@ -29,6 +29,15 @@ inline constexpr const char* kPlanWeightsTitle = "весовые коэффиц�
 //           at the faulty item; what was read before stays.
 void readPlanFile(int file);
 
+// loadPlanFile: plan file N read whole, as both plan windows load it.
+// Given:    the plan number as typed; the title of the window's messages
+// Writes:   Main.PlanNumber = N; what readPlanFile writes
+// Returns:  true when the file was read whole; false after the message: "Задайте
+//           правильно данные" for a number that is no number, "Не могу найти
+//           файл \PlanN\CelvanPlanN.dat", "Ошибка при чтении данных из файла
+//           \PlanN\CelvanPlanN.dat" (what was read stays)
+bool loadPlanFile(const std::string& typedNumber, const std::string& title);
+
 // writePlanFile: the whole plan file into file, open for output.
 // Given:    the three text lines 1, 2 and 10
 // Reads:    Stat.ZeroLevels, VariationIntervals, Xopt, XoptNatural (1..7),
