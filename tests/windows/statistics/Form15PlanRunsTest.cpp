@@ -102,6 +102,22 @@ TEST_F(PlanRuns, TestRunsGoFromTheFirstToTheLastExperiment) {
   EXPECT_EQ(boxes.count(), 0) << boxes.last().text;
 }
 
+// Each next run starts inside the end of the one before: a whole plan of
+// six factors, 77 experiments, runs by the test criterion to its end.
+TEST_F(PlanRuns, AWholeSixFactorPlanRunsToItsEnd) {
+  openModelWindow();
+  Form15& form = planOver({1, 2, 3, 4, 6, 7});
+  type(form.Text12[4], "0,1");
+  click(form.Option5);
+  click(form.Command8);
+  ASSERT_EQ(boxes.count(), 0) << boxes.last().text;
+  std::vector<int> all(77);
+  for (int e = 1; e <= 77; ++e) all[e - 1] = e;
+  EXPECT_EQ(testedExperiments(6), all);
+  EXPECT_EQ(form.Text5.Text(), "78");
+  EXPECT_EQ(Main.PlanNumber, 0);
+}
+
 // The pressure law of the runs: none while X5 is neither a plan factor nor
 // away from 0, law 5 otherwise with kPgr1 the value of X5 in the
 // experiment, and kPgr2 equal to it or 0 with "kPgr2=0".
