@@ -18,10 +18,13 @@ std::array<ShiftRowMillionths, 11> numberedObservedRows() {
 }
 
 // The observed shifts are taken from the folder of the source chosen, rows
-// by their position, planets 1..10 only (the Moon's row is not read).
+// by their position, planets 1..10 only (the Moon's row is not read). The
+// window keeps to itself that they are loaded: the shared FileState, which
+// marks an open DE405 file, stays as it was.
 TEST_F(Form15Test, ObservedShiftsAreReadFromTheChosenSource) {
   writeObservedShiftFile("JPL", numberedObservedRows());
   Main.ObservedShifts(11, 1) = -7;
+  Main.FileState = 10;
   Form15& form = openOptimisationWindow();
   click(form.Option11);
   click(form.Command4);
@@ -31,6 +34,7 @@ TEST_F(Form15Test, ObservedShiftsAreReadFromTheChosenSource) {
   for (int b = 1; b <= 10; ++b)
     for (int s = 1; s <= 6; ++s) EXPECT_DOUBLE_EQ(Main.ObservedShifts(b, s), b + s / 1000.0 + 1e-6);
   EXPECT_EQ(Main.ObservedShifts(11, 1), -7);
+  EXPECT_EQ(Main.FileState, 10);
 
   click(form.Option9);  // "New": no such file there
   click(form.Command4);
