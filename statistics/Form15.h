@@ -163,6 +163,9 @@ class Form15 : public ui::Form {
   PictureLayout layout_;
   // Observed shifts have been loaded on this window ("3-...") since its load.
   bool observedShiftsLoaded_ = false;
+  // A sequence started by "4-1-..." is going on: only its runs' ends start
+  // a next experiment.
+  bool sequenceRunning_ = false;
 };
 
 // The accessor: loads Form15 (hidden) on first touch.

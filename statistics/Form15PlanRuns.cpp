@@ -7,7 +7,9 @@
 // begins inside the end of the previous one, and the sequence ends when
 // Text5 passes Text6 (with a sound), when a run is stopped ("Остановить"
 // leaves no plan number, so the end of its run notifies nobody), or when a
-// run ends by an error or the model window refuses to start one.
+// run ends by an error or the model window refuses to start one. The end of
+// a run that is no experiment of a sequence of this window (a run by hand
+// while a plan number is set) starts nothing.
 #include <string>
 
 #include "core/runtime/Clock.h"
@@ -57,6 +59,7 @@ double massFromRatio(double ratio) {
 //           starts and what was set before stays.
 void Form15::Command8_Click() {
   if (!withErrorTrap(kPlanRunError, form15text::kTitle7m, [this] { prepareSequence(); })) return;
+  sequenceRunning_ = true;
   StartNextExperiment();
 }
 
@@ -122,15 +125,16 @@ void Form15::StartNextExperiment() {
     beyondLast = Stat.RunIndex > Stat.LastRun;
     if (!beyondLast) setFactorsOfExperiment();
   });
-  if (!ready) return;
-  if (beyondLast) {
-    ui::playWaveFile(programPath("\\Arhiv\\Zvuk_end1.wav"));
+  if (!ready || beyondLast) {
+    if (beyondLast) ui::playWaveFile(programPath("\\Arhiv\\Zvuk_end1.wav"));
+    sequenceRunning_ = false;
     return;
   }
   // The model window's start and run loop have traps of their own; the
   // run of this experiment, and the ones after it, run nested in this write.
   form2().Text53.setText(StrSingle(static_cast<float>(Timer())));
   Main.PlanNumber = 0;
+  sequenceRunning_ = false;
 }
 
 // The factors of experiment RunIndex into the model's variables and the
@@ -161,8 +165,9 @@ void Form15::setFactorsOfExperiment() {
 }
 
 // Text3_Change: the model window ended a run of the plan; the next
-// experiment follows.
+// experiment of the sequence follows.
 void Form15::Text3_Change() {
+  if (!sequenceRunning_) return;
   Text5.setText(Str(Stat.RunIndex + 1));
   StartNextExperiment();
 }

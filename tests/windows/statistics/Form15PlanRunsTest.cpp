@@ -236,6 +236,24 @@ TEST_F(PlanRuns, FaultsAndRefusalsEndTheSequence) {
   EXPECT_EQ(Main.PlanNumber, 0);
 }
 
+// A run by hand while a plan number is set (here by loading a plan file)
+// is no experiment of a sequence: its end starts no experiment, even with
+// the counters a stopped sequence left.
+TEST_F(PlanRuns, ARunByHandStartsNoExperiment) {
+  Form2& model = openModelWindow();
+  writePlanFile(1, unitFactors(), uniformWeights("100"));
+  Form15& form = openOptimisationWindow();
+  click(form.Command14);
+  ASSERT_EQ(Main.PlanNumber, 1);
+  Stat.RunIndex = 1;
+  Stat.LastRun = 9;
+  click(model.Command1);
+  EXPECT_EQ(boxes.count(), 0) << boxes.last().text;
+  EXPECT_EQ(form.Text5.Text(), "1");
+  EXPECT_EQ(model.Text8.Text(), "1");
+  EXPECT_EQ(Main.PlanNumber, 0);
+}
+
 // "К плану" shows the optimisation window. A start of the model window
 // while the optimisation window is not loaded does not load it, so the plan
 // another window built stays.
