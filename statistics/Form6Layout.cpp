@@ -13,7 +13,7 @@ namespace {
 
 constexpr int kShortBox = 44;
 constexpr int kNumberBox = 110;
-constexpr int kDayBox = 52;
+constexpr int kDayBox = 76;
 constexpr int kMonthBox = 28;
 constexpr int kYearBox = 44;
 
@@ -59,10 +59,11 @@ void Form6::layoutControls() {
   ui::place(view, VScroll1, 0, 1);
   ui::place(view, HScroll1, 1, 0);
   QGridLayout& scales = ui::addGrid(left, 1, 0);
+  scales.setHorizontalSpacing(6);
   ui::place(scales, Command7, 0, 0);
   ui::place(scales, Text26, 0, 1);
   ui::setWidthPixels(Text26, 90);
-  ui::addCaption(scales, ".bmp", 0, 2);
+  ui::addCaption(scales, ".bmp   ", 0, 2);
   ui::placeCaptioned(scales, "MX1, лет/см", Text1, 0, 3, kShortBox);
   ui::placeCaptioned(scales, "MP, ед./см", Text2, 0, 5, kShortBox);
   ui::placeCaptioned(scales, "MdP, ед./см", Text7, 0, 7, kShortBox);
