@@ -51,9 +51,6 @@ std::optional<DisplayUnit> displayUnitOf(int column) {
 // The colour of the object colour tables under number index.
 int32_t objectColour(int index) { return RGB(Main.ColorR[index], Main.ColorG[index], Main.ColorB[index]); }
 
-// A number cut to six decimals for the printed lines and the boxes of the
-// search.
-std::string sixDecimals(double value) { return Str(truncateDecimals(value, 6)); }
 
 }  // namespace
 
@@ -248,7 +245,8 @@ void Form6::drawTrendBand(const sample::Trend& trend, double epochJD, int32_t la
 // "+текст k(i)": the shift with its band and the trend's equation.
 void Form6::printTrendText(const sample::Trend& trend, double shift, double twoSigma, sample::TrendKind kind) {
   const double top = kind == sample::TrendKind::Quadratic ? 2.3 : Main.PictureHeight - 0.5;
-  scrolled::printAt(Picture1, 8, top, "dY=  " + sixDecimals(shift) + "    2*Sigma=  " + sixDecimals(twoSigma));
+  scrolled::printAt(Picture1, 8, top,
+                    "dY=  " + sixDecimals(shift) + "    2*Sigma=  " + sixDecimals(twoSigma));
   scrolled::printAt(Picture1, 8, top - 0.7,
                     "Y=  " + sixDecimals(trend.b0) + "  +  " + sixDecimals(trend.b1) + " *  X  +  " +
                         sixDecimals(trend.b2) + " *  X^2");

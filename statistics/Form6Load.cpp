@@ -157,6 +157,7 @@ void Form6::adoptSeries(const sample::SeriesFile& series, bool finished) {
   const int32_t n = static_cast<int32_t>(series.records.size());
   const int column = Main.SampleParameter;
   const bool reduceAngle = Check1.Value() == 1 && isAngleColumn(column);
+  w0Replaced_ = false;
   Main.TextLines[3] = series.header;
   Main.SeriesStartJD = series.startJD;
   Main.ScratchText2 = series.header + kCrLf + Str(series.declaredCount) + "         " + Str(series.startJD) + kCrLf;

@@ -6,11 +6,10 @@
 #include "core/runtime/NumberText.h"
 #include "core/state/SharedState.h"
 #include "statistics/Form6.h"
+#include "statistics/Form6Texts.h"
 #include "statistics/ScrolledPicture.h"
 
 namespace {
-
-std::string sixDecimals(double value) { return Str(truncateDecimals(value, 6)); }
 
 // A result line: its lead, then the shift and the half width of its band in
 // full.
@@ -32,8 +31,8 @@ void Form6::SearchGroupSplits() {
   const int best = choice.best;
   const bool printLines = Check9.Value() == 1;
   if (Option12.Value()) {
-    Text24.setText(sixDecimals(S.at(best)));
-    Text27.setText(sixDecimals(D.at(best)));
+    Text24.setText(form6text::sixDecimals(S.at(best)));
+    Text27.setText(form6text::sixDecimals(D.at(best)));
   }
   if (printLines)
     scrolled::printAt(Picture1, 3, 2, resultLine("минимальное при NCP0 = " + Str(best) + "   ", S.at(best), D.at(best)));
@@ -58,13 +57,13 @@ void Form6::SearchGroupSplits() {
 
   const double middle = (choice.bandHigh + choice.bandLow) / 2, halfWidth = (choice.bandHigh - choice.bandLow) / 2;
   if (Option15.Value()) {
-    Text24.setText(sixDecimals(middle));
-    Text27.setText(sixDecimals(halfWidth));
+    Text24.setText(form6text::sixDecimals(middle));
+    Text27.setText(form6text::sixDecimals(halfWidth));
   }
   if (printLines) scrolled::printAt(Picture1, 6.9, 2.5, resultLine("максимин    ", middle, halfWidth));
   if (Option16.Value()) {
-    Text24.setText(sixDecimals(choice.meanShift));
-    Text27.setText(sixDecimals(choice.meanTwoSigma));
+    Text24.setText(form6text::sixDecimals(choice.meanShift));
+    Text27.setText(form6text::sixDecimals(choice.meanTwoSigma));
   }
   if (printLines)
     scrolled::printAt(Picture1, 6.9, 3, resultLine("средние       ", choice.meanShift, choice.meanTwoSigma));

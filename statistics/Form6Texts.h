@@ -4,6 +4,8 @@
 #include <array>
 #include <string>
 
+#include "core/runtime/NumberText.h"
+
 namespace form6text {
 
 inline constexpr const char* kCrLf = "\r\n";
@@ -15,6 +17,10 @@ inline constexpr std::array<const char*, 12> kPlanetNames{
 // Captions of Option4(1..8).
 inline constexpr std::array<const char*, 9> kParameterNames{"",    "AlfaP", "AlfaU",  "Betta", "Eks",
                                                             "Rsr", "W*",    "AlfaL0", "Ves"};
+
+// A number cut (not rounded) to six decimals, as the printed result lines
+// and the boxes of the search show it.
+inline std::string sixDecimals(double value) { return Str(truncateDecimals(value, 6)); }
 
 inline constexpr const char* kTitle = "Celvan7";
 inline constexpr const char* kFitTitle = "Celvan7mm";
