@@ -3,7 +3,10 @@
 // relativistic; (b) workload W: the JPL0 theory at JD 2451545.0, the Sun
 // and all planets, one-hour steps without step reduction, 100 Julian years,
 // Mercury followed, no files; (c) one year of the default run: step
-// reduction near Mercury's passages (step divisor 1000, window 1 degree).
+// reduction near Mercury's passages (step divisor 1000, window 1 degree);
+// (d) the cost of a law of gravity pressure: one right-hand-side call under
+// Weber's and the Л-В law, and a year of workload W under Weber's law with
+// the run loop's bookkeeping of the pair kinematics.
 //
 // Compare (b) with ../shared/bench/nbody_rk4_reference.cpp built with the
 // same compiler flags, run one after the other on the same machine.
@@ -58,9 +61,15 @@ void placePlanetsByJPL0() {
   Main.InitialDataJD = Main.SeriesStartJD = 2451545.0;
 }
 
-// One right-hand-side call at the start of a run of the eleven bodies.
-void rightHandSide(benchmark::State& state, int forceModel, int finiteSpeed, int variant) {
+// One right-hand-side call at the start of a run of the eleven bodies,
+// under the law of gravity pressure `law` (kodPgr, 0 none) with its
+// kinematics recomputed at every stage.
+void rightHandSide(benchmark::State& state, int forceModel, int finiteSpeed, int variant, int law = 0) {
   placePlanetsByJPL0();
+  Main.kodPgr = static_cast<int16_t>(law);
+  Main.kPgr1 = 0.5;
+  Main.kPgr2 = 1;
+  Main.EveryStageKinematicsFlag = 1;
   for (int b = 0; b <= 10; ++b)
     for (int k = 0; k <= 10; ++k) Main.PairIncluded(b, k) = 1;
   Main.ObjectIncluded[10] = 1;
@@ -72,6 +81,7 @@ void rightHandSide(benchmark::State& state, int forceModel, int finiteSpeed, int
   experiment.run.readPassState(experiment.window);
   Main.StageOffset = 1800;
   for (auto _ : state) {
+    if (law != 0) Main.StageCounter = 1;  // the second stage: its differences are taken
     if (forceModel == 1)
       experiment.run.DiffurOTO();
     else
@@ -84,14 +94,25 @@ BENCHMARK_CAPTURE(rightHandSide, classical_instant, 0, 0, 1);
 BENCHMARK_CAPTURE(rightHandSide, classical_DX1, 0, 1, 1);
 BENCHMARK_CAPTURE(rightHandSide, classical_DX3, 0, 1, 3);
 BENCHMARK_CAPTURE(rightHandSide, relativistic, 1, 1, 1);
+BENCHMARK_CAPTURE(rightHandSide, classical_DX1_Weber, 0, 1, 1, 2);
+BENCHMARK_CAPTURE(rightHandSide, classical_DX1_LienardWiechert, 0, 1, 1, 5);
 
 // A run of the Sun and the planets, Mercury followed, for the years given,
-// with or without the step reduction near its passages.
-void modelRun(benchmark::State& state, double years, int stepDivisor) {
+// with or without the step reduction near its passages, and under the law
+// of gravity pressure `law` (kodPgr, 0 none; the sources then act from
+// their traces, DX1, with the speed of gravity Vsv).
+void modelRun(benchmark::State& state, double years, int stepDivisor, int law = 0) {
   for (auto _ : state) {
     state.PauseTiming();
     placePlanetsByJPL0();
     Main.StepDivisor = static_cast<int16_t>(stepDivisor);
+    if (law != 0) {
+      Main.FiniteVgrFlag = 1;
+      Main.kodPgr = static_cast<int16_t>(law);
+      Main.kPgr1 = 0.5;
+      Main.kPgr2 = 1;
+      Main.EveryStageKinematicsFlag = 1;
+    }
     solar::Experiment experiment;
     experiment.start();
     state.ResumeTiming();
@@ -107,9 +128,11 @@ void modelRun(benchmark::State& state, double years, int stepDivisor) {
 
 void workloadW(benchmark::State& state) { modelRun(state, 100, 1); }
 void defaultRunOneYear(benchmark::State& state) { modelRun(state, 1, 1000); }
+void weberRunOneYear(benchmark::State& state) { modelRun(state, 1, 1, 2); }
 
 BENCHMARK(workloadW)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(defaultRunOneYear)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(weberRunOneYear)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 }  // namespace
 

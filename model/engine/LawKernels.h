@@ -48,8 +48,8 @@ inline void stageRangeAcceleration(const StageContext& c, const Interaction& in,
   const double h = c.step;
   if (!in.kinematicsFromJerks) {
     const double change = (vk - t.StepStartTargetRadialVelocity(i, k)) - (vi - t.StepStartSourceRadialVelocity(i, k));
-    if (n == 2 || n == 3) t.RangeAcceleration(i, k) = change * 2 / h;
-    if (n == 4) t.RangeAcceleration(i, k) = change / h;
+    if (n == 2 || n == 3) t.RangeAcceleration(i, k) = change * (2 / h);
+    if (n == 4) t.RangeAcceleration(i, k) = change * (1 / h);
     return;
   }
   const double ahead = (n == 2 || n == 3) ? h : (n == 4 ? 1.5 * h : 0.0);
@@ -142,9 +142,9 @@ inline PairMotion pairMotionOf(const PairKinematicsTables& t, const Bodies& B, c
   return m;
 }
 
-// R^-p, the Newtonian magnitude per G·m(i)·m(k).
-inline double inversePower(double r, const Interaction& in) {
-  return in.inverseSquare ? 1.0 / (r * r) : std::pow(r, -in.distanceExponent);
+// R^-p, the Newtonian magnitude per G·m(i)·m(k), from R and 1/R.
+inline double inversePower(double r, double inverseR, const Interaction& in) {
+  return in.inverseSquare ? inverseR * inverseR : std::pow(r, -in.distanceExponent);
 }
 
 // The pairs under the law: every ordered pair of the gathered bodies.
@@ -154,6 +154,7 @@ void pressureLawPairs(const StageContext& c, const Interaction& in, double* acce
   gatherBodies<Record>(c, in, B);
   const Coefficients coefficients = coefficientsOf<Record>(in);
   const PairKinematicsTables& t = pairKinematicsTables();
+  const double inverseGravitySpeed = 1 / in.gravitySpeed;
   double ax[kBodyCount] = {}, ay[kBodyCount] = {}, az[kBodyCount] = {};
   for (int a = 0; a < B.count; ++a) {
     for (int b = 0; b < B.count; ++b) {
@@ -169,10 +170,11 @@ void pressureLawPairs(const StageContext& c, const Interaction& in, double* acce
         record.pairWithForce(q.i, q.k, q.p, 0.0, 0.0, 0.0, 0.0);
         continue;
       }
-      q.T = q.p.r / in.gravitySpeed;
-      q.u[0] = q.p.x / q.p.r;
-      q.u[1] = q.p.y / q.p.r;
-      q.u[2] = q.p.z / q.p.r;
+      const double inverseR = 1 / q.p.r;
+      q.T = q.p.r * inverseGravitySpeed;
+      q.u[0] = q.p.x * inverseR;
+      q.u[1] = q.p.y * inverseR;
+      q.u[2] = q.p.z * inverseR;
       if (in.kinematicsEveryStage) {
         stagePairKinematics<kind>(c, in, t, B, q);
         if constexpr (law == PressureLaw::LienardWiechert) stageRetardedSource(c, in, t, q);
@@ -190,7 +192,7 @@ void pressureLawPairs(const StageContext& c, const Interaction& in, double* acce
         force = f.scalar;
       } else {
         const double factor = pressureFactor<law>(pairMotionOf<law>(t, B, q), in.lawCoefficients);
-        force = factor * given * inversePower(q.p.r, in);
+        force = factor * given * inversePower(q.p.r, inverseR, in);
         for (int d = 0; d < 3; ++d) pull[d] = -force * q.u[d];
       }
       ax[b] += pull[0];

@@ -133,6 +133,8 @@ class ModelRun {
   void requireValidRunParameters() const;
   void computeEndYearBoundary();
   bool endYearPassed() const;
+  bool passesEndYear(double julianDay) const;
+  bool passEndsWithOutput() const;
 
   // Motion
   void moveByModel(RunWindow& window);

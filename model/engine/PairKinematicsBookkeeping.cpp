@@ -61,45 +61,95 @@ double withinHalfTurn(double angle) {
   return angle;
 }
 
-// Direction angles of each body's velocity components: AlfaVX 0 or π,
-// AlfaVY π/2 or 3π/2, BettaVZ π/2 or −π/2 (the second when the component
-// is negative).
-void measureVelocityDirections() {
+// The bodies as the step left them: positions (shifted to the drawing
+// origin, which no difference sees), velocities, the mean accelerations of
+// the step, and the direction angles of the velocity components: AlfaVX 0
+// or π, AlfaVY π/2 or 3π/2, BettaVZ π/2 or −π/2 (the second when the
+// component is negative), which are also kept in the shared tables.
+struct BodyState {
+  double position[kBodies][3];
+  double velocity[kBodies][3];
+  double acceleration[kBodies][3];
+  double alfaVX[kBodies], alfaVY[kBodies], bettaVZ[kBodies];
+};
+
+void gatherBodies(BodyState& s) {
   const double pi = Main.Pi;
+  const double* position[3] = {Main.X.data(), Main.Y.data(), Main.Z.data()};
+  const double* velocity[3] = {Main.VX.data(), Main.VY.data(), Main.VZ.data()};
+  const double* acceleration[3] = {Main.AccelerationX.data(), Main.AccelerationY.data(),
+                                   Main.AccelerationZ.data()};
   for (int b = 0; b < kBodies; ++b) {
-    Main.AlfaVX[b] = Main.VX[b] < 0 ? pi : 0.0;
-    Main.AlfaVY[b] = Main.VY[b] < 0 ? 1.5 * pi : 0.5 * pi;
-    Main.BettaVZ[b] = Main.VZ[b] < 0 ? -0.5 * pi : 0.5 * pi;
+    for (int d = 0; d < 3; ++d) {
+      s.position[b][d] = position[d][b];
+      s.velocity[b][d] = velocity[d][b];
+      s.acceleration[b][d] = acceleration[d][b];
+    }
+    s.alfaVX[b] = Main.AlfaVX[b] = s.velocity[b][0] < 0 ? pi : 0.0;
+    s.alfaVY[b] = Main.AlfaVY[b] = s.velocity[b][1] < 0 ? 1.5 * pi : 0.5 * pi;
+    s.bettaVZ[b] = Main.BettaVZ[b] = s.velocity[b][2] < 0 ? -0.5 * pi : 0.5 * pi;
   }
 }
 
-// The vector from the source's trace to k, two iterations of T = R / Vgr:
-// the trace along the present velocity (DX1), and along velocity and
-// acceleration (DX2, and DX3 too: the stored traces stay the right-hand
-// side's). Returns R; T in `delay`.
-double tracedPairVector(int i, int k, double r[3], double& delay) {
-  const double present[3] = {Main.X[k] - Main.X[i], Main.Y[k] - Main.Y[i], Main.Z[k] - Main.Z[i]};
-  const double v[3] = {Main.VX[i], Main.VY[i], Main.VZ[i]};
-  const double a[3] = {Main.AccelerationX[i], Main.AccelerationY[i], Main.AccelerationZ[i]};
-  for (int d = 0; d < 3; ++d) r[d] = present[d];
+// How the pairs are traced: Vgr, and the trace of the source along its
+// velocity (DX1) or along velocity and acceleration (DX2, and DX3 too: the
+// stored traces stay the right-hand side's), or none.
+struct TraceRules {
+  double inverseGravitySpeed = 0;
+  bool retarded = false;
+  bool withAcceleration = false;
+};
+
+TraceRules traceRules() {
+  TraceRules rules;
+  rules.inverseGravitySpeed = 1 / Main.Vgr;
+  rules.retarded = Main.FiniteVgrFlag == 1 && Main.kodDX >= 1;
+  rules.withAcceleration = Main.kodDX >= 2;
+  return rules;
+}
+
+// The vector from the source's trace to k, two iterations of T = R / Vgr.
+// Returns R; T in `delay`.
+double tracedPairVector(const BodyState& s, const TraceRules& rules, int i, int k, double r[3], double& delay) {
+  const double* v = s.velocity[i];
+  const double* a = s.acceleration[i];
+  double present[3];
+  for (int d = 0; d < 3; ++d) r[d] = present[d] = s.position[k][d] - s.position[i][d];
   double distance = std::sqrt(r[0] * r[0] + r[1] * r[1] + r[2] * r[2]);
-  delay = distance / Main.Vgr;
-  if (Main.FiniteVgrFlag != 1 || Main.kodDX < 1) return distance;
-  const bool withAcceleration = Main.kodDX >= 2;
+  delay = distance * rules.inverseGravitySpeed;
+  if (!rules.retarded) return distance;
   for (int iteration = 0; iteration < 2; ++iteration) {
-    const double half = withAcceleration ? delay * delay / 2 : 0.0;
+    const double half = rules.withAcceleration ? delay * delay / 2 : 0.0;
     for (int d = 0; d < 3; ++d) r[d] = delay * v[d] + present[d] - half * a[d];
     distance = std::sqrt(r[0] * r[0] + r[1] * r[1] + r[2] * r[2]);
-    delay = distance / Main.Vgr;
+    delay = distance * rules.inverseGravitySpeed;
   }
   return distance;
 }
 
-// The pair's geometry, direction angles, Vi' (the step-start source
-// velocity of the next step) and the shares of Vi' and V(k) along the pair.
-void measurePair(int i, int k, const PairGeometryTables& g, const PairKinematicsTables& t) {
+// The direction angles of the pair vector r, and the angles between the
+// velocity components of i and of k and the pair's direction.
+void measureDirections(const BodyState& s, int i, int k, const double r[3], double distanceXY,
+                       const PairGeometryTables& g) {
+  const double latitude = std::atan2(r[2], distanceXY);
+  const double longitude = directionInPlane(r[0], r[1]);
+  g.PairLatitude(i, k) = latitude;
+  g.PairLongitude(i, k) = longitude;
+  g.dAlfaVX1(i, k) = withinHalfTurn(s.alfaVX[i] - longitude);
+  g.dAlfaVY1(i, k) = withinHalfTurn(s.alfaVY[i] - longitude);
+  g.dBettaVZ1(i, k) = s.bettaVZ[i] - latitude;
+  g.dAlfaVX2(i, k) = withinHalfTurn(s.alfaVX[k] - longitude);
+  g.dAlfaVY2(i, k) = withinHalfTurn(s.alfaVY[k] - longitude);
+  g.dBettaVZ2(i, k) = s.bettaVZ[k] - latitude;
+}
+
+// The pair's geometry, direction angles (when they will be read), Vi' (the
+// step-start source velocity of the next step) and the shares of Vi' and
+// V(k) along the pair.
+void measurePair(const BodyState& s, const TraceRules& rules, int i, int k, bool withDirections,
+                 const PairGeometryTables& g, const PairKinematicsTables& t) {
   double r[3], delay;
-  const double distance = tracedPairVector(i, k, r, delay);
+  const double distance = tracedPairVector(s, rules, i, k, r, delay);
   const double distanceXY = std::sqrt(r[0] * r[0] + r[1] * r[1]);
   g.PairDX(i, k) = r[0];
   g.PairDY(i, k) = r[1];
@@ -108,42 +158,38 @@ void measurePair(int i, int k, const PairGeometryTables& g, const PairKinematics
   g.PairDistance(i, k) = distance;
   g.PropagationTime(i, k) = delay;
 
-  const double latitude = std::atan2(r[2], distanceXY);
-  const double longitude = directionInPlane(r[0], r[1]);
-  g.PairLatitude(i, k) = latitude;
-  g.PairLongitude(i, k) = longitude;
-  g.dAlfaVX1(i, k) = withinHalfTurn(Main.AlfaVX[i] - longitude);
-  g.dAlfaVY1(i, k) = withinHalfTurn(Main.AlfaVY[i] - longitude);
-  g.dBettaVZ1(i, k) = Main.BettaVZ[i] - latitude;
-  g.dAlfaVX2(i, k) = withinHalfTurn(Main.AlfaVX[k] - longitude);
-  g.dAlfaVY2(i, k) = withinHalfTurn(Main.AlfaVY[k] - longitude);
-  g.dBettaVZ2(i, k) = Main.BettaVZ[k] - latitude;
+  if (withDirections) measureDirections(s, i, k, r, distanceXY, g);
 
-  const bool retarded = Main.FiniteVgrFlag == 1 && Main.kodDX >= 1;
-  const double lag = retarded ? delay : 0.0;
-  const double source[3] = {Main.VX[i] - lag * Main.AccelerationX[i], Main.VY[i] - lag * Main.AccelerationY[i],
-                            Main.VZ[i] - lag * Main.AccelerationZ[i]};
+  const double lag = rules.retarded ? delay : 0.0;
+  double source[3], u[3];
+  const double inverseDistance = 1 / distance;
+  for (int d = 0; d < 3; ++d) {
+    source[d] = s.velocity[i][d] - lag * s.acceleration[i][d];
+    u[d] = r[d] * inverseDistance;
+  }
   t.StepStartSourceVelocityX(i, k) = source[0];
   t.StepStartSourceVelocityY(i, k) = source[1];
   t.StepStartSourceVelocityZ(i, k) = source[2];
-  const double u[3] = {r[0] / distance, r[1] / distance, r[2] / distance};
+  const double* target = s.velocity[k];
   g.dVX1(i, k) = source[0] * u[0];
   g.dVY1(i, k) = source[1] * u[1];
   g.dVZ1(i, k) = source[2] * u[2];
   t.SourceRadialVelocity(i, k) = g.dVX1(i, k) + g.dVY1(i, k) + g.dVZ1(i, k);
-  g.dVX2(i, k) = Main.VX[k] * u[0];
-  g.dVY2(i, k) = Main.VY[k] * u[1];
-  g.dVZ2(i, k) = Main.VZ[k] * u[2];
+  g.dVX2(i, k) = target[0] * u[0];
+  g.dVY2(i, k) = target[1] * u[1];
+  g.dVZ2(i, k) = target[2] * u[2];
   t.TargetRadialVelocity(i, k) = g.dVX2(i, k) + g.dVY2(i, k) + g.dVZ2(i, k);
 }
 
-void measurePairs() {
+void measurePairs(bool withDirections) {
   const PairGeometryTables& g = geometryTables();
   const PairKinematicsTables& t = pairKinematicsTables();
-  measureVelocityDirections();
+  BodyState s;
+  gatherBodies(s);
+  const TraceRules rules = traceRules();
   for (int i = 0; i < kBodies; ++i)
     for (int k = 0; k < kBodies; ++k)
-      if (k != i) measurePair(i, k, g, t);
+      if (k != i) measurePair(s, rules, i, k, withDirections, g, t);
 }
 
 // How the radial rates of a step are taken.
@@ -160,13 +206,13 @@ struct RateRules {
 // the middle of the step just made); otherwise Vi and Vk moved to the
 // middle of the next step and the rates a whole step on.
 void takeRadialRates(int i, int k, const RateRules& rules, const PairKinematicsTables& t) {
-  const double h = rules.step;
+  const double h = rules.step, perStep = 1 / h;
   if (rules.sameStep) {
-    t.SourceRadialAcceleration(i, k) = (t.SourceRadialVelocity(i, k) - t.StepStartSourceRadialVelocity(i, k)) / h;
-    t.TargetRadialAcceleration(i, k) = (t.TargetRadialVelocity(i, k) - t.StepStartTargetRadialVelocity(i, k)) / h;
+    t.SourceRadialAcceleration(i, k) = (t.SourceRadialVelocity(i, k) - t.StepStartSourceRadialVelocity(i, k)) * perStep;
+    t.TargetRadialAcceleration(i, k) = (t.TargetRadialVelocity(i, k) - t.StepStartTargetRadialVelocity(i, k)) * perStep;
     if (rules.jerksKnown) {
-      t.SourceRadialJerk(i, k) = (t.SourceRadialAcceleration(i, k) - t.SavedSourceRadialAcceleration(i, k)) / h;
-      t.TargetRadialJerk(i, k) = (t.TargetRadialAcceleration(i, k) - t.SavedTargetRadialAcceleration(i, k)) / h;
+      t.SourceRadialJerk(i, k) = (t.SourceRadialAcceleration(i, k) - t.SavedSourceRadialAcceleration(i, k)) * perStep;
+      t.TargetRadialJerk(i, k) = (t.TargetRadialAcceleration(i, k) - t.SavedTargetRadialAcceleration(i, k)) * perStep;
     }
   }
   t.StepStartSourceRadialVelocity(i, k) = t.SourceRadialVelocity(i, k);
@@ -242,7 +288,9 @@ void ModelRun::keepPairKinematics() {
   rules.sameStep = Main.Step == Main.PrevStep;
   rules.jerksKnown = rules.sameStep && kinematicsRatesKnown_;
   rules.everyStage = Main.EveryStageKinematicsFlag != 0;
-  measurePairs();
+  // The direction angles of the pairs serve only the eye: the gravity-test
+  // text of every step, and whoever reads the tables between passes.
+  measurePairs(controls_.gravityTestText || passEndsWithOutput());
   for (int i = 0; i < kBodies; ++i)
     for (int k = 0; k < kBodies; ++k)
       if (k != i) takeRadialRates(i, k, rules, t);
@@ -257,7 +305,7 @@ void ModelRun::keepPairKinematics() {
 // run left in the tables.
 void ModelRun::primePairKinematics() {
   const PairKinematicsTables& t = pairKinematicsTables();
-  measurePairs();
+  measurePairs(true);
   for (int i = 0; i < kBodies; ++i) {
     Main.SavedAccelerationX[i] = Main.AccelerationX[i];
     Main.SavedAccelerationY[i] = Main.AccelerationY[i];

@@ -72,18 +72,24 @@ template <PressureLaw law>
 inline double pressureFactor(const PairMotion& m, const LawCoefficients& c) {
   const double vgr = c.gravitySpeed;
   const double dr = m.rangeRate, ddr = m.rangeAcceleration, r = m.distance;
-  if constexpr (law == PressureLaw::Weber) return 1 - c.k1 * dr * dr / vgr / vgr + c.k2 * r * ddr / vgr / vgr;
+  if constexpr (law == PressureLaw::Weber) {
+    const double perSpeedSquared = 1 / (vgr * vgr);
+    return 1 - c.k1 * dr * dr * perSpeedSquared + c.k2 * r * ddr * perSpeedSquared;
+  }
   if constexpr (law == PressureLaw::GerberSeries) {
     const double ve = vgr + m.sourceRadialVelocity;
-    return 1 - c.k1 * dr * dr / ve / ve + c.k2 * r * ddr / ve / ve;
+    const double perSpeedSquared = 1 / (ve * ve);
+    return 1 - c.k1 * dr * dr * perSpeedSquared + c.k2 * r * ddr * perSpeedSquared;
   }
   if constexpr (law == PressureLaw::GerberClosed) {
     const double ve = vgr + m.sourceRadialVelocity;
     const double gap = ve - dr;
     return (c.k1 * dr * dr + ve * ve + c.k2 * r * ddr - 4 * ve * dr) * ve * ve / (gap * gap * gap * gap);
   }
-  if constexpr (law == PressureLaw::Zorven)
-    return (1 - c.k1 * m.targetRadialVelocity / vgr) / (1 - c.k2 * m.sourceRadialVelocity / vgr);
+  if constexpr (law == PressureLaw::Zorven) {
+    const double perSpeed = 1 / vgr;
+    return (1 - c.k1 * m.targetRadialVelocity * perSpeed) / (1 - c.k2 * m.sourceRadialVelocity * perSpeed);
+  }
   if constexpr (law == PressureLaw::RelativeSpeed)
     return std::sqrt(vgr * vgr + m.targetSpeed * m.targetSpeed - 2 * vgr * m.targetRadialVelocity) /
            std::sqrt(vgr * vgr + m.sourceSpeed * m.sourceSpeed - 2 * vgr * m.sourceRadialVelocity);

@@ -149,8 +149,20 @@ void ModelRun::computeEndYearBoundary() {
   }
 }
 
-bool ModelRun::endYearPassed() const {
-  return Main.TimeDirection < 0 ? Main.JD < endYearJulianDay_ : Main.JD >= endYearJulianDay_;
+bool ModelRun::endYearPassed() const { return passesEndYear(Main.JD); }
+
+bool ModelRun::passesEndYear(double julianDay) const {
+  return Main.TimeDirection < 0 ? julianDay < endYearJulianDay_ : julianDay >= endYearJulianDay_;
+}
+
+// Whether this pass ends with the tables written for others to read: an
+// output pass, or the end year reached when the clock has advanced by the
+// step just integrated (the clock advances as advanceClock does).
+bool ModelRun::passEndsWithOutput() const {
+  if (Main.StepCounter + 1 >= Main.NC0) return true;
+  if (!controls_.endAtYear) return false;
+  const double elapsed = Main.ElapsedTime + Main.TimeDirection * integratedStep_;
+  return passesEndYear(dayOfZeroElapsedTime_ + elapsed / Main.SecondsPerDay);
 }
 
 // The pair tables belong to the model's state vector: an imitator run
