@@ -110,4 +110,11 @@ void Form1::connectHandlers() {
   HScroll1.onChange([this] { HScroll1_Change(); });
   Command1.onClick([this] { Command1_Click(); });
   Command9.onClick([this] { Command9_Click(); });
+  Command15.onClick([this] { Command15_Click(); });
+  Command2.onClick([this] { Command2_Click(); });
+  Command16.onClick([this] { Command16_Click(); });
+  Command13.onClick([this] { Command13_Click(); });
+  Command5.onClick([this] { Command5_Click(); });
+  Command6.onClick([this] { Command6_Click(); });
+  Command7.onClick([this] { Command7_Click(); });
 }

@@ -19,16 +19,21 @@
 //   Form1InitialData.cpp    Command12_Click and the Earth-Moon split
 //   Form1Grid.cpp           Option2_Click, Option3_Click, Text28_Change,
 //                           the date conversions Command17_Click, Command18_Click
-//   Form1Picture.cpp        DrawOrbitPicture, HScroll1_Change
+//   Form1Picture.cpp        DrawOrbitPicture, HScroll1_Change, the marks
+//                           of bodies and of the centre of mass
 //   Form1Navigation.cpp     Command1_Click, Command9_Click
+//   Form1CentreOfMass.cpp   Command15_Click, Command2_Click, Command16_Click
+//   Form1OrbitCheck.cpp     Command13_Click, RunOrbitCheck, Command5_Click,
+//                           Command6_Click, Command7_Click and what the check
+//                           shows (the check itself: TwoBodyOrbitCheck.h)
 //
 // Buttons whose windows come with later work ("К наблюдениям", the windows
-// marked "*", the centre-of-mass tools and the orbit check) stand in the
-// window with their captions; whoever builds their window connects them in
-// Form1.cpp.
+// marked "*") stand in the window with their captions; whoever builds their
+// window connects them in Form1.cpp.
+#include "setup/TwoBodyOrbitCheck.h"
 #include "ui/FormsRuntime.h"
 
-class Form1 : public ui::Form {
+class Form1 : public ui::Form, private orbitcheck::OrbitCheckEvents {
  public:
   Form1();
 
@@ -159,6 +164,16 @@ class Form1 : public ui::Form {
   void HScroll1_Change();
   void Command1_Click();
   void Command9_Click();
+  // Centre-of-mass tools.
+  void Command15_Click();
+  void Command2_Click();
+  void Command16_Click();
+  // Orbit check of one planet.
+  void Command13_Click();
+  void RunOrbitCheck();
+  void Command5_Click();
+  void Command6_Click();
+  void Command7_Click();
 
   // --- Procedures of the window on the shared tables (no trap of their
   // own; a run-time error goes to the caller's trap) ---
@@ -204,6 +219,29 @@ class Form1 : public ui::Form {
   void redrawOrbitPicture();
   // The grid shows what its option button says (elements or initial data).
   void refreshGrid();
+  // Column i of the grid: X, Y, Z (thousands of km) and VX, VY, VZ (m/s).
+  void showInitialDataColumn(int i);
+
+  // Marks in Picture1 (Form1Picture.cpp), positions in metres. A body as a
+  // circle of radius in picture units in the plan view and in the side view
+  // (Z above the axis of the top strip); the centre of mass as a cross two
+  // units wide in the plan view.
+  void drawInBothViews(const Vector3& position, double radius, int32_t colour);
+  void drawCentreOfMassCross(double x, double y, int32_t colour);
+  static constexpr double kBodyMarkRadius = 0.06;
+
+  // Centre-of-mass tools (Form1CentreOfMass.cpp).
+  void findCentreOfMass();
+  void showCentreOfMass();
+
+  // Orbit check (Form1OrbitCheck.cpp).
+  void startOrbitCheck();
+  bool endOrbitCheckPass();
+  void drawCheckedPair();
+  void drawCheckedBody(int slot, double radius);
+  void showPassResults();
+  void showAscendingNode() override;
+  void showRevolution() override;
 
   // Widgets of the layout that are no controls of the original window.
   ui::Frame objectFrame_{this};

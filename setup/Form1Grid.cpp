@@ -51,14 +51,18 @@ void Form1::Option2_Click() {
 void Form1::Option3_Click() {
   ShowInitialDataCaptions();
   for (int i = 0; i <= Main.LastObjectIndex; ++i) {
-    Text1[i].setText(Str(Fix(Main.MK * Main.X[i]) / Main.MK / Main.MK));
-    Text2[i].setText(Str(Fix(Main.MK * Main.Y[i]) / Main.MK / Main.MK));
-    Text3[i].setText(Str(Fix(Main.MK * Main.Z[i]) / Main.MK / Main.MK));
-    Text4[i].setText(truncatedText(Main.VX[i]));
-    Text5[i].setText(truncatedText(Main.VY[i]));
-    Text6[i].setText(truncatedText(Main.VZ[i]));
+    showInitialDataColumn(i);
     Text7[i].setText(truncatedText(Main.MassRatio[i]));
   }
+}
+
+void Form1::showInitialDataColumn(int i) {
+  Text1[i].setText(Str(Fix(Main.MK * Main.X[i]) / Main.MK / Main.MK));
+  Text2[i].setText(Str(Fix(Main.MK * Main.Y[i]) / Main.MK / Main.MK));
+  Text3[i].setText(Str(Fix(Main.MK * Main.Z[i]) / Main.MK / Main.MK));
+  Text4[i].setText(truncatedText(Main.VX[i]));
+  Text5[i].setText(truncatedText(Main.VY[i]));
+  Text6[i].setText(truncatedText(Main.VZ[i]));
 }
 
 void Form1::ShowElementCaptions() {

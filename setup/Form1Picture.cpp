@@ -11,7 +11,8 @@ namespace {
 // strip above y = 10 holds the side view of the orbit check.
 constexpr double kLeft = -10, kTop = 12, kRight = 10, kBottom = -10;
 constexpr double kSideViewAxisY = 11;
-constexpr double kBodyRadius = 0.06;
+// Half the length of the arms of the centre-of-mass cross, picture units.
+constexpr double kCrossArm = 1;
 
 // Metres per picture unit for one step of the scroll bar (3000 steps: 3e11 m,
 // 300 million km).
@@ -35,9 +36,26 @@ void Form1::DrawOrbitPicture() {
   Picture1.Line(kLeft, kSideViewAxisY, kRight, kSideViewAxisY, axisColour());
   for (int i = 0; i <= Main.LastObjectIndex; ++i) {
     const int32_t colour = RGB(Main.ColorR[i], Main.ColorG[i], Main.ColorB[i]);
-    Picture1.Circle(Main.X[i] / Main.ImageScale, Main.Y[i] / Main.ImageScale, kBodyRadius,
+    Picture1.Circle(Main.X[i] / Main.ImageScale, Main.Y[i] / Main.ImageScale, kBodyMarkRadius,
                     colour);
   }
+}
+
+// drawInBothViews: the plan view at (x, y) / ImageScale and the side view
+// at (x / ImageScale, z / ImageScale + 11), the axis of the top strip.
+void Form1::drawInBothViews(const Vector3& position, double radius, int32_t colour) {
+  const double x = position.x / Main.ImageScale;
+  Picture1.Circle(x, position.y / Main.ImageScale, radius, colour);
+  Picture1.Circle(x, position.z / Main.ImageScale + kSideViewAxisY, radius, colour);
+}
+
+// drawCentreOfMassCross: a vertical and a horizontal line through
+// (x, y) / ImageScale, one unit to each side.
+void Form1::drawCentreOfMassCross(double x, double y, int32_t colour) {
+  const double px = x / Main.ImageScale;
+  const double py = y / Main.ImageScale;
+  Picture1.Line(px, py - kCrossArm, px, py + kCrossArm, colour);
+  Picture1.Line(px - kCrossArm, py, px + kCrossArm, py, colour);
 }
 
 double Form1::imageScaleFromScrollBar() const { return HScroll1.Value() * kMetresPerScaleStep; }
