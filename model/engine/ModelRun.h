@@ -26,15 +26,20 @@ class ModelRun {
   // --- Right-hand sides (one Runge-Kutta stage) ---
   // Diffur: classical right-hand side with a finite speed of gravity.
   // Reads:    StateVector (the stage), StageOffset, ModelTime, AccelerationX/Y/Z,
-  //           the interaction read at the last pass (gamma, Vgr, Mass,
-  //           PairIncluded, DistanceExponent, FiniteVgrFlag, kodDX)
+  //           Step, the interaction read at the last pass (gamma, Vgr, Mass,
+  //           PairIncluded, DistanceExponent, FiniteVgrFlag, kodDX, kodPgr,
+  //           kPgr1, kPgr2, the kinematics flags)
   // Returns:  StateDerivative (velocities, accelerations m/s²); with "текст
   //           теста" also X..VZ of the stage, the pair tables, TextLines and
   //           the snapshot for the test bench in DE405SumX..VZ
   // Notes:    The source acts from its trace: DX1 along the present velocity,
   //           DX2 along velocity and acceleration, DX3 from the stored
   //           positions interpolated on their real times; two iterations of
-  //           T = R / Vgr. Forces by vector algebra, −F·r/R.
+  //           T = R / Vgr. Forces by vector algebra, −F·r/R. Under a law of
+  //           gravity pressure (kodPgr ≠ 0 with a finite speed of gravity)
+  //           StageCounter counts the stage, the pair kinematics of the stage
+  //           are found in the shared tables (PairKinematics.h) and the law
+  //           gives each ordered pair its force (PressureLaws.h).
   void Diffur();
   // DiffurOTO: relativistic right-hand side, first post-Newtonian pair
   // accelerations with Vgr in place of the speed of light; no retardation.
@@ -58,7 +63,8 @@ class ModelRun {
   // Bodies, state vector and start quantities.
   // Puts every body back on its initial data with the system velocity and
   // the direction of time, fills the stored traces (kodDX = 3), the state
-  // vector, E0sys, M0sys, SystemMass and the centre of mass.
+  // vector, E0sys, M0sys, SystemMass and the centre of mass; under a law of
+  // gravity pressure the pair kinematics of the start state.
   // Reads:    X0..VZ0, VXsys..VZsys (km/s), TimeDirection, ObjectIncluded,
   //           PairIncluded, Mass, gamma, Vsv, Vgr, P00, kodDX, ModelMode,
   //           SelectedObject, SecondObject, PreciseEnergyFlag
@@ -69,9 +75,12 @@ class ModelRun {
 
   // --- The run loop ---
   // RunExperiment: continues the run from the shared state until a stop
-  // request at an output pass, the end year, no window left, or an error
-  // ("Ошибка решения уравнений", title "Celvan7mmm"; the error also ends a
-  // running plan). Test mode evaluates the test criterion instead.
+  // request at an output pass, the end year, no window left, a failure of
+  // the DE405 imitator, or an error ("Ошибка решения уравнений", title
+  // "Celvan7mmm"; the error also ends a running plan). A model run
+  // integrates (ModelMode 1); an imitator run takes the positions of each
+  // pass from New0, JPL0 or DE405. Test mode evaluates the test criterion
+  // instead.
   void RunExperiment(RunWindow& window);
 
   // Reads the window's controls, the interaction (masses, pairs, speed of
