@@ -68,9 +68,11 @@ void Form23::layoutControls() {
   for (ui::OptionButton* law : {&Option1, &Option2, &Option3, &Option4, &Option5, &Option6, &Option7})
     ui::place(laws, *law, row++, 0, 1, 2);
   QGridLayout& coefficients = ui::addGrid(laws, row++, 0);
-  ui::placeCaptioned(coefficients, "k1", Text1, 0, 0, 90);
-  ui::placeCaptioned(coefficients, "k2", Text2, 0, 2, 90);
-  coefficients.setColumnStretch(4, 1);
+  coefficients.setHorizontalSpacing(8);
+  ui::placeCaptioned(coefficients, "k1", Text1, 0, 0, 110);
+  coefficients.setColumnMinimumWidth(2, 16);
+  ui::placeCaptioned(coefficients, "k2", Text2, 0, 3, 110);
+  coefficients.setColumnStretch(5, 1);
   for (ui::CheckBox* option : {&Check2, &Check5, &Check6}) ui::place(laws, *option, row++, 0, 1, 2);
 
   ui::place(form, retardationFrame_, 1, 0, 1, 2);
