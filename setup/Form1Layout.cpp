@@ -18,6 +18,8 @@ namespace {
 constexpr int kGridColumnWidth = 98;
 constexpr int kNumberBoxWidth = 90;
 constexpr int kShortBoxWidth = 50;
+// The results of the orbit check: a longitude in full (15 digits) fits.
+constexpr int kResultBoxWidth = 121;
 // Room between a caption and its box.
 constexpr int kCaptionGap = 8;
 
@@ -102,16 +104,20 @@ void Form1::layoutControls() {
   // --- Orbit check of one planet and the centre-of-mass tools ---
   QGridLayout& check = ui::addGrid(form, 1, 2);
   check.setVerticalSpacing(2);
-  check.setHorizontalSpacing(kCaptionGap);
+  check.setHorizontalSpacing(kCaptionGap / 2);
   ui::place(check, Command13, 0, 0, 1, 4);
   QGridLayout& run = ui::addGrid(check, 1, 0, 1, 4);
   ui::place(run, Command5, 0, 0);
   ui::place(run, Command6, 0, 1);
   ui::place(run, Command7, 0, 2);
-  ui::placeCaptioned(check, "NC0, шагов", Text29, 2, 0, kNumberBoxWidth);
-  ui::placeCaptioned(check, "Шаг решения уравнений, с", Text30, 2, 2, kNumberBoxWidth);
-  ui::placeCaptioned(check, "+/-dAlfa, град", Text10, 3, 0, kNumberBoxWidth);
-  ui::placeCaptioned(check, "/", Text31, 3, 2, kNumberBoxWidth);
+  // The steps in a grid of their own, so that their long captions do not
+  // narrow the boxes of the results.
+  QGridLayout& steps = ui::addGrid(check, 2, 0, 2, 4);
+  steps.setHorizontalSpacing(kCaptionGap);
+  ui::placeCaptioned(steps, "NC0, шагов", Text29, 0, 0, kNumberBoxWidth);
+  ui::placeCaptioned(steps, "Шаг решения уравнений, с", Text30, 0, 2, kNumberBoxWidth);
+  ui::placeCaptioned(steps, "+/-dAlfa, град", Text10, 1, 0, kNumberBoxWidth);
+  ui::placeCaptioned(steps, "/", Text31, 1, 2, kNumberBoxWidth);
   QGridLayout& options = ui::addGrid(check, 4, 0, 1, 4);
   ui::place(options, Check5, 0, 0);
   ui::place(options, Check1, 0, 1);
@@ -132,7 +138,7 @@ void Form1::layoutControls() {
   for (std::size_t i = 0; i < results.size(); ++i)
     ui::placeCaptioned(check, results[i].first, *results[i].second,
                        kFirstResultRow + static_cast<int>(i) / 2, 2 * (static_cast<int>(i) % 2),
-                       kNumberBoxWidth);
+                       kResultBoxWidth);
   ui::place(check, Label13, 14, 0, 1, 4);
   QGridLayout& centre = ui::addGrid(check, 15, 0, 1, 4);
   ui::place(centre, Command15, 0, 0);
