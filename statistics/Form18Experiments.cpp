@@ -116,9 +116,12 @@ bool Form18::computeTestExperiments() {
 // of it is used, so a short or malformed file changes nothing.
 bool Form18::readTestPlanResultFile() {
   const std::string fileName = form18text::testPlanResultFileName(Stat.Nf);
-  const int file = FreeFile();
-  const bool opened = withErrorTrap(form18text::fileMessage(form18text::kFileMissing, fileName),
-                                    form18text::kTitle, [&] { Open(programPath(fileName), OpenMode::Input, file); });
+  int file = 0;
+  const bool opened = withErrorTrap(form18text::fileMessage(form18text::kFileMissing, fileName), form18text::kTitle,
+                                    [&] {
+                                      file = FreeFile();
+                                      Open(programPath(fileName), OpenMode::Input, file);
+                                    });
   if (!opened) return false;
 
   TestPlanResults results;

@@ -28,8 +28,31 @@ TEST_F(Form18Test, RegressionRecoversTheStandardTestExactly) {
   }
 }
 
-// The D-optimal plan of four factors fits with its tabulated constants,
-// good to their four or five digits.
+// The regression at each run is drawn as a red circle over the run's blue
+// experiment (the same height when the fit is exact), with the legend below
+// the axis.
+TEST_F(Form18Test, RegressionIsDrawnOverTheExperiments) {
+  Form18& form = openDesigner();
+  click(form.Command14);
+  typeLevels(form, {"1", "0", "0", "0"}, {"1", "1", "1", "1"});
+  click(form.Command4);
+  const int32_t red = RGB(250, 0, 0);
+  EXPECT_EQ(pixelsOfColour(form.Picture1, red), 0);
+  click(form.Command1);
+  ASSERT_EQ(boxes.count(), 0);
+  for (int r : {1, 9, 17, 26}) {
+    SCOPED_TRACE(r);
+    const double height = (Stat.Criterion[r] - Main.MinValue) / Main.MP;
+    EXPECT_GT(pixelsNear(form.Picture1, r / 2.0, height, 6, red), 0);
+    EXPECT_GT(pixelsNear(form.Picture1, r / 2.0, height, 4, RGB(0, 0, 250)), 0);
+  }
+  EXPECT_GT(pixelsNear(form.Picture1, 5, -1.3, 6, red), 0);
+  EXPECT_GT(pixelsNear(form.Picture1, 5, -1.8, 4, RGB(0, 0, 250)), 0);
+}
+
+// The D-optimal plan of four factors fits with its tabulated constants. They
+// are rounded to about 5e-6 (0.22917, 0.10417), and the sums they multiply
+// reach a few hundred here, so the coefficients are good to about 1e-3.
 TEST_F(Form18Test, DOptimalPlanOfFourFactorsFitsToItsTabulatedPrecision) {
   Form18& form = openDesigner();
   createPlan(form, 4, 4);
