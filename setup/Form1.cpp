@@ -117,4 +117,10 @@ void Form1::connectHandlers() {
   Command5.onClick([this] { Command5_Click(); });
   Command6.onClick([this] { Command6_Click(); });
   Command7.onClick([this] { Command7_Click(); });
+  Command10.onClick([this] { Command10_Click(); });
+  Command25.onClick([this] { Command25_Click(); });
+  Command8.onClick([this] { Command8_Click(); });
+  Command11.onClick([this] { Command11_Click(); });
+  Command21.onClick([this] { Command21_Click(); });
+  Command26.onClick([this] { Command26_Click(); });
 }

@@ -21,7 +21,7 @@
 //                           the date conversions Command17_Click, Command18_Click
 //   Form1Picture.cpp        DrawOrbitPicture, HScroll1_Change, the marks
 //                           of bodies and of the centre of mass
-//   Form1Navigation.cpp     Command1_Click, Command9_Click
+//   Form1Navigation.cpp     Command1_Click, Command9_Click, the buttons to other windows
 //   Form1CentreOfMass.cpp   Command15_Click, Command2_Click, Command16_Click
 //   Form1OrbitCheck.cpp     Command13_Click, RunOrbitCheck, Command5_Click,
 //                           Command6_Click, Command7_Click and what the check
@@ -164,6 +164,12 @@ class Form1 : public ui::Form, private orbitcheck::OrbitCheckEvents {
   void HScroll1_Change();
   void Command1_Click();
   void Command9_Click();
+  void Command10_Click();
+  void Command25_Click();
+  void Command8_Click();
+  void Command11_Click();
+  void Command21_Click();
+  void Command26_Click();
   // Centre-of-mass tools.
   void Command15_Click();
   void Command2_Click();

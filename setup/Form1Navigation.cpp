@@ -4,6 +4,12 @@
 #include "core/state/SharedState.h"
 #include "model/Form2.h"
 #include "setup/Form1.h"
+#include "setup/Form20.h"
+#include "setup/Form24.h"
+#include "setup/Form3.h"
+#include "setup/Form4.h"
+#include "setup/Form5.h"
+#include "statistics/Form18.h"
 
 // Command1_Click "К моделированию": the current elements of objects 1..10
 // become the reference elements of the model window, StartElements(e, i):
@@ -29,3 +35,11 @@ void Form1::Command9_Click() {
   closeDE405File();
   ui::unloadAllForms();
 }
+
+// The buttons that show the additional windows and the independent tools.
+void Form1::Command10_Click() { form4().Show(); }   // "Скорость системы* "
+void Form1::Command25_Click() { form20().Show(); }  // "Bary - Geo*"
+void Form1::Command8_Click() { form3().Show(); }    // "About*"
+void Form1::Command11_Click() { form5().Show(); }   // "Обозначения*"
+void Form1::Command21_Click() { form18().Show(); }  // "Планы*"
+void Form1::Command26_Click() { form24().Show(); }  // "JPL (DE405)*"

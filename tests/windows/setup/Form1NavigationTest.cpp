@@ -35,3 +35,21 @@ TEST_F(Form1Test, ExitUnloadsEveryWindow) {
   EXPECT_FALSE(ui::isFormLoaded<Form1>());
   EXPECT_EQ(boxes.count(), 0);
 }
+
+TEST_F(Form1Test, EachWindowButtonShowsItsWindow) {
+  Form1& form = startProgram();
+  struct Case {
+    ui::CommandButton& button;
+    int windowNumber;
+  };
+  const Case cases[] = {{form.Command10, 4},  {form.Command25, 20}, {form.Command8, 3},
+                        {form.Command11, 5},  {form.Command21, 18}, {form.Command26, 24}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.button.Caption());
+    click(c.button);
+    ui::Form* shown = ui::activeForm();
+    ASSERT_NE(shown, nullptr);
+    EXPECT_EQ(shown->Number(), c.windowNumber);
+    EXPECT_TRUE(shown->Visible());
+  }
+}
