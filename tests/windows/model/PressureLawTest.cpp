@@ -78,13 +78,16 @@ struct StillPairCase {
   double recession;       // the target's speed away from the source, m/s
   double gravitySpeed;    // m/s
   double factor;          // F / F0 that physics expects
+  bool finiteSpeed = true;  // "Vgr=Vsv *": without it no law acts
 };
 
 // A pair at rest, or moving together (no relative motion: dR/dt = 0), is
 // attracted by Newton's force under every law that depends on the
 // relative motion, whatever the common velocity (Galilean invariance);
 // the Л-В law too when the source is at rest. Weber's law with the bodies
-// parting faster than Vgr/√k1 turns the attraction into a repulsion.
+// parting faster than Vgr/√k1 turns the attraction into a repulsion, but
+// only with a finite speed of gravity: without one the law does not act
+// and the stages are not counted.
 TEST(PressureLaws, PairWithoutRelativeMotionFeelsNewtonsForce) {
   const double c = solar::kSpeedOfLight;
   const Vector moving{3.0e4, -2.0e4, 1.0e4};
@@ -101,6 +104,7 @@ TEST(PressureLaws, PairWithoutRelativeMotionFeelsNewtonsForce) {
       {"Зорвен moving together", 6, 1, 1, 0, moving, 0, c, 1},
       {"relative speeds moving together", 7, 0, 0, 0, moving, 0, c, 1},
       {"Weber parting at twice Vgr", 2, 0.5, 1, 0, {}, 2.0e4, 1.0e4, 1 - 0.5 * 4},
+      {"Weber without a finite speed of gravity", 2, 0.5, 1, 0, {}, 2.0e4, 1.0e4, 1, false},
   };
   const Vector target{0.3 * solar::kAU, 0.2 * solar::kAU, 0.05 * solar::kAU};
   const double distance = orbit::length(target);
@@ -111,8 +115,10 @@ TEST(PressureLaws, PairWithoutRelativeMotionFeelsNewtonsForce) {
                                 k.commonVelocity.z + k.recession * away.z};
     placePair({}, k.commonVelocity, target, targetVelocity);
     chooseLaw(k.law, k.k1, k.k2, k.retardation);
+    Main.FiniteVgrFlag = static_cast<int16_t>(k.finiteSpeed ? 1 : 0);
     Main.Vgr = k.gravitySpeed;
     evaluateFirstStage();
+    EXPECT_EQ(Main.StageCounter, k.finiteSpeed ? 1 : 0);
     // Newton: each body pulled towards the other by G·m(other)/R².
     const double pullOnTarget = Main.gamma * Main.Mass[0] / (distance * distance) * k.factor;
     const double pullOnSource = Main.gamma * Main.Mass[1] / (distance * distance) * k.factor;
