@@ -24,6 +24,15 @@ class Form23Test : public Form2Test {
     EXPECT_EQ(boxes.last().title, "Celvan7");
   }
 
+  // A law chosen and stored with a finite speed of gravity, the window
+  // closed again.
+  void storeLawAndClose(ui::OptionButton Form23::*law) {
+    Form23& options = openOptions(true);
+    click(options.*law);
+    click(options.Command1);
+    click(options.Command2);
+  }
+
   static void reopen(Form23& options) {
     click(options.Command2);  // "Закрыть форму"
     click(form2().Command9);
@@ -156,10 +165,7 @@ TEST_F(Form23Test, ACoefficientThatIsNotANumberStoresNothing) {
 // The next run of the model window uses the law stored here: a year under
 // Weber's law runs to its end year, the stages of each step counted.
 TEST_F(Form23Test, TheModelWindowRunsUnderTheStoredLaw) {
-  Form23& options = openOptions(true);
-  click(options.Option2);
-  click(options.Command1);
-  click(options.Command2);
+  storeLawAndClose(&Form23::Option2);
   Form2& model = form2();
   endInStartYear(model);
   click(model.Check4);  // one-hour steps throughout, no orbit tracking
@@ -173,10 +179,7 @@ TEST_F(Form23Test, TheModelWindowRunsUnderTheStoredLaw) {
 // The options live in the shared state: closing the window keeps them,
 // and reloading the model window restores the model's defaults.
 TEST_F(Form23Test, ClosingKeepsTheOptionsAndReloadingTheModelWindowRestoresTheDefaults) {
-  Form23& options = openOptions(true);
-  click(options.Option5);
-  click(options.Command1);
-  click(options.Command2);
+  storeLawAndClose(&Form23::Option5);
   EXPECT_FALSE(ui::isFormLoaded<Form23>());
   EXPECT_EQ(Main.kodPgr, 5);
   click(form2().Command8);  // the model window closed and opened again
