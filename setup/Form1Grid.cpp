@@ -8,6 +8,7 @@
 #include "core/runtime/NumberText.h"
 #include "core/state/SharedState.h"
 #include "core/time/TimeScales.h"
+#include "setup/DateBoxes.h"
 #include "setup/Form1.h"
 #include "setup/Form1Texts.h"
 
@@ -102,18 +103,8 @@ void Form1::refreshGrid() {
 //           "Celvan7m"). A date the date procedure refuses shows its message
 //           and leaves Text24 as it was.
 void Form1::Command17_Click() {
-  withErrorTrap(form1text::kBadData, form1text::kTitle7m, [&] {
-    Main.InputYear = CLng(Text34.Text());
-    Main.InputMonth = CLng(Text33.Text());
-    Main.InputDay = CDbl(Text32.Text());
-    NormalizeCalendarDate(Main.InputDay, Main.InputMonth, Main.InputYear);
-    Text34.setText(Str(Main.CalendarYear));
-    Text33.setText(Str(Main.CalendarMonth));
-    Text32.setText(Str(Main.CalendarDay));
-    Main.DateErrorFlag = 0;
-    Main.JD = JulianDayFromDate(Main.CalendarDay, Main.CalendarMonth, Main.CalendarYear);
-    if (Main.DateErrorFlag == 0) Text24.setText(Str(Main.JD));
-  });
+  withErrorTrap(form1text::kBadData, form1text::kTitle7m,
+                [&] { showCarriedDateAndJulianDay(Text34, Text33, Text32, Text24); });
 }
 
 // Command18_Click "J->G": the Julian Day of Text24 to the calendar date in
@@ -124,13 +115,6 @@ void Form1::Command17_Click() {
 //           "Celvan7m"). A Julian Day the date procedure refuses shows its
 //           message and leaves the date boxes as they were.
 void Form1::Command18_Click() {
-  withErrorTrap(form1text::kBadData, form1text::kTitle7m, [&] {
-    Main.JD = CDbl(Text24.Text());
-    Main.DateErrorFlag = 0;
-    DateFromJulianDay(Main.JD);
-    if (Main.DateErrorFlag == 1) return;
-    Text34.setText(Str(Main.CalendarYear));
-    Text33.setText(Str(Main.CalendarMonth));
-    Text32.setText(Str(Main.CalendarDay));
-  });
+  withErrorTrap(form1text::kBadData, form1text::kTitle7m,
+                [&] { showDateOfJulianDay(Text24, Text34, Text33, Text32); });
 }
