@@ -957,6 +957,17 @@ struct MainModule {
   // in its group "по параметру", 10 for "Ves"; 7 while a test series is held.
   int16_t SampleParameter{};
 
+  // --- Observatory observation files and perturbation windows Form21, Form22 ---
+  // The record line of the observation file read last by the observation reader.
+  std::string ObservationLine{};
+
+  // --- Two-body window Form25 and its options window Form26 ---
+  // 1 = the two-body run draws the general-relativity (mass) delay of m1's clock (Form26's
+  // Check7); the load of Form25 sets 0.
+  int16_t GrDelayCurveFlag{};
+  // Half-width, degrees, of the window around periastron in which the drag of the two-body run
+  // acts (Form26's Text8); the load of Form25 sets 0.
+  double DragWindow{};
 };
 
 struct StatModule {
