@@ -7,6 +7,7 @@
 
 #include "core/state/SharedState.h"
 #include "core/theory/Theory.h"
+#include "model/engine/PairAngles.h"
 #include "model/engine/PressureLaws.h"
 
 namespace bench {
@@ -24,20 +25,8 @@ void forEachOrderedPair(Pair pair) {
       if (j != k) pair(j, k);
 }
 
-// Direction of the vector (dx, dy) in the XY plane, in (0, 2π]: the angle
-// from the X axis, a direction along +X counting as a full turn.
-double directionInPlane(double dx, double dy) {
-  if (dx == 0) return dy < 0 ? 1.5 * Main.Pi : 0.5 * Main.Pi;
-  const double angle = std::atan2(dy, dx);
-  return angle <= 0 ? angle + 2 * Main.Pi : angle;
-}
-
-// An angle difference brought once into −π..π.
-double wrappedOnce(double angle) {
-  if (angle > Main.Pi) return angle - 2 * Main.Pi;
-  if (angle < -Main.Pi) return angle + 2 * Main.Pi;
-  return angle;
-}
+using nbody::directionInPlane;
+using nbody::withinHalfTurn;
 
 double newtonForce(int i, int k, double distance) {
   return Main.Mass[i] * Main.Mass[k] * Main.gamma / distance / distance;
@@ -71,11 +60,11 @@ void setForceParts(int i, int k, double force) {
 
 void setAngleDifferences(int j, int k) {
   const double alpha = Main.PairLongitude(j, k), beta = Main.PairLatitude(j, k);
-  Main.dAlfaVX1(j, k) = wrappedOnce(Main.AlfaVX[j] - alpha);
-  Main.dAlfaVY1(j, k) = wrappedOnce(Main.AlfaVY[j] - alpha);
+  Main.dAlfaVX1(j, k) = withinHalfTurn(Main.AlfaVX[j] - alpha);
+  Main.dAlfaVY1(j, k) = withinHalfTurn(Main.AlfaVY[j] - alpha);
   Main.dBettaVZ1(j, k) = Main.BettaVZ[j] - beta;
-  Main.dAlfaVX2(j, k) = wrappedOnce(Main.AlfaVX[k] - alpha);
-  Main.dAlfaVY2(j, k) = wrappedOnce(Main.AlfaVY[k] - alpha);
+  Main.dAlfaVX2(j, k) = withinHalfTurn(Main.AlfaVX[k] - alpha);
+  Main.dAlfaVY2(j, k) = withinHalfTurn(Main.AlfaVY[k] - alpha);
   Main.dBettaVZ2(j, k) = Main.BettaVZ[k] - beta;
 }
 

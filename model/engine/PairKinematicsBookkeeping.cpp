@@ -15,6 +15,7 @@
 #include <cmath>
 
 #include "core/state/SharedState.h"
+#include "model/engine/PairAngles.h"
 #include "model/engine/ModelRun.h"
 #include "model/engine/PairKinematics.h"
 
@@ -40,25 +41,6 @@ struct PairGeometryTables {
 const PairGeometryTables& geometryTables() {
   static const PairGeometryTables tables;
   return tables;
-}
-
-// Direction of (dx, dy) in the XY plane, radians 0..2π: π/2 or 3π/2 on
-// the Y axis, else arctan(dy/dx) turned into its quadrant (a direction
-// along +X is 2π).
-double directionInPlane(double dx, double dy) {
-  const double pi = Main.Pi;
-  if (dx == 0) return dy < 0 ? 1.5 * pi : 0.5 * pi;
-  const double angle = std::atan(dy / dx);
-  if (dx < 0) return angle + pi;
-  return dy <= 0 ? angle + 2 * pi : angle;
-}
-
-// An angle difference brought into −π..π by one turn.
-double withinHalfTurn(double angle) {
-  const double pi = Main.Pi;
-  if (angle > pi) return angle - 2 * pi;
-  if (angle < -pi) return angle + 2 * pi;
-  return angle;
 }
 
 // The bodies as the step left them: positions (shifted to the drawing
