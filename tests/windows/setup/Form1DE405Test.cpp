@@ -2,40 +2,15 @@
 // Moon from the DE405 file, checked against JPL's own test values for the
 // days of the excerpt in tests/fixtures/de405.
 #include <cmath>
-#include <fstream>
-#include <sstream>
 
 #include "Form1Fixture.h"
+#include "JplTestValues.h"
 
 namespace {
 
 constexpr double kAUkm = 149597870.691;                      // DE405 astronomical unit
 constexpr double kEarthMoonMassRatio = 81.30056;            // DE405 EMRAT
 constexpr double kObliquity = 23.43929111 * M_PI / 180;     // of J2000
-
-// One line of JPL's test file: the coordinate x# (1..3 = x, y, z in AU,
-// equatorial J2000) of target t# relative to centre c# on day jed (TDB).
-struct TestpoLine {
-  double jed;
-  int target, centre, coordinate;
-  double value;
-};
-
-TestpoLine testpoLine(int target, int centre) {
-  std::ifstream in(std::string(CELVAN_FIXTURES_DIR) + "/de405/testpo-excerpt.txt");
-  std::string line;
-  while (std::getline(in, line) && line.rfind("EOT", 0) != 0) {
-  }
-  while (std::getline(in, line)) {
-    std::istringstream fields(line);
-    std::string de, date;
-    TestpoLine t{};
-    fields >> de >> date >> t.jed >> t.target >> t.centre >> t.coordinate >> t.value;
-    if (t.target == target && t.centre == centre) return t;
-  }
-  ADD_FAILURE() << "no testpo line for " << target << " from " << centre;
-  return {};
-}
 
 // The day to type so that the ephemeris time of the load (the date plus the
 // parabola's ET-UT) falls on jed.
