@@ -123,4 +123,5 @@ void Form1::connectHandlers() {
   Command11.onClick([this] { Command11_Click(); });
   Command21.onClick([this] { Command21_Click(); });
   Command26.onClick([this] { Command26_Click(); });
+  Command27.onClick([this] { Command27_Click(); });
 }
