@@ -1,0 +1,59 @@
+#pragma once
+// What the tests of the perturbation windows Form21 and Form22 share: the
+// shared state as after the program's start, a program folder of their own
+// with a "Dat" folder, a message-box recorder and the user's actions.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "core/runtime/ProgramFolder.h"
+#include "core/runtime/TextFile.h"
+#include "core/state/SharedState.h"
+#include "core/state/StartUpState.h"
+#include "ui/FormsRuntime.h"
+#include "ui/MessageBoxRecorder.h"
+#include "ui/UserActions.h"
+
+class PerturbationTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    startWithStartUpState();
+    char pattern[] = "/tmp/celvan-perturbation-XXXXXX";
+    folder_ = mkdtemp(pattern);
+    std::filesystem::create_directory(folder_ / "Dat");
+    setProgramFolder(folder_.string());
+  }
+
+  void TearDown() override {
+    ui::unloadAllForms();
+    ui::destroyUnloadedForms();
+    std::filesystem::remove_all(folder_);
+  }
+
+  // A file below the program folder, written or read as bytes (UTF-8 text
+  // is converted to and from the files' Windows-1251).
+  void writeProgramFile(const std::string& relative, const std::string& utf8) const {
+    std::ofstream out(folder_ / relative, std::ios::binary);
+    out << utf8ToCp1251(utf8);
+  }
+  std::string readProgramFile(const std::string& relative) const {
+    std::ifstream in(folder_ / relative, std::ios::binary);
+    return cp1251ToUtf8(std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()));
+  }
+
+  void expectOneMessage(const char* text) {
+    ASSERT_EQ(boxes.count(), 1);
+    EXPECT_EQ(boxes.last().text, text);
+    EXPECT_EQ(boxes.last().title, "Celvan7");
+  }
+
+  static void click(ui::Control& control) { ui::clickAsUser(control); }
+  static void type(ui::TextBox& box, const std::string& text) { ui::typeAsUser(box, text); }
+
+  std::filesystem::path folder_;
+  ui::MessageBoxRecorder boxes;
+};
