@@ -60,6 +60,20 @@ TEST_F(Form22Test, LoadWithoutFileOneAppliesZerosAndDefaultPerturbers) {
   expectDefaultPerturbers();
 }
 
+// The program's data tree brings a file 1 of zeros, so that the windows
+// that load this one show no message; it is what saving zeros writes.
+TEST_F(Form22Test, TheShippedFileOneLoadsWithoutAMessage) {
+  std::filesystem::copy_file(std::filesystem::path(CELVAN_FIXTURES_DIR) / ".." / ".." / "data" / "Dat" / "dL1.dat",
+                             folder_ / "Dat" / "dL1.dat");
+  Form22& form = form22();
+  EXPECT_EQ(boxes.count(), 0);
+  EXPECT_EQ(Main.PlanetPerturbationCoefficients(2, 48), 0);
+  const std::string shipped = readProgramFile("Dat/dL1.dat");
+  form.Show();
+  click(form.Command4);
+  EXPECT_EQ(readProgramFile("Dat/dL1.dat"), shipped);
+}
+
 TEST_F(Form22Test, LoadTakesFileOneInDegrees) {
   writeProgramFile("Dat/dL1.dat", fileWithEveryLine({" 1", "-2", " 12345", " 0", " 1000000", " 7", " 8", "-9"}));
   Form22& form = form22();
