@@ -10,6 +10,7 @@
 #include "setup/Form4.h"
 #include "setup/Form5.h"
 #include "statistics/Form18.h"
+#include "tools/Form12.h"
 #include "twobody/Form25.h"
 
 // Command1_Click "К моделированию": the current elements of objects 1..10
@@ -43,5 +44,6 @@ void Form1::Command25_Click() { form20().Show(); }  // "Bary - Geo*"
 void Form1::Command8_Click() { form3().Show(); }    // "About*"
 void Form1::Command11_Click() { form5().Show(); }   // "Обозначения*"
 void Form1::Command21_Click() { form18().Show(); }  // "Планы*"
+void Form1::Command22_Click() { form12().Show(); }  // "Координаты*"
 void Form1::Command26_Click() { form24().Show(); }  // "JPL (DE405)*"
 void Form1::Command27_Click() { form25().Show(); }  // "2-а тела*"
