@@ -123,6 +123,7 @@ void Form1::connectHandlers() {
   Command11.onClick([this] { Command11_Click(); });
   Command21.onClick([this] { Command21_Click(); });
   Command22.onClick([this] { Command22_Click(); });
+  Command23.onClick([this] { Command23_Click(); });
   Command26.onClick([this] { Command26_Click(); });
   Command27.onClick([this] { Command27_Click(); });
 }

@@ -297,3 +297,13 @@ TEST_F(Form14Test, ThePicturesShowTheBodiesAndTheDifferences) {
   EXPECT_TRUE(has(colourAt(form.Picture3, t, shown(form.Text13), 0, 4, 16, 8), red));
   EXPECT_TRUE(has(colourAt(form.Picture3, t, shown(form.Text16) / 10000, 0, 4, 16, 8), blue));
 }
+
+// "Эллипс*" on the start-up window shows this window.
+TEST_F(Form14Test, TheStartUpWindowsButtonShowsIt) {
+  Form1& start = startProgram();
+  click(start.Command23);
+  ui::Form* shown = ui::activeForm();
+  ASSERT_NE(shown, nullptr);
+  EXPECT_EQ(shown->Number(), 14);
+  EXPECT_TRUE(shown->Visible());
+}
