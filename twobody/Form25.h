@@ -112,8 +112,8 @@ class Form25 : public ui::Form {
   ui::CommandButton Command2{this};  // "Остановить"
   ui::CommandButton Command3{this};  // "Продолжить"
   ui::CommandButton Command9{this};  // "Закрыть форму"
-  ui::PictureBox Picture1{this, 470, 470};
-  ui::PictureBox Picture2{this, 470, 174};
+  ui::PictureBox Picture1{this, 380, 380};
+  ui::PictureBox Picture2{this, 380, 140};
 
   // --- Handlers ---
   void Command6_Click();

@@ -1,7 +1,8 @@
 // Where the controls of Form25 stand: on the left the orbit picture with its
-// scale and the graph below it; in the middle the initial data, the files,
-// the steps and the run; on the right the elements of m1, the display
-// options, the finite-speed interval and the force Ft, and the balances.
+// scale and the graph below it; in the middle the masses, the files, the
+// steps and the run; on the right the elements of m1, the display options,
+// the finite-speed interval and the force Ft, and the balances; under both
+// the initial-state button with its theory option.
 // Readable at 1280 x 800.
 #include <QGridLayout>
 #include <QLabel>
@@ -12,10 +13,14 @@
 
 namespace {
 
-constexpr int kNumberBoxWidth = 84;
-constexpr int kShortBoxWidth = 48;
-constexpr int kWideBoxWidth = 130;
-constexpr int kExplanationWidth = 300;
+constexpr int kNumberBoxWidth = 76;
+constexpr int kShortBoxWidth = 44;
+constexpr int kWideBoxWidth = 150;
+// The element table: the change is shown in full, with its exponent.
+constexpr int kGivenBoxWidth = 68;
+constexpr int kChangeBoxWidth = 104;
+constexpr int kMeasuredBoxWidth = 74;
+constexpr int kExplanationWidth = 330;
 
 // One row of the element table: caption, given value, change, measured
 // value, and the drift curve with its scale where the row has one.
@@ -31,7 +36,8 @@ struct ElementRow {
 void wrapLabel(ui::Label& label) {
   auto* text = static_cast<QLabel*>(label.widget());
   text->setWordWrap(true);
-  text->setMaximumWidth(kExplanationWidth);
+  text->setFixedWidth(kExplanationWidth);
+  text->setMinimumHeight(text->heightForWidth(kExplanationWidth));
 }
 
 }  // namespace
@@ -41,7 +47,7 @@ void Form25::layoutControls() {
   form.setHorizontalSpacing(12);
 
   // --- Left: the two pictures ---
-  QGridLayout& pictures = ui::addGrid(form, 0, 0);
+  QGridLayout& pictures = ui::addGrid(form, 0, 0, 2, 1);
   ui::place(pictures, Picture1, 0, 0);
   ui::place(pictures, HScroll1, 1, 0);
   ui::place(pictures, Label10, 2, 0);
@@ -51,11 +57,7 @@ void Form25::layoutControls() {
   // --- Middle: initial data and the run ---
   QGridLayout& start = ui::addGrid(form, 0, 1);
   start.setVerticalSpacing(3);
-  ui::place(start, Command6, 0, 0, 1, 4);
   wrapLabel(Label5);
-  ui::place(start, Check14, 1, 0, 1, 3);
-  ui::place(start, Text12, 1, 3);
-  ui::setWidthPixels(Text12, kShortBoxWidth);
   ui::placeCaptioned(start, "m1 / Msol", Text4, 2, 0, kNumberBoxWidth);
   ui::placeCaptioned(start, "m2 / Msol", Text5, 2, 2, kNumberBoxWidth);
   ui::placeCaptioned(start, "AlfaL1, град", Text1, 3, 0, kNumberBoxWidth);
@@ -66,7 +68,7 @@ void Form25::layoutControls() {
   ui::place(files, Command7, 0, 0);
   ui::place(files, Command8, 0, 1);
   ui::place(files, Text2, 0, 2);
-  ui::setWidthPixels(Text2, kShortBoxWidth + 10);
+  ui::setWidthPixels(Text2, kShortBoxWidth + 8);
   ui::place(start, Command5, 7, 0, 1, 4);
   ui::placeCaptioned(start, "Vgr = Vsv *", Text21, 8, 0, kNumberBoxWidth);
   ui::placeCaptioned(start, "с шагом, сек", Text22, 9, 0, kNumberBoxWidth);
@@ -78,13 +80,23 @@ void Form25::layoutControls() {
   ui::placeCaptioned(output, "данные выводить через", Text36, 0, 0, kShortBoxWidth);
   ui::addCaption(output, "шагов", 0, 2);
   output.setColumnStretch(3, 1);
-  ui::placeCaptioned(start, "поиск в интервале +/- dAlfa, град=", Text24, 13, 0, kShortBoxWidth);
+  QGridLayout& search = ui::addGrid(start, 13, 0, 1, 4);
+  ui::placeCaptioned(search, "поиск в интервале +/- dAlfa, град=", Text24, 0, 0, kShortBoxWidth);
+  search.setColumnStretch(2, 1);
   QGridLayout& run = ui::addGrid(start, 14, 0, 1, 4);
   ui::place(run, Command2, 0, 0);
   ui::place(run, Command3, 0, 1);
   ui::place(start, Command4, 15, 0, 1, 2);
   ui::place(start, Command9, 15, 2, 1, 2);
   start.setRowStretch(16, 1);
+
+  // --- Under both: the initial state ---
+  QGridLayout& initial = ui::addGrid(form, 1, 1, 1, 2);
+  ui::place(initial, Command6, 0, 0);
+  ui::place(initial, Check14, 0, 1);
+  ui::place(initial, Text12, 0, 2);
+  ui::setWidthPixels(Text12, kShortBoxWidth);
+  initial.setColumnStretch(3, 1);
 
   // --- Right: the elements of m1 and the options ---
   QGridLayout& right = ui::addGrid(form, 0, 2);
@@ -102,9 +114,9 @@ void Form25::layoutControls() {
   }};
   for (std::size_t i = 0; i < rows.size(); ++i) {
     const int row = static_cast<int>(i);
-    ui::placeCaptioned(elements, rows[i].caption, *rows[i].given, row, 0, kNumberBoxWidth);
-    ui::placeCaptioned(elements, " +", *rows[i].change, row, 2, kNumberBoxWidth);
-    ui::placeCaptioned(elements, " =", *rows[i].measured, row, 4, kNumberBoxWidth);
+    ui::placeCaptioned(elements, rows[i].caption, *rows[i].given, row, 0, kGivenBoxWidth);
+    ui::placeCaptioned(elements, " +", *rows[i].change, row, 2, kChangeBoxWidth);
+    ui::placeCaptioned(elements, " =", *rows[i].measured, row, 4, kMeasuredBoxWidth);
     if (rows[i].curve == nullptr) continue;
     ui::place(elements, *rows[i].curve, row, 6);
     ui::place(elements, *rows[i].scale, row, 7);
