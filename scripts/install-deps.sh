@@ -3,7 +3,8 @@
 # only when one of them is missing. Run as root or with sudo.
 set -euo pipefail
 packages=(cmake ninja-build g++ ccache qt6-base-dev libgtest-dev libgmock-dev
-          libbenchmark-dev fonts-dejavu-core alsa-utils)
+          libbenchmark-dev fonts-dejavu-core alsa-utils
+          libreoffice-calc-nogui python3-uno)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

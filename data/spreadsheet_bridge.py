@@ -1,0 +1,239 @@
+#!/usr/bin/python3
+"""Spreadsheet bridge: evaluates workbooks in LibreOffice Calc for Celvan.
+
+The program starts this script once and talks to it over stdin/stdout, one
+request line and one reply line at a time, fields separated by tabs:
+
+  open <path>                      -> ok <book> <sheet count>
+  write <book> <sheet> <cell> <n>  -> ok
+  read <book> <sheet> <cell>       -> ok empty | ok number <n> | ok text <t>
+  save <book>                      -> ok
+  close <book>                     -> ok
+  quit                             -> ok, then the script ends
+
+A failure replies "error <kind> <message>", kind being one of notfound,
+unreadable, sheet, cell, value, closed, failed. Sheets count from 1, cells
+are in A1 form, numbers are written with a decimal point, texts escape the
+backslash, tab, line feed and carriage return. Before the first request
+the script starts a headless LibreOffice of its own (a private profile, so
+that several programs can run side by side) and says "ready"; on "quit" or
+at the end of its input it closes the documents and ends that LibreOffice.
+"""
+import os
+import shutil
+import signal
+import subprocess
+import sys
+import tempfile
+import time
+
+import uno
+from com.sun.star.beans import PropertyValue
+from com.sun.star.connection import NoConnectException
+
+START_TIMEOUT_SECONDS = 120
+FORMULA_RESULT_STRING = 2  # com.sun.star.sheet.FormulaResult.STRING
+
+
+class BridgeError(Exception):
+    def __init__(self, kind, message):
+        super().__init__(message)
+        self.kind = kind
+
+
+def escape(text):
+    return (text.replace("\\", "\\\\").replace("\t", "\\t")
+            .replace("\n", "\\n").replace("\r", "\\r"))
+
+
+def property_value(name, value):
+    prop = PropertyValue()
+    prop.Name = name
+    prop.Value = value
+    return prop
+
+
+class Office:
+    """A headless LibreOffice with its own profile, reached over a named pipe."""
+
+    def __init__(self):
+        self.profile = tempfile.mkdtemp(prefix="celvan-calc-")
+        pipe = "celvan-calc-%d" % os.getpid()
+        soffice = shutil.which("soffice") or "/usr/lib/libreoffice/program/soffice"
+        # No lock files beside the workbooks: a helper that was killed would
+        # otherwise leave them behind and the next opening would be read-only.
+        environment = dict(os.environ, SAL_ENABLE_FILE_LOCKING="0")
+        self.process = subprocess.Popen(
+            [soffice, "--headless", "--invisible", "--nologo", "--norestore",
+             "--nodefault", "--nolockcheck",
+             "-env:UserInstallation=" + uno.systemPathToFileUrl(self.profile),
+             "--accept=pipe,name=%s;urp;StarOffice.ComponentContext" % pipe],
+            stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+            stderr=subprocess.DEVNULL, start_new_session=True, env=environment)
+        self.desktop = self.connect(pipe)
+
+    def connect(self, pipe):
+        local = uno.getComponentContext()
+        resolver = local.ServiceManager.createInstanceWithContext(
+            "com.sun.star.bridge.UnoUrlResolver", local)
+        url = "uno:pipe,name=%s;urp;StarOffice.ComponentContext" % pipe
+        deadline = time.monotonic() + START_TIMEOUT_SECONDS
+        while True:
+            try:
+                context = resolver.resolve(url)
+                return context.ServiceManager.createInstanceWithContext(
+                    "com.sun.star.frame.Desktop", context)
+            except NoConnectException:
+                if self.process.poll() is not None or time.monotonic() > deadline:
+                    raise
+                time.sleep(0.2)
+
+    def shut_down(self):
+        try:
+            self.desktop.terminate()
+        except Exception:
+            pass
+        try:
+            self.process.wait(timeout=15)
+        except subprocess.TimeoutExpired:
+            pass
+        try:
+            os.killpg(self.process.pid, signal.SIGKILL)
+        except OSError:
+            pass
+        shutil.rmtree(self.profile, ignore_errors=True)
+
+
+class Bridge:
+    def __init__(self, office):
+        self.office = office
+        self.books = {}
+        self.next_book = 1
+
+    def book(self, field):
+        doc = self.books.get(int(field))
+        if doc is None:
+            raise BridgeError("closed", "the workbook is not open")
+        return doc
+
+    def cell(self, fields):
+        doc = self.book(fields[0])
+        sheets = doc.Sheets
+        index = int(fields[1])
+        if not 1 <= index <= sheets.Count:
+            raise BridgeError("sheet", "no worksheet %d" % index)
+        try:
+            cell = sheets.getByIndex(index - 1).getCellRangeByName(fields[2])
+        except Exception:
+            raise BridgeError("cell", "no cell " + fields[2])
+        if not cell.supportsService("com.sun.star.table.Cell"):
+            raise BridgeError("cell", "not one cell: " + fields[2])
+        return cell
+
+    def open(self, path):
+        if not os.path.isfile(path):
+            raise BridgeError("notfound", "no file " + path)
+        try:
+            doc = self.office.desktop.loadComponentFromURL(
+                uno.systemPathToFileUrl(os.path.abspath(path)), "_blank", 0,
+                (property_value("Hidden", True),))
+        except Exception as error:
+            raise BridgeError("unreadable", "cannot open %s: %s" % (path, error))
+        if doc is None or not hasattr(doc, "Sheets"):
+            if doc is not None:
+                doc.close(True)
+            raise BridgeError("unreadable", "not a workbook: " + path)
+        doc.enableAutomaticCalculation(True)
+        doc.calculateAll()
+        book = self.next_book
+        self.next_book += 1
+        self.books[book] = doc
+        return "ok\t%d\t%d" % (book, doc.Sheets.Count)
+
+    def write(self, fields):
+        self.cell(fields).setValue(float(fields[3]))
+        return "ok"
+
+    def read(self, fields):
+        cell = self.cell(fields)
+        kind = cell.Type.value
+        if kind == "EMPTY":
+            return "ok\tempty"
+        if kind == "FORMULA":
+            if cell.getError() != 0:
+                raise BridgeError("value", "the formula in %s fails" % fields[2])
+            if cell.FormulaResultType2 == FORMULA_RESULT_STRING:
+                kind = "TEXT"
+        if kind == "TEXT":
+            return "ok\ttext\t" + escape(cell.getString())
+        return "ok\tnumber\t" + repr(cell.getValue())
+
+    def save(self, fields):
+        self.book(fields[0]).store()
+        return "ok"
+
+    def close(self, fields):
+        doc = self.book(fields[0])
+        del self.books[int(fields[0])]
+        doc.close(True)
+        return "ok"
+
+    def close_all(self):
+        for doc in self.books.values():
+            try:
+                doc.close(True)
+            except Exception:
+                pass
+        self.books.clear()
+
+    def answer(self, fields):
+        command, args = fields[0], fields[1:]
+        if command == "open" and len(args) == 1:
+            return self.open(args[0])
+        if command == "write" and len(args) == 4:
+            return self.write(args)
+        if command == "read" and len(args) == 3:
+            return self.read(args)
+        if command == "save" and len(args) == 1:
+            return self.save(args)
+        if command == "close" and len(args) == 1:
+            return self.close(args)
+        raise BridgeError("failed", "unknown request " + command)
+
+
+def reply(line):
+    sys.stdout.write(line + "\n")
+    sys.stdout.flush()
+
+
+def main():
+    sys.stdin.reconfigure(encoding="utf-8")
+    sys.stdout.reconfigure(encoding="utf-8")
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit(1))
+    try:
+        office = Office()
+    except Exception as error:
+        reply("error\tfailed\tLibreOffice does not start: " + escape(str(error)))
+        return 1
+    bridge = Bridge(office)
+    try:
+        reply("ready")
+        for line in sys.stdin:
+            fields = line.rstrip("\n").split("\t")
+            if fields[0] == "quit":
+                break
+            try:
+                reply(bridge.answer(fields))
+            except BridgeError as error:
+                reply("error\t%s\t%s" % (error.kind, escape(str(error))))
+            except Exception as error:
+                reply("error\tfailed\t" + escape(str(error)))
+    finally:
+        bridge.close_all()
+        office.shut_down()
+    reply("ok")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
