@@ -16,8 +16,14 @@ constexpr int kRequestTimeoutSeconds = 60;
 Spreadsheet::Spreadsheet() = default;
 Spreadsheet::~Spreadsheet() = default;
 
+// A helper that has gone (LibreOffice ended under it) took its workbooks
+// with it; the next opening starts a new one instead of failing for good.
 SpreadsheetBridge& Spreadsheet::startedBridge() {
-  if (!bridge_) bridge_ = std::make_shared<SpreadsheetBridge>();
+  if (!bridge_ || !bridge_->isRunning()) {
+    openBooks_.clear();
+    bridge_.reset();
+    bridge_ = std::make_shared<SpreadsheetBridge>();
+  }
   return *bridge_;
 }
 

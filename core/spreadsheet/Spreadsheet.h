@@ -89,6 +89,7 @@ class Spreadsheet {
 
   // Spreadsheet.cpp: opens the workbook file at a path of this system
   // (programPath("\\Tab\\Almagest.xls")); it becomes the active workbook.
+  // When the helper has gone, a new one is started first.
   Workbook openWorkbook(const std::string& path);
   // Whether the application is to be shown. The helper works headless, so
   // this is only remembered.

@@ -102,11 +102,17 @@ SpreadsheetBridge::SpreadsheetBridge() {
 }
 
 SpreadsheetBridge::~SpreadsheetBridge() {
-  if (pid_ < 0) return;
-  const std::string quit = "quit\n";
-  send(socket_, quit.data(), quit.size(), MSG_NOSIGNAL);
-  if (!waitForExit(pid_, kQuitTimeoutSeconds)) endHelper();
-  close(socket_);
+  if (pid_ >= 0) {
+    const std::string quit = "quit\n";
+    send(socket_, quit.data(), quit.size(), MSG_NOSIGNAL);
+    if (!waitForExit(pid_, kQuitTimeoutSeconds)) endHelper();
+  }
+  if (socket_ >= 0) close(socket_);
+}
+
+bool SpreadsheetBridge::isRunning() {
+  if (pid_ >= 0 && waitForExit(pid_, 0)) pid_ = -1;
+  return pid_ >= 0;
 }
 
 void SpreadsheetBridge::start() {

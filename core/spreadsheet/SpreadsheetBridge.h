@@ -25,6 +25,8 @@ class SpreadsheetBridge {
   // in time throws RuntimeError(InvalidCall), and so does every later call.
   std::vector<std::string> request(const std::vector<std::string>& fields,
                                    int timeoutSeconds);
+  // False once the helper has ended or has been ended for not answering.
+  bool isRunning();
 
  private:
   void start();

@@ -8,16 +8,20 @@
 // C4 = IF(A1<1000;"N";"S"). Sheet "Results": A1 = Inputs.B1*10+Inputs.B2.
 // Sheet "Notes": A1 = 3.25.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
+#include <signal.h>
 #include <unistd.h>
 
-#include <cerrno>
+#include <chrono>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <memory>
+#include <sstream>
 #include <string>
+#include <thread>
+#include <utility>
+#include <vector>
 
 #include "core/runtime/ErrorOf.h"
 #include "core/spreadsheet/Spreadsheet.h"
@@ -45,9 +49,38 @@ class SpreadsheetTest : public ::testing::Test {
   fs::path folder_;
 };
 
-// Whether this process has a child that has not been reaped.
-bool hasChildProcess() {
-  return !(waitpid(-1, nullptr, WNOHANG) < 0 && errno == ECHILD);
+// The state letter and parent of a process, from /proc/<pid>/stat
+// ("pid (name) state parent ..."); state 0 when there is no such process.
+std::pair<char, pid_t> processStateAndParent(const fs::path& procEntry) {
+  std::ifstream stat(procEntry / "stat");
+  std::string line;
+  std::getline(stat, line);
+  const std::size_t nameEnd = line.rfind(')');
+  if (nameEnd == std::string::npos) return {0, 0};
+  std::istringstream rest(line.substr(nameEnd + 1));
+  char state = 0;
+  pid_t parent = 0;
+  rest >> state >> parent;
+  return {state, parent};
+}
+
+// The processes this test process has started and not yet reaped.
+std::vector<pid_t> childProcesses() {
+  std::vector<pid_t> children;
+  for (const auto& entry : fs::directory_iterator("/proc")) {
+    const std::string name = entry.path().filename().string();
+    if (name.find_first_not_of("0123456789") != std::string::npos) continue;
+    if (processStateAndParent(entry.path()).second == getpid())
+      children.push_back(std::stoi(name));
+  }
+  return children;
+}
+
+// Waits until the child has ended (a zombie, not yet reaped).
+void waitUntilEnded(pid_t child) {
+  const fs::path entry = fs::path("/proc") / std::to_string(child);
+  while (processStateAndParent(entry).first != 'Z')
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
 }
 
 TEST_F(SpreadsheetTest, ReadsFollowWrittenInputsThroughTheFormulas) {
@@ -169,10 +202,10 @@ TEST_F(SpreadsheetTest, SaveAndCloseActOnTheWorkbookOpenedLast) {
 
 TEST_F(SpreadsheetTest, TheHelperEndsWhenTheLastReferenceIsDropped) {
   auto application = std::make_unique<Spreadsheet>();
-  EXPECT_FALSE(hasChildProcess()) << "nothing starts before the first opening";
+  EXPECT_TRUE(childProcesses().empty()) << "nothing starts before the first opening";
   Workbook book = application->openWorkbook(copyOfFixture("Formulas.xls"));
   Worksheet inputs = book.worksheet(1);
-  EXPECT_TRUE(hasChildProcess());
+  EXPECT_EQ(childProcesses().size(), 1u);
 
   // The application dropped, the workbook and worksheet taken from it still work.
   application.reset();
@@ -181,7 +214,27 @@ TEST_F(SpreadsheetTest, TheHelperEndsWhenTheLastReferenceIsDropped) {
 
   book = Workbook();
   inputs = Worksheet();
-  EXPECT_FALSE(hasChildProcess());
+  EXPECT_TRUE(childProcesses().empty());
+}
+
+TEST_F(SpreadsheetTest, AHelperThatHasGoneFailsItsCallsAndIsReplacedAtTheNextOpening) {
+  Spreadsheet application;
+  const std::string path = copyOfFixture("Formulas.xls");
+  Worksheet inputs = application.openWorkbook(path).worksheet(1);
+  inputs.writeCell("A1", 1000);
+  const std::vector<pid_t> children = childProcesses();
+  ASSERT_EQ(children.size(), 1u);
+  kill(children[0], SIGTERM);
+  waitUntilEnded(children[0]);
+
+  EXPECT_EQ(errorOf([&] { inputs.readNumber("B1"); }), ErrorCode::InvalidCall);
+  EXPECT_EQ(errorOf([&] { application.saveActiveWorkbook(); }), ErrorCode::InvalidCall);
+
+  // A new helper opens the file as it was last saved: the written input is lost
+  // with the helper, the formula gives its result from the saved year 900.
+  Worksheet reopened = application.openWorkbook(path).worksheet(1);
+  EXPECT_DOUBLE_EQ(reopened.readNumber("B1"), 900 * 2 + 1);
+  EXPECT_EQ(errorOf([&] { inputs.readNumber("B1"); }), ErrorCode::InvalidCall);
 }
 
 }  // namespace
