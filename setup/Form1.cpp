@@ -124,6 +124,7 @@ void Form1::connectHandlers() {
   Command21.onClick([this] { Command21_Click(); });
   Command22.onClick([this] { Command22_Click(); });
   Command23.onClick([this] { Command23_Click(); });
+  Command24.onClick([this] { Command24_Click(); });
   Command26.onClick([this] { Command26_Click(); });
   Command27.onClick([this] { Command27_Click(); });
 }

@@ -171,6 +171,7 @@ class Form1 : public ui::Form, private orbitcheck::OrbitCheckEvents {
   void Command21_Click();
   void Command22_Click();
   void Command23_Click();
+  void Command24_Click();
   void Command26_Click();
   void Command27_Click();
   // Centre-of-mass tools.

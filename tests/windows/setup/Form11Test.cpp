@@ -288,3 +288,13 @@ TEST_F(Form11Test, CloseUnloadsTheWindow) {
   click(form.Command4);
   EXPECT_FALSE(ui::isFormLoaded<Form11>());
 }
+
+// "Аберрация*" on the start-up window shows this window.
+TEST_F(Form11Test, TheStartUpWindowsButtonShowsIt) {
+  Form1& start = startProgram();
+  click(start.Command24);
+  ui::Form* shown = ui::activeForm();
+  ASSERT_NE(shown, nullptr);
+  EXPECT_EQ(shown->Number(), 11);
+  EXPECT_TRUE(shown->Visible());
+}
