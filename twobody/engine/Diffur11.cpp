@@ -10,6 +10,7 @@ namespace twobody {
 namespace {
 
 ForceOptions options;
+// The tangential force being applied, N; set afresh before each use.
 double Ft = 0;
 
 // Coordinate differences of a pair (attracted minus attracting body), the
@@ -115,7 +116,6 @@ void evaluateStage(Table1<double, 66>& k, double h) {
 }  // namespace
 
 ForceOptions& forceOptions() { return options; }
-double lastFt() { return Ft; }
 
 void rungeKuttaStep(double h) {
   for (Main.LoopIndexJ = 1; Main.LoopIndexJ <= 12; ++Main.LoopIndexJ)

@@ -33,9 +33,6 @@ struct ForceOptions {
 };
 ForceOptions& forceOptions();
 
-// The tangential force last applied, N (written and read by Diffur11 only).
-double lastFt();
-
 // One classical fourth-order Runge-Kutta step of h seconds over
 // StateVector(1..12) with Diffur11; StepStartState and RungeKuttaK1..K4 are
 // its work arrays. Arithmetic failures stay in the floating-point flags for

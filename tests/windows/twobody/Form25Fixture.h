@@ -64,10 +64,21 @@ class Form25Test : public ::testing::Test {
     if ((box.Value() == 1) != ticked) click(box);
   }
 
-  // "Проверить параметры орбиты m1" pressed; at the first output at which
-  // `done` holds, "Остановить" is pressed. A run that goes on for far longer
-  // than any case needs is stopped and the case fails.
+  // "Проверить параметры орбиты m1" (or "Продолжить") pressed; at the first
+  // output at which `done` holds, "Остановить" is pressed. A run that goes
+  // on for far longer than any case needs is stopped and the case fails.
   static void runUntil(Form25& form, const std::function<bool()>& done) {
+    watchRun(form, done, form.Command1);
+  }
+  static void continueUntil(Form25& form, const std::function<bool()>& done) {
+    watchRun(form, done, form.Command3);
+  }
+
+  std::filesystem::path folder_;
+  ui::MessageBoxRecorder boxes;
+
+ private:
+  static void watchRun(Form25& form, const std::function<bool()>& done, ui::Control& start) {
     constexpr int kMostOutputs = 100000;
     int outputs = 0;
     bool acted = false;
@@ -83,10 +94,7 @@ class Form25Test : public ::testing::Test {
       click(form.Command2);
     });
     watcher.start(0);
-    click(form.Command1);
+    click(start);
     watcher.stop();
   }
-
-  std::filesystem::path folder_;
-  ui::MessageBoxRecorder boxes;
 };

@@ -1,0 +1,88 @@
+// Tests of the two-body run under the options that change the motion: a
+// drag dissipates energy and angular momentum, a Newtonian pair keeps its
+// periastron and period over the interval; and of the initial state from
+// the Ser0 theory.
+#include <cmath>
+
+#include "Form25Fixture.h"
+
+namespace {
+
+// A drag against the motion does negative work and takes angular momentum
+// away: both balances fall.
+TEST_F(Form25Test, DragTakesEnergyAndAngularMomentumAway) {
+  Form25& form = openTwoBodyWindow();
+  click(form.Command5);
+  Form26& options = form26();
+  type(options.Text1, "1E+9");
+  type(options.Text8, "180");
+  click(options.Command1);
+  click(form.Option5);  // Ft from the screen, typed as 0: the drag alone
+  type(form.Text3, "0");
+  click(form.Option9);
+  click(form.Command6);
+  runUntil(form, [] { return Main.RevolutionCount >= 1; });
+  ASSERT_EQ(boxes.count(), 0);
+  EXPECT_EQ(Main.FiniteVgrFlag, 0);
+  EXPECT_LT(shown(form.Text41), -1e-4);
+  EXPECT_LT(shown(form.Text42), -1e-4);
+}
+
+// Without the finite speed of gravity the Kepler ellipse is closed: over an
+// interval opened with Ft taken from the screen (no retardation) and no
+// force typed, the periastron, eccentricity and period do not drift (within
+// the step's resolution of the periastron passage).
+TEST_F(Form25Test, NewtonianPairShowsNoDriftOverTheInterval) {
+  Form25& form = openTwoBodyWindow();
+  click(form.Command6);
+  type(form.Text36, "1000");
+  click(form.Option5);
+  type(form.Text3, "0");
+  runUntil(form, [] { return Main.RevolutionCount >= 3; });
+  click(form.Option9);
+  EXPECT_EQ(Main.FiniteVgrFlag, 0);
+  continueUntil(form, [] { return Main.RevolutionCount >= 6; });
+  click(form.Option10);
+  ASSERT_EQ(boxes.count(), 0);
+  EXPECT_GT(Main.Y[22], 2 * 27 * 86400.0);  // the interval's length, s
+  EXPECT_NEAR(Main.Y[24], 0, 5e-3);         // degrees per year
+  EXPECT_NEAR(Main.Y[23], 0, 1e-5);         // per year
+  EXPECT_NEAR(Main.Y[26], 0, 5);            // seconds per year
+  // "закончить" right after "начать": an interval of no time has no drift.
+  click(form.Option9);
+  click(form.Option10);
+  ASSERT_EQ(boxes.count(), 1);
+  EXPECT_EQ(boxes.last().text, "Ошибка в расчетах");
+  EXPECT_EQ(boxes.last().title, "Celvan7mm");
+}
+
+// With a planet of the Ser0 theory, m2 is the Sun at the origin with one
+// solar mass and the total momentum is zero; the Earth (3) starts between
+// its perihelion and aphelion distances at an orbital speed between the
+// perihelion and aphelion speeds.
+TEST_F(Form25Test, Ser0PlanetCircleTheSunAtTheOrigin) {
+  Form25& form = openTwoBodyWindow();
+  setTicked(form.Check14, true);
+  type(form.Text12, "3");
+  click(form.Command6);
+  ASSERT_EQ(boxes.count(), 0);
+  EXPECT_EQ(shown(form.Text5), 1);
+  EXPECT_EQ(Main.X0[0], 0);
+  EXPECT_EQ(Main.Y0[0], 0);
+  constexpr double kAu = 1.495978707e11;
+  const double r = std::hypot(Main.X0[11], Main.Y0[11]);
+  EXPECT_GT(r, 0.9832 * kAu);
+  EXPECT_LT(r, 1.0168 * kAu);
+  const double v = std::hypot(Main.VX0[11], Main.VY0[11]);
+  EXPECT_GT(v, 29.28e3);
+  EXPECT_LT(v, 30.30e3);
+  EXPECT_NEAR(Main.Mass[3] * Main.VX0[11] + Main.Mass[0] * Main.VX0[0], 0,
+              1e-9 * Main.Mass[3] * v);
+  // An object number beyond the theory's bodies is refused.
+  type(form.Text12, "20");
+  click(form.Command6);
+  ASSERT_EQ(boxes.count(), 1);
+  EXPECT_EQ(boxes.last().text, "Введите правильно данные");
+}
+
+}  // namespace
