@@ -81,7 +81,7 @@ class Form11 : public ui::Form {
   ui::TextBox Text8{this};         // "MAlfa, град/см"
   ui::TextBox Text10{this};        // "сделано итераций"
 
-  ui::PictureBox Picture1{this, 520, 520};
+  ui::PictureBox Picture1{this, 440, 440};
   ui::HScrollBar HScroll1{this};
   ui::Label Label23{this};
   ui::CommandButton Command2{this};  // "Очистить"

@@ -1,8 +1,7 @@
-// Where the controls of Form11 stand: the date, the targets and the true
-// states at the top left, the picture with its scale bar at the top right,
-// the long button of the iteration across the window, and below it the
-// moving system, the result grid and the picture's options with the
-// stepping loop.
+// Where the controls of Form11 stand: on the left the date, the true
+// states, the targets, the moving system and the result grid one below the
+// other; on the right the picture with its scale bar, its options and the
+// stepping loop; the long button of the iteration across the bottom.
 #include <QGridLayout>
 #include <array>
 #include <utility>
@@ -14,7 +13,7 @@ namespace {
 constexpr int kShortBox = 60;
 // A coordinate in full: sign, fifteen digits, the comma and an exponent.
 constexpr int kNumberBox = 130;
-constexpr int kResultBox = 120;
+constexpr int kResultBox = 140;
 
 using CaptionedBox = std::pair<const char*, ui::TextBox*>;
 
@@ -29,7 +28,8 @@ void placeTriple(QGridLayout& grid, const std::array<CaptionedBox, 3>& boxes, in
 void Form11::layoutControls() {
   QGridLayout& form = grid();
 
-  QGridLayout& top = ui::addGrid(form, 0, 0);
+  QGridLayout& left = ui::addGrid(form, 0, 0);
+  QGridLayout& top = ui::addGrid(left, 0, 0);
   top.setVerticalSpacing(3);
   ui::place(top, Command1, 0, 0, 1, 6);
   QGridLayout& date = ui::addGrid(top, 1, 0, 1, 6);
@@ -57,17 +57,8 @@ void Form11::layoutControls() {
   ui::setWidthPixels(Text6, kShortBox);
   ui::addCaption(light, "раз", 0, 2);
   light.setColumnStretch(3, 1);
-  top.setRowStretch(9, 1);
 
-  QGridLayout& picture = ui::addGrid(form, 0, 1);
-  ui::place(picture, Picture1, 0, 0);
-  ui::place(picture, HScroll1, 1, 0);
-  ui::place(picture, Label23, 2, 0);
-
-  ui::place(form, Command3, 1, 0, 1, 2);
-
-  QGridLayout& bottom = ui::addGrid(form, 2, 0);
-  QGridLayout& moving = ui::addGrid(bottom, 0, 0);
+  QGridLayout& moving = ui::addGrid(left, 1, 0);
   moving.setVerticalSpacing(3);
   placeTriple(moving, {{{"VXsys", &Text3}, {"VYsys", &Text4}, {"VZsys", &Text5}}}, 0);
   placeTriple(moving, {{{"Xpl", &Text24}, {"Ypl", &Text25}, {"Zpl", &Text26}}}, 1);
@@ -76,8 +67,9 @@ void Form11::layoutControls() {
   ui::placeCaptioned(moving, "T=S/Vsv, с", Text31, 3, 2, kNumberBox);
   ui::place(moving, Check7, 3, 4, 1, 2);
 
-  QGridLayout& results = ui::addGrid(bottom, 0, 1);
+  QGridLayout& results = ui::addGrid(left, 2, 0);
   results.setVerticalSpacing(3);
+  results.setColumnStretch(3, 1);
   ui::addCaption(results, "GeoL, град", 0, 1);
   ui::addCaption(results, "GeoB, град", 0, 2);
   ui::addCaption(results, "Реальные  L и  B", 1, 0);
@@ -96,19 +88,25 @@ void Form11::layoutControls() {
     ui::setWidthPixels(*rows[r].second, kResultBox);
   }
 
-  QGridLayout& right = ui::addGrid(form, 2, 1);
+  left.setRowStretch(3, 1);
+
+  QGridLayout& right = ui::addGrid(form, 0, 1);
   right.setVerticalSpacing(3);
-  ui::place(right, Frame2, 0, 0, 3, 1);
+  ui::place(right, Picture1, 0, 0, 1, 3);
+  ui::place(right, HScroll1, 1, 0, 1, 3);
+  ui::place(right, Label23, 2, 0, 1, 3);
+  QGridLayout& options = ui::addGrid(right, 3, 0, 1, 3);
+  ui::place(options, Frame2, 0, 0, 3, 1);
   ui::place(Frame2.grid(), Option3, 0, 0);
   ui::place(Frame2.grid(), Option4, 1, 0);
   ui::place(Frame2.grid(), Option5, 2, 0);
   ui::place(Frame2.grid(), Check6, 3, 0);
-  ui::place(right, Frame1, 0, 1, 1, 2);
+  ui::place(options, Frame1, 0, 1, 1, 2);
   ui::place(Frame1.grid(), Option1, 0, 0);
   ui::place(Frame1.grid(), Option2, 0, 1);
-  ui::placeCaptioned(right, "MT, лет/см ", Text7, 1, 1, kShortBox);
-  ui::placeCaptioned(right, "MAlfa, град/см", Text8, 2, 1, kShortBox);
-  ui::placeCaptioned(right, "сделано итераций", Text10, 3, 1, kShortBox);
+  ui::placeCaptioned(options, "MT, лет/см ", Text7, 1, 1, kShortBox);
+  ui::placeCaptioned(options, "MAlfa, град/см", Text8, 2, 1, kShortBox);
+  ui::placeCaptioned(options, "сделано итераций", Text10, 3, 1, kShortBox);
   QGridLayout& loop = ui::addGrid(right, 4, 0, 1, 3);
   ui::place(loop, Command5, 0, 0);
   ui::place(loop, Text9, 0, 1);
@@ -119,5 +117,7 @@ void Form11::layoutControls() {
   ui::place(loop, Command7, 1, 1, 1, 2);
   ui::place(loop, Command2, 1, 3);
   ui::place(right, Command4, 5, 0, 1, 3);
-  form.setRowStretch(3, 1);
+
+  ui::place(form, Command3, 1, 0, 1, 2);
+  form.setRowStretch(2, 1);
 }
