@@ -4,6 +4,7 @@
 
 #include "core/runtime/NumberText.h"
 #include "core/state/SharedState.h"
+#include "tools/Form12Shared.h"
 
 Form12& form12() { return ui::formInstance<Form12>(); }
 
@@ -14,8 +15,35 @@ Form12::Form12() : Form(12, "Преобразователь координат -
 }
 
 void Form12::setDesignDefaults() {
-  Text11.setText("45");
-  Text12.setText("10");
+  constexpr const char* kBodies[12] = {"Солнце", "Меркурий", "Венера", "Земля",
+                                       "Марс",   "Юпитер",   "Сатурн", "Уран",
+                                       "Нептун", "Плутон",   "Луна",   "с экрана"};
+  for (int k = Option1.LBound(); k <= Option1.UBound(); ++k) Option1[k].setCaption(kBodies[k]);
+  Option1[10].setValue(true);
+
+  equinoxFrame.setCaption("к равноденствию эпохи");
+  Option17.setCaption("J2000");
+  Option16.setCaption("эпоха даты JD");
+  Option16.setValue(true);
+  planeFrame.setCaption("плоскость");
+  Option8.setCaption("эклиптики");
+  Option9.setCaption("экватора");
+  Option10.setCaption("горизонта");
+  Option8.setValue(true);
+  originFrame.setCaption("система координат");
+  Option18.setCaption("гелиоцентрическая");
+  Option19.setCaption("геоцентрическая");
+  Option20.setCaption("топоцентрическая");
+  Option18.setValue(true);
+  Option2.setCaption("полярные");
+  Option3.setCaption("декартовы");
+  Option2.setValue(true);
+
+  Command6.setCaption("Задать координаты");
+  Command2.setCaption("Задать координаты для JD = JD + ");
+  Text29.setText("0,25");
+  Command7.setCaption("Преобразовать координаты");
+  Command1.setCaption("Показать преобразованные координаты в окошках исходных данных");
 
   angleFrame_.setCaption("преобразование углов");
   Option4.setCaption("часы-минуты-секунды");
@@ -53,17 +81,31 @@ void Form12::connectHandlers() {
   Command10.onClick([this] { Command10_Click(); });
   Command11.onClick([this] { Command11_Click(); });
   Command9.onClick([this] { Command9_Click(); });
+  Command6.onClick([this] { Command6_Click(); });
+  Command2.onClick([this] { Command2_Click(); });
+  Command7.onClick([this] { Command7_Click(); });
+  Command1.onClick([this] { Command1_Click(); });
 }
 
-// Form_Load: the observer's place, the calendar of the window (Julian up to
-// 1582-10-04, Gregorian after, days from 0 h) and the Julian Day of the
-// start date.
+// Form_Load: the start coordinates, the observer's place, the calendar of
+// the window (Julian up to 1582-10-04, Gregorian after, days from 0 h), the
+// Julian Day of the start date and the zero vector of the topocentric
+// origin.
 void Form12::Form_Load() {
+  Text1.setText(Str(Main.MK));
+  Text2.setText(Str(Main.MK));
+  Text3.setText("1000");
+  Text11.setText("45");
+  Text12.setText("10");
+  Text13.setText("300000");
   Text21.setText(Str(44.5));
   Text22.setText(Str(48.7));
   Main.CalendarMode = 0;
   Main.DayStartHour = 0;
   Command10_Click();
+  Main.X[form12slot::kObserverOrigin] = 0.0;
+  Main.Y[form12slot::kObserverOrigin] = 0.0;
+  Main.Z[form12slot::kObserverOrigin] = 0.0;
 }
 
 // Form_Activate: another window may have chosen another calendar.

@@ -4,39 +4,23 @@
 // conversions against Meeus ch. 7 (examples 7.a to 7.c), the local mean
 // time of an observer against the rule of 4 minutes of time per degree of
 // longitude, and the refusals of bad input.
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <string>
 #include <vector>
 
-#include "core/runtime/NumberText.h"
 #include "core/state/SharedState.h"
-#include "core/state/StartUpState.h"
+#include "ToolWindowFixture.h"
 #include "tools/Form12.h"
-#include "ui/MessageBoxRecorder.h"
-#include "ui/UserActions.h"
 
 namespace {
 
-class Form12ToolsTest : public ::testing::Test {
+class Form12ToolsTest : public ToolWindowTest {
  protected:
-  void SetUp() override { startWithStartUpState(); }
-  void TearDown() override {
-    ui::unloadAllForms();
-    ui::destroyUnloadedForms();
-  }
-  static void click(ui::Control& control) { ui::clickAsUser(control); }
-  static void type(ui::TextBox& box, const std::string& text) { ui::typeAsUser(box, text); }
-  static double shown(const ui::TextBox& box) { return CDbl(box.Text()); }
-
   Form12& openConverter() {
     Form12& form = form12();
     form.Show();
     return form;
   }
-
-  ui::MessageBoxRecorder boxes;
 };
 
 // Seconds after midnight of "hh:mm:ss" that follows a head.

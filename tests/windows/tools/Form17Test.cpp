@@ -3,18 +3,13 @@
 // against the Julian Days of Meeus ch. 7, the sign options, the items that
 // preset the same law, typed laws and epochs, the trigger box, and the
 // refusal of a box that holds no number.
-#include <gtest/gtest.h>
-
 #include <string>
 #include <vector>
 
-#include "core/runtime/NumberText.h"
 #include "core/state/SharedState.h"
-#include "core/state/StartUpState.h"
 #include "core/time/TimeScales.h"
+#include "ToolWindowFixture.h"
 #include "tools/Form17.h"
-#include "ui/MessageBoxRecorder.h"
-#include "ui/UserActions.h"
 
 namespace {
 
@@ -47,18 +42,7 @@ void expectLaw(int kind, const Law& expected) {
 // of table 10.A apply.
 double startOfYear(int year) { return kJD1900January1Noon + (year - 1900) * 365.25; }
 
-class Form17Test : public ::testing::Test {
- protected:
-  void SetUp() override { startWithStartUpState(); }
-  void TearDown() override {
-    ui::unloadAllForms();
-    ui::destroyUnloadedForms();
-  }
-  static void click(ui::Control& control) { ui::clickAsUser(control); }
-  static void type(ui::TextBox& box, const std::string& text) { ui::typeAsUser(box, text); }
-
-  ui::MessageBoxRecorder boxes;
-};
+using Form17Test = ToolWindowTest;
 
 TEST_F(Form17Test, LoadAppliesTheDesignLawsEpochsAndDiameters) {
   // The eclipse window may have left another calendar; the load resets it.
