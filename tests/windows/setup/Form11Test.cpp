@@ -298,3 +298,44 @@ TEST_F(Form11Test, TheStartUpWindowsButtonShowsIt) {
   EXPECT_EQ(shown->Number(), 11);
   EXPECT_TRUE(shown->Visible());
 }
+
+// The phase plane plots along the Earth's heliocentric longitude without
+// taking the place of the target's true direction: a further press measures
+// the source aberration from the same true direction. With "+abs" the
+// components are kept as their sizes.
+TEST_F(Form11Test, ThePhasePlaneKeepsTheTrueDirection) {
+  Form11& form = openWindow();
+  type(form.Text6, "1");
+  click(form.Option5);
+  click(form.Check6);
+  click(form.Command1);
+  const double trueLongitude = form.GeoL0, trueLatitude = form.GeoB0;
+  click(form.Command3);
+  const std::string source = form.Text32.Text();
+  click(form.Command3);
+  EXPECT_EQ(form.GeoL0, trueLongitude);
+  EXPECT_EQ(form.GeoB0, trueLatitude);
+  EXPECT_NEAR(shown(form.Text32), CDbl(source), 1e-5);
+  for (double component : {form.AisL, form.AisB, form.AprL, form.AprB, form.AsL, form.AsB})
+    EXPECT_GE(component, 0);
+  const Vector earth = earthPosition(form);
+  EXPECT_NEAR(std::remainder(form.EarthL - std::atan2(earth.y, earth.x), 2 * M_PI), 0, 1e-6);
+  EXPECT_EQ(boxes.count(), 0);
+}
+
+// The scale bar: its label in millions of km per unit and the picture's
+// scale in metres per unit.
+TEST_F(Form11Test, TheScaleBarSetsThePictureScale) {
+  Form11& form = openWindow();
+  EXPECT_EQ(Main.ImageScale, 2e10);
+  struct Row {
+    int value;
+    const char* label;
+  };
+  for (const Row& row : {Row{500, "Масштаб = 50 млн.км/см"}, Row{15, "Масштаб = 1,5 млн.км/см"}}) {
+    SCOPED_TRACE(row.value);
+    form.HScroll1.setValue(row.value);
+    EXPECT_EQ(form.Label23.Caption(), row.label);
+    EXPECT_EQ(Main.ImageScale, row.value * 1e8);
+  }
+}
