@@ -56,6 +56,24 @@ TEST_F(Form25Test, NewtonianPairShowsNoDriftOverTheInterval) {
   EXPECT_EQ(boxes.last().title, "Celvan7mm");
 }
 
+// Attraction towards the retarded place of the other body has a component
+// along each body's motion (each attractor is seen where it was, behind on
+// its own path, which lies ahead on the other's), so the pair gains energy
+// and angular momentum: Laplace's secular acceleration of an orbit under
+// gravity of finite speed. A slow gravity (0,01 c) shows it within a
+// revolution.
+TEST_F(Form25Test, RetardedAttractionPumpsEnergyIntoTheOrbit) {
+  Form25& form = openTwoBodyWindow();
+  type(form.Text21, "0,01");
+  click(form.Option9);
+  click(form.Command6);
+  runUntil(form, [] { return Main.RevolutionCount >= 1; });
+  ASSERT_EQ(boxes.count(), 0);
+  EXPECT_EQ(Main.FiniteVgrFlag, 1);
+  EXPECT_GT(shown(form.Text41), 1e-3);
+  EXPECT_GT(shown(form.Text42), 1e-3);
+}
+
 // With a planet of the Ser0 theory, m2 is the Sun at the origin with one
 // solar mass and the total momentum is zero; the Earth (3) starts between
 // its perihelion and aphelion distances at an orbital speed between the
