@@ -28,7 +28,12 @@ double reduced(double degrees) {
   return degrees;
 }
 
-std::string cut(double value) { return Str(Fix(Main.MK * value) / Main.MK); }
+// A longitude and a latitude shown cut to six decimals.
+void showPair(ui::TextBox& longitudeBox, ui::TextBox& latitudeBox, double longitude,
+              double latitude) {
+  longitudeBox.setText(Str(Fix(Main.MK * longitude) / Main.MK));
+  latitudeBox.setText(Str(Fix(Main.MK * latitude) / Main.MK));
+}
 
 // The shade of the construction lines of the iteration made so far: full at
 // the first, darker with every further one.
@@ -114,8 +119,7 @@ void Form11::Command3_Click() {
     }
     AisL = reduced(GeoLis - GeoL0);
     AisB = reduced(GeoBis - GeoB0);
-    Text32.setText(cut(AisL));
-    Text42.setText(cut(AisB));
+    showPair(Text32, Text42, AisL, AisB);
 
     displace(kEarthEarlier, kEarth, kEarth, -lightTime, true);
     if (Option3.Value()) drawUnlessFarOutside([&] { drawReceiverConstructions(t, lineShade); });
@@ -131,14 +135,11 @@ void Form11::Command3_Click() {
     }
     AprL = reduced(GeoLpr - GeoLis);
     AprB = reduced(GeoBpr - GeoBis);
-    Text34.setText(cut(AprL));
-    Text44.setText(cut(AprB));
+    showPair(Text34, Text44, AprL, AprB);
     AsL = AisL + AprL;
     AsB = AisB + AprB;
-    Text35.setText(cut(AsL));
-    Text45.setText(cut(AsB));
-    Text36.setText(cut(GeoL0 + AsL));
-    Text46.setText(cut(GeoB0 + AsB));
+    showPair(Text35, Text45, AsL, AsB);
+    showPair(Text36, Text46, GeoL0 + AsL, GeoB0 + AsB);
 
     if (Option3.Value()) drawUnlessFarOutside([&] { drawTotalConstructions(t, totalShade); });
     if (Option4.Value()) plotAgainstTime();

@@ -339,3 +339,13 @@ TEST_F(Form11Test, TheScaleBarSetsThePictureScale) {
     EXPECT_EQ(Main.ImageScale, row.value * 1e8);
   }
 }
+
+// Closing the window while the stepping loop runs ends the loop.
+TEST_F(Form11Test, ClosingTheWindowEndsTheSteppingLoop) {
+  Form11& form = openWindow();
+  pressAtNextPass(form.Command4);
+  click(form.Command5);
+  EXPECT_FALSE(ui::isFormLoaded<Form11>());
+  EXPECT_EQ(Main.StopFlag, 0);
+  EXPECT_EQ(boxes.count(), 0);
+}
