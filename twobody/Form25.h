@@ -170,7 +170,7 @@ class Form25 : public ui::Form {
   void setUpRun();
   bool runPass();
   void advancePair();
-  void takeRevolutionEvent(double longitude);
+  void takeRevolutionEvent();
   void takeAscendingNode(double longitude);
   void controlStepNearPeriastron(double longitude);
   void measureAtPeriastron(double longitude);

@@ -223,7 +223,7 @@ bool Form25::runPass() {
   updateTimingPerPass();
 
   const double longitude = Main.RelativeLongitude[kM1];
-  if (longitude < Main.PreviousStepLongitude) takeRevolutionEvent(longitude);
+  if (longitude < Main.PreviousStepLongitude) takeRevolutionEvent();
   takeAscendingNode(longitude);
   Main.FollowedRelativeZ = Main.PairDZ(OrbitCentre, kM1);
   controlStepNearPeriastron(longitude);
@@ -264,7 +264,7 @@ void Form25::advancePair() {
 }
 
 // m1's longitude passed 360° to 0°: the period of the revolution.
-void Form25::takeRevolutionEvent(double /*longitude*/) {
+void Form25::takeRevolutionEvent() {
   const int32_t count = Main.RevolutionCount;
   if (count > 0) Main.Period = Main.ModelTime - Main.PrevRevolutionTime;
   if (count == 1 && Main.VsolConstFlag == 1) takeDelayOrigin();

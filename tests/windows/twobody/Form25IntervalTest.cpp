@@ -1,7 +1,7 @@
 // Tests of the two-body run under the options that change the motion: a
 // drag dissipates energy and angular momentum, a Newtonian pair keeps its
-// periastron and period over the interval; and of the initial state from
-// the Ser0 theory.
+// periastron and period over the interval, a retarded attraction pumps
+// energy into the orbit; and of the initial state from the Ser0 theory.
 #include <cmath>
 
 #include "Form25Fixture.h"
@@ -77,8 +77,10 @@ TEST_F(Form25Test, RetardedAttractionPumpsEnergyIntoTheOrbit) {
 // With a planet of the Ser0 theory, m2 is the Sun at the origin with one
 // solar mass and the total momentum is zero; the Earth (3) starts between
 // its perihelion and aphelion distances at an orbital speed between the
-// perihelion and aphelion speeds.
-TEST_F(Form25Test, Ser0PlanetCircleTheSunAtTheOrigin) {
+// perihelion and aphelion speeds. The Moon (11) starts within its perigee
+// and apogee distances of the Earth, with the Moon-to-Earth mass ratio of
+// the theory.
+TEST_F(Form25Test, Ser0ElementsPlaceThePairAboutItsCentre) {
   Form25& form = openTwoBodyWindow();
   setTicked(form.Check14, true);
   type(form.Text12, "3");
@@ -96,6 +98,17 @@ TEST_F(Form25Test, Ser0PlanetCircleTheSunAtTheOrigin) {
   EXPECT_LT(v, 30.30e3);
   EXPECT_NEAR(Main.Mass[3] * Main.VX0[11] + Main.Mass[0] * Main.VX0[0], 0,
               1e-9 * Main.Mass[3] * v);
+  // The Moon of the theory about the Earth alone: the centre of mass of the
+  // pair stays at the origin.
+  type(form.Text12, "11");
+  click(form.Command6);
+  ASSERT_EQ(boxes.count(), 0);
+  EXPECT_NEAR(shown(form.Text4) / shown(form.Text5), 1 / 81.3, 1e-3 / 81.3);
+  const double moonDistance = std::hypot(Main.X0[11] - Main.X0[0], Main.Y0[11] - Main.Y0[0]);
+  EXPECT_GT(moonDistance, 356e6);  // perigee and apogee extremes of the Moon
+  EXPECT_LT(moonDistance, 407e6);
+  EXPECT_NEAR(Main.Mass[11] * Main.X0[11] + Main.Mass[13] * Main.X0[0], 0,
+              1e-9 * Main.Mass[11] * moonDistance);
   // An object number beyond the theory's bodies is refused.
   type(form.Text12, "20");
   click(form.Command6);
