@@ -349,3 +349,43 @@ TEST_F(Form11Test, ClosingTheWindowEndsTheSteppingLoop) {
   EXPECT_EQ(Main.StopFlag, 0);
   EXPECT_EQ(boxes.count(), 0);
 }
+
+// Every picture mode in both planes runs a stepping pass without a message;
+// against time the receiver's component is plotted in blue from the left
+// edge at its size over the angle scale.
+TEST_F(Form11Test, EachPictureModeDrawsItsPass) {
+  struct Row {
+    ui::OptionButton Form11::*mode;
+    ui::OptionButton Form11::*plane;
+  };
+  const Row rows[] = {
+      {&Form11::Option3, &Form11::Option1}, {&Form11::Option3, &Form11::Option2},
+      {&Form11::Option4, &Form11::Option1}, {&Form11::Option4, &Form11::Option2},
+      {&Form11::Option5, &Form11::Option1}, {&Form11::Option5, &Form11::Option2},
+  };
+  for (const Row& row : rows) {
+    Form11& form = openWindow();
+    SCOPED_TRACE(testing::Message() << (form.*row.mode).Caption() << " "
+                                    << (form.*row.plane).Caption());
+    click(form.*row.mode);
+    click(form.*row.plane);
+    pressAtNextPass(form.Command6);
+    click(form.Command5);
+    EXPECT_EQ(boxes.count(), 0);
+    EXPECT_EQ(form.Text10.Text(), "1");
+    if (row.mode == &Form11::Option4 && row.plane == &Form11::Option1) {
+      // The passes are at the start date and a hundredth of a day later, so
+      // x is -10 to a millionth; y = Apr / MAlfa. A point has a radius of
+      // 0,01 unit: its pixel is the nearest one.
+      const QImage& image = form.Picture1.image();
+      const double y = shown(form.Text34) / 0.5;
+      const int py = static_cast<int>(std::lround((10 - y) / 20 * image.height()));
+      bool blue = false;
+      for (int px = 0; px <= 2; ++px)
+        for (int dy = -1; dy <= 1; ++dy)
+          blue = blue || (image.pixel(px, py + dy) & 0xFFFFFF) == 0x0000FA;
+      EXPECT_TRUE(blue);
+    }
+    form.Unload();
+  }
+}
