@@ -32,8 +32,8 @@ struct Place {
 };
 
 // The body on the Kepler ellipse of eccentricity e at mean anomaly M (both
-// counted from the aphelion): the equation of the centre and the radius
-// vector to the second order in e.
+// counted from the aphelion): the equation of the centre (kept in
+// AngleDiffProjected) and the radius vector to the second order in e.
 Place onEllipse(double e, double M) {
   const double centre = 2 * e * std::sin(M) - 1.25 * e * e * std::sin(2 * M);
   Main.AngleDiffProjected = centre;
@@ -41,7 +41,8 @@ Place onEllipse(double e, double M) {
 }
 
 // The body moving uniformly on a circle of radius 1 whose centre is e away
-// from the observer, seen from the observer.
+// from the observer, seen from the observer; its equation of the centre is
+// kept in AngleDiff.
 Place onSimpleEccentric(double e, double M) {
   const double centre = e * std::sin(M) - 0.5 * e * e * std::sin(2 * M);
   Main.AngleDiff = centre;
@@ -49,7 +50,8 @@ Place onSimpleEccentric(double e, double M) {
 }
 
 // The body on a circle of radius 1 centred e/2 away from the observer,
-// moving uniformly as seen from the equant, e away.
+// moving uniformly as seen from the equant, e away; its equation of the
+// centre is kept in AngleDiff.
 Place onEccentricWithEquant(double e, double M) {
   const double centre = e * std::sin(M) - 0.25 * e * e * std::sin(2 * M);
   Main.AngleDiff = centre;
