@@ -71,6 +71,13 @@ void Form12::setDesignDefaults() {
   Text27.setText("3");
 
   Command9.setCaption("Закрыть форму");
+
+  HScroll1.setMin(1);
+  HScroll1.setMax(10000);
+  HScroll1.setValue(300);
+  Label10.setCaption("масштаб изображения = ");
+  Check3.setCaption("с очисткой экрана");
+  Check3.setValue(1);
 }
 
 void Form12::connectHandlers() {
@@ -85,6 +92,7 @@ void Form12::connectHandlers() {
   Command2.onClick([this] { Command2_Click(); });
   Command7.onClick([this] { Command7_Click(); });
   Command1.onClick([this] { Command1_Click(); });
+  HScroll1.onChange([this] { HScroll1_Change(); });
 }
 
 // Form_Load: the start coordinates, the observer's place, the calendar of
@@ -103,15 +111,18 @@ void Form12::Form_Load() {
   Main.CalendarMode = 0;
   Main.DayStartHour = 0;
   Command10_Click();
+  preparePicture();
   Main.X[form12slot::kObserverOrigin] = 0.0;
   Main.Y[form12slot::kObserverOrigin] = 0.0;
   Main.Z[form12slot::kObserverOrigin] = 0.0;
 }
 
-// Form_Activate: another window may have chosen another calendar.
+// Form_Activate: another window may have chosen another calendar and
+// another scale of the pictures; nothing is redrawn.
 void Form12::Form_Activate() {
   Main.CalendarMode = 0;
   Main.DayStartHour = 0;
+  takeScaleFromScrollBar();
 }
 
 // Command9_Click "Закрыть форму".

@@ -26,6 +26,8 @@
 //                     InternalToSelectedFrame, SelectedFrameToInternal,
 //                     Command7_Click "Преобразовать координаты",
 //                     Command1_Click (converted into source boxes)
+//   Form12Picture.cpp DrawConverterGrid, the drawing steps, DrawSightLines,
+//                     HScroll1_Change
 //   Form12Source.cpp  Command6_Click "Задать координаты", Command2_Click
 //                     "Задать координаты для JD = JD + "
 #include "ui/FormsRuntime.h"
@@ -106,6 +108,12 @@ class Form12 : public ui::Form {
 
   ui::CommandButton Command9{this};  // "Закрыть форму"
 
+  // --- Picture: plan view on the ecliptic and side view above it ---
+  ui::PictureBox Picture1{this, ui::twipsToPixels(6150), ui::twipsToPixels(7995)};
+  ui::HScrollBar HScroll1{this};  // the scale, 1..10000, ×1e8 m per unit
+  ui::Label Label10{this};        // "масштаб изображения = "
+  ui::CheckBox Check3{this};      // "с очисткой экрана"
+
   // --- Handlers ---
   void Command4_Click();
   void Command5_Click();
@@ -118,6 +126,11 @@ class Form12 : public ui::Form {
   void Command2_Click();
   void Command7_Click();
   void Command1_Click();
+  void HScroll1_Change();
+
+  // The picture (Form12Picture.cpp).
+  void DrawConverterGrid();
+  void DrawSightLines();
 
   // The chosen body's vector from the internal frame into the frame of the
   // options (Form12Frames.cpp).
@@ -147,6 +160,11 @@ class Form12 : public ui::Form {
   void showPolarFromOrigin(int body, ui::TextBox& longitude, ui::TextBox& latitude,
                            ui::TextBox& distance);
   void readTypedCoordinates(int body);
+
+  // Steps of the picture (Form12Picture.cpp).
+  void preparePicture();
+  void drawScene();
+  void takeScaleFromScrollBar();
 
   // Steps of "Задать координаты" (Form12Source.cpp).
   void placeEarthAndMoon();

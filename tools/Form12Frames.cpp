@@ -277,6 +277,7 @@ void Form12::Command7_Click() {
     Text5.setText(Str(form12ShownLength(Main.Y[body])));
     Text6.setText(Str(form12ShownLength(Main.Z[body])));
     Main.CurrentObject = static_cast<int16_t>(body);
+    DrawSightLines();
     showPolarFromOrigin(body, Text14, Text15, Text16);
   });
 }

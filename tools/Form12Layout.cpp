@@ -1,7 +1,7 @@
 // Where the controls of Form12 stand: the body and the frame options on top,
 // the source and converted coordinates, the buttons of the conversion, the
-// observer and the date rows, the angle tool in its frame, and the close
-// button.
+// observer and the date rows, the angle tool in its frame; the picture with
+// its scale, its check box and the close button on the right.
 #include <QGridLayout>
 
 #include "tools/Form12.h"
@@ -12,7 +12,7 @@ constexpr int kAngleBoxWidth = 110;
 constexpr int kShortBoxWidth = 60;
 constexpr int kJulianDayBoxWidth = 130;
 constexpr int kTimeBoxWidth = 140;
-constexpr int kCoordinateBoxWidth = 150;
+constexpr int kCoordinateBoxWidth = 110;
 
 }  // namespace
 
@@ -35,10 +35,10 @@ void Form12::layoutControls() {
   ui::place(originFrame.grid(), Option18, 0, 0);
   ui::place(originFrame.grid(), Option19, 1, 0);
   ui::place(originFrame.grid(), Option20, 2, 0);
-  ui::place(choices, formFrame, 1, 4);
+  ui::place(choices, formFrame, 2, 1);
   ui::place(formFrame.grid(), Option2, 0, 0);
   ui::place(formFrame.grid(), Option3, 1, 0);
-  choices.setColumnStretch(5, 1);
+  choices.setColumnStretch(4, 1);
 
   QGridLayout& boxes = ui::addGrid(form, 1, 0);
   ui::addCaption(boxes, "исходные координаты объекта (с экрана или для планеты расчетные)", 0, 0,
@@ -71,11 +71,11 @@ void Form12::layoutControls() {
                  0, 0, 1, 6);
   ui::placeCaptioned(observer, "ObsL, град", Text21, 1, 0, kShortBoxWidth + 20);
   ui::placeCaptioned(observer, "ObsB, град", Text22, 1, 2, kShortBoxWidth + 20);
-  ui::placeCaptioned(observer, "LMST, час", Text24, 1, 4, kAngleBoxWidth);
-  ui::placeCaptioned(observer, "GMST, час", Text26, 1, 6, kAngleBoxWidth);
-  ui::placeCaptioned(observer, "TAU, град", Text25, 1, 8, kAngleBoxWidth);
-  ui::placeCaptioned(observer, "ET- UT, мин", Text23, 1, 10, kAngleBoxWidth);
-  observer.setColumnStretch(12, 1);
+  ui::placeCaptioned(observer, "TAU, град", Text25, 1, 4, kAngleBoxWidth);
+  ui::placeCaptioned(observer, "LMST, час", Text24, 2, 0, kAngleBoxWidth);
+  ui::placeCaptioned(observer, "GMST, час", Text26, 2, 2, kAngleBoxWidth);
+  ui::placeCaptioned(observer, "ET- UT, мин", Text23, 2, 4, kAngleBoxWidth);
+  observer.setColumnStretch(6, 1);
 
   QGridLayout& date = ui::addGrid(form, 4, 0);
   ui::addCaption(date, "всемирное время (зимнее, от 0 часов по Гринвичу) и юлианская дата ", 0,
@@ -121,7 +121,12 @@ void Form12::layoutControls() {
   ui::place(angle, Command13, 3, 5);
   angle.setColumnStretch(6, 1);
 
-  QGridLayout& close = ui::addGrid(form, 6, 0);
-  close.setColumnStretch(0, 1);
-  ui::place(close, Command9, 0, 1);
+  // The picture with its scale to the right of everything else.
+  QGridLayout& picture = ui::addGrid(form, 0, 1, 7, 1);
+  ui::place(picture, Label10, 0, 0);
+  ui::place(picture, HScroll1, 1, 0);
+  ui::place(picture, Picture1, 2, 0);
+  ui::place(picture, Check3, 3, 0);
+  picture.setRowStretch(4, 1);
+  ui::place(picture, Command9, 5, 0);
 }

@@ -23,8 +23,10 @@ using form12slot::kTyped;
 
 constexpr double kSecondsPerDay = 86400.0;
 constexpr double kSecondsPerMinute = 60.0;
-// Slot of the Earth's offset from the Earth-Moon barycentre.
+// Slot of the Earth's offset from the Earth-Moon barycentre, then of the
+// Moon's mark in picture units.
 constexpr int kOffsetSlot = 14;
+constexpr double kMoonMarkUnits = 2.5;
 
 void saveSlot(int slot) {
   Main.X0[slot] = Main.X[slot];
@@ -75,6 +77,10 @@ void Form12::placeEarthAndMoon() {
   Main.Y[kMoon] += Main.Y[kEarth];
   Main.Z[kMoon] += Main.Z[kEarth];
   saveSlot(kMoon);
+
+  // The Moon's mark for the picture: 2.5 units from the Earth towards it.
+  Main.TopoRadius = kMoonMarkUnits;
+  SphericalToRectangular(kOffsetSlot, Main.LonL[kMoon], Main.LatB[kMoon], Main.TopoRadius);
 }
 
 // The chosen body by theory (the Sun, the Earth and the Moon are saved
@@ -117,6 +123,8 @@ void Form12::Command6_Click() {
     const int body = Main.SelectedObject;
     if (body == kTyped) SelectedFrameToInternal();
     else placeChosenBody(body);
+    if (Check3.Value() == 1) DrawConverterGrid();
+    drawScene();
   });
 }
 
