@@ -3,8 +3,7 @@
 // equinox of the date, metres) into the frame of the options and back, and
 // the two buttons of the converted coordinates.
 //
-// Two things differ from a plain reading of the original program, because
-// they gave wrong positions:
+// Two rules keep the positions right:
 // - the equator of J2000 is reached with the obliquity of J2000 (the
 //   precession first takes the ecliptic to J2000, so the equator must be
 //   that of J2000 too);
@@ -188,7 +187,7 @@ void Form12::InternalToSelectedFrame() {
 // The typed coordinates into slot 11 and the chosen body's slot, completed
 // in the other form (polar from Cartesian or Cartesian from polar).
 void Form12::readTypedCoordinates(int body) {
-  constexpr int kTypedSlot = 11;
+  constexpr int kTypedSlot = form12slot::kTyped;
   if (Option2.Value()) {
     Main.RelativeLongitude[kTypedSlot] = CDbl(Text11.Text());
     Main.RelativeLatitude = CDbl(Text12.Text());

@@ -188,6 +188,21 @@ TEST_F(Form12FramesTest, SunEarthAndMoonOrigins) {
   EXPECT_EQ(boxes.count(), 0);
 }
 
+// The Earth's centre seen from the observer lies one Earth radius
+// (6378.140 km, a spherical Earth) straight below: at the declination -φ and
+// twelve hours of right ascension from the local sidereal time.
+TEST_F(Form12FramesTest, EarthCentreLiesBelowTheObserver) {
+  Form12& form = openConverter();
+  click(form.Option1[kEarthBody]);
+  chooseFrame(form, Equinox::Date, Plane::Equator, Origin::Observer);
+  click(form.Command6);
+  EXPECT_NEAR(shown(form.Text13), 6.378140, 1e-6);
+  EXPECT_NEAR(shown(form.Text12), -48.7, 1e-6);
+  const double localSiderealTime = shown(form.Text24) * 15;
+  EXPECT_NEAR(std::remainder(shown(form.Text11) - localSiderealTime - 180, 360.0), 0.0, 1e-4);
+  EXPECT_EQ(boxes.count(), 0);
+}
+
 // What the window refuses: the horizon without the observer (both
 // buttons), the Sun seen from the Sun, typed text that is no number or a
 // Cartesian vector of three zeros, and a day step that is no number.
