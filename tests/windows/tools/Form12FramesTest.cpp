@@ -188,6 +188,21 @@ TEST_F(Form12FramesTest, SunEarthAndMoonOrigins) {
   EXPECT_EQ(boxes.count(), 0);
 }
 
+// Venus on 1992 December 20, 0h (Meeus example 33.a): apparent geocentric
+// α = 21h04m41.454s = 316.172725°, δ = -18°53'16.84" = -18.888011°. The
+// window gives the geometric place by mean elements, without light time,
+// aberration and nutation (together under 0.02° here).
+TEST_F(Form12FramesTest, VenusFromTheEarthByTheTheory) {
+  Form12& form = openConverter();
+  typeDate(form, "1992", "12", "20");
+  click(form.Option1[2]);
+  chooseFrame(form, Equinox::Date, Plane::Equator, Origin::Earth);
+  click(form.Command6);
+  EXPECT_NEAR(shown(form.Text11), 316.172725, 0.02);
+  EXPECT_NEAR(shown(form.Text12), -18.888011, 0.02);
+  EXPECT_EQ(boxes.count(), 0);
+}
+
 // The Earth's centre seen from the observer lies one Earth radius
 // (6378.140 km, a spherical Earth) straight below: at the declination -φ and
 // twelve hours of right ascension from the local sidereal time.
