@@ -20,27 +20,21 @@
 #include "setup/Form1.h"
 #include "ui/MessageBoxRecorder.h"
 #include "ui/UserActions.h"
+#include "windows/support/WindowTest.h"
 
-class Form2Test : public ::testing::Test {
+class Form2Test : public WindowTest {
  protected:
   void SetUp() override {
     resetSharedState();
-    char pattern[] = "/tmp/celvan-form2-XXXXXX";
-    folder_ = mkdtemp(pattern);
-    std::filesystem::create_directory(folder_ / "Dat");
-    for (int plan = 0; plan <= 1; ++plan)
-      for (int body = 1; body <= 11; ++body)
-        std::filesystem::create_directories(folder_ / ("Plan" + std::to_string(plan)) / ("Txt" + std::to_string(body)));
-    setProgramFolder(folder_.string());
+    useTemporaryProgramFolder({"Dat"});
+    addPlanFolders(1);
     previousSleep_ = setSleepHandler([](int) {});
     form1().Show();
   }
 
   void TearDown() override {
     setSleepHandler(previousSleep_);
-    ui::unloadAllForms();
-    ui::destroyUnloadedForms();
-    std::filesystem::remove_all(folder_);
+    WindowTest::TearDown();
   }
 
   // The model window, opened as "К моделированию" opens it (which also hands
@@ -56,18 +50,5 @@ class Form2Test : public ::testing::Test {
   // year is the year of the start.
   static void endInStartYear(Form2& form) { type(form.Text40, "1801"); }
 
-  bool programFileExists(const std::string& relative) const { return std::filesystem::exists(folder_ / relative); }
-  std::string fileBytes(const std::string& relative) const {
-    std::ifstream in(folder_ / relative, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  }
-
-  static void click(ui::Control& control) { ui::clickAsUser(control); }
-  static void type(ui::TextBox& box, const std::string& text) { ui::typeAsUser(box, text); }
-
-  ui::MessageBoxRecorder boxes;
-
- private:
-  std::filesystem::path folder_;
   std::function<void(int)> previousSleep_;
 };

@@ -21,6 +21,7 @@
 #include "setup/Form1.h"
 #include "ui/MessageBoxRecorder.h"
 #include "ui/UserActions.h"
+#include "windows/support/WindowTest.h"
 
 namespace bench_test {
 
@@ -57,21 +58,12 @@ inline double newtonForce(int i, int k, double distance) {
 
 }  // namespace bench_test
 
-class Form7Test : public ::testing::Test {
+class Form7Test : public WindowTest {
  protected:
   void SetUp() override {
     resetSharedState();
-    char pattern[] = "/tmp/celvan-form7-XXXXXX";
-    folder_ = mkdtemp(pattern);
-    std::filesystem::create_directory(folder_ / "Dat");
-    setProgramFolder(folder_.string());
+    useTemporaryProgramFolder({"Dat"});
     form1().Show();
-  }
-
-  void TearDown() override {
-    ui::unloadAllForms();
-    ui::destroyUnloadedForms();
-    std::filesystem::remove_all(folder_);
   }
 
   // The bench as a user opens it: "К моделированию", then "Тест гравитации*".
@@ -104,13 +96,9 @@ class Form7Test : public ::testing::Test {
     Main.DE405SumZ[body + 11] = a[2];
   }
 
-  static void click(ui::Control& control) { ui::clickAsUser(control); }
-  static void type(ui::TextBox& box, const std::string& text) { ui::typeAsUser(box, text); }
   static void press(Form7& form, int times) {
     for (int n = 0; n < times; ++n) click(form.Command3);
   }
-  // The number a box shows, read with the user's decimal comma.
-  static double shown(const ui::TextBox& box) { return CDbl(box.Text()); }
 
   void expectBadDataMessage() const {
     ASSERT_EQ(boxes.count(), 1);
@@ -118,8 +106,4 @@ class Form7Test : public ::testing::Test {
     EXPECT_EQ(boxes.last().title, "Celvan7");
   }
 
-  ui::MessageBoxRecorder boxes;
-
- private:
-  std::filesystem::path folder_;
 };

@@ -17,21 +17,13 @@
 #include "ui/FormsRuntime.h"
 #include "ui/MessageBoxRecorder.h"
 #include "ui/UserActions.h"
+#include "windows/support/WindowTest.h"
 
-class PerturbationTest : public ::testing::Test {
+class PerturbationTest : public WindowTest {
  protected:
   void SetUp() override {
     startWithStartUpState();
-    char pattern[] = "/tmp/celvan-perturbation-XXXXXX";
-    folder_ = mkdtemp(pattern);
-    std::filesystem::create_directory(folder_ / "Dat");
-    setProgramFolder(folder_.string());
-  }
-
-  void TearDown() override {
-    ui::unloadAllForms();
-    ui::destroyUnloadedForms();
-    std::filesystem::remove_all(folder_);
+    useTemporaryProgramFolder({"Dat"});
   }
 
   // A file below the program folder, written or read as bytes (UTF-8 text
@@ -51,9 +43,4 @@ class PerturbationTest : public ::testing::Test {
     EXPECT_EQ(boxes.last().title, "Celvan7");
   }
 
-  static void click(ui::Control& control) { ui::clickAsUser(control); }
-  static void type(ui::TextBox& box, const std::string& text) { ui::typeAsUser(box, text); }
-
-  std::filesystem::path folder_;
-  ui::MessageBoxRecorder boxes;
 };

@@ -18,22 +18,13 @@
 #include "setup/Form1.h"
 #include "ui/MessageBoxRecorder.h"
 #include "ui/UserActions.h"
+#include "windows/support/WindowTest.h"
 
-class Form1Test : public ::testing::Test {
+class Form1Test : public WindowTest {
  protected:
   void SetUp() override {
     resetSharedState();
-    char pattern[] = "/tmp/celvan-form1-XXXXXX";
-    folder_ = mkdtemp(pattern);
-    std::filesystem::create_directory(folder_ / "Dat");
-    std::filesystem::create_directory(folder_ / "JPL");
-    setProgramFolder(folder_.string());
-  }
-
-  void TearDown() override {
-    ui::unloadAllForms();
-    ui::destroyUnloadedForms();
-    std::filesystem::remove_all(folder_);
+    useTemporaryProgramFolder({"Dat", "JPL"});
   }
 
   // The program as it stands after its start: Form1 loaded (the start-up
@@ -51,26 +42,6 @@ class Form1Test : public ::testing::Test {
         folder_ / "JPL" / "ascp2000.405");
   }
 
-  std::filesystem::path programFile(const std::string& relative) const {
-    return folder_ / relative;
-  }
-
-  // The bytes of a file below the program folder.
-  std::string fileBytes(const std::string& relative) const {
-    std::ifstream in(folder_ / relative, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  }
-
-  void writeFileBytes(const std::string& relative, const std::string& bytes) const {
-    std::ofstream out(folder_ / relative, std::ios::binary);
-    out << bytes;
-  }
-
-  static void click(ui::Control& control) { ui::clickAsUser(control); }
-  static void type(ui::TextBox& box, const std::string& text) { ui::typeAsUser(box, text); }
-  // The number a box shows, read with the user's decimal comma.
-  static double shown(const ui::TextBox& box) { return CDbl(box.Text()); }
-
   // The date typed into the date boxes of Form1.
   static void typeDate(Form1& form, const std::string& year, const std::string& month,
                        const std::string& day) {
@@ -79,10 +50,6 @@ class Form1Test : public ::testing::Test {
     type(form.Text32, day);
   }
 
-  ui::MessageBoxRecorder boxes;
-
- private:
-  std::filesystem::path folder_;
 };
 
 // Degrees brought into 0..360.

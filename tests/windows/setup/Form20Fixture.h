@@ -22,6 +22,7 @@
 #include "setup/Form20.h"
 #include "ui/MessageBoxRecorder.h"
 #include "ui/UserActions.h"
+#include "windows/support/WindowTest.h"
 
 // Published constants the tests check the window against.
 namespace reference {
@@ -47,21 +48,12 @@ constexpr double kSecondsPerDay = 86400;
 constexpr double kPi = 3.14159265358979;
 }  // namespace reference
 
-class Form20Test : public ::testing::Test {
+class Form20Test : public WindowTest {
  protected:
   void SetUp() override {
     resetSharedState();
-    char pattern[] = "/tmp/celvan-form20-XXXXXX";
-    folder_ = mkdtemp(pattern);
-    std::filesystem::create_directory(folder_ / "Dat");
-    setProgramFolder(folder_.string());
+    useTemporaryProgramFolder({"Dat"});
     form1().Show();
-  }
-
-  void TearDown() override {
-    ui::unloadAllForms();
-    ui::destroyUnloadedForms();
-    std::filesystem::remove_all(folder_);
   }
 
   // The Moon window opened over the start-up window.
@@ -69,15 +61,6 @@ class Form20Test : public ::testing::Test {
     Form20& form = form20();
     form.Show();
     return form;
-  }
-
-  static void click(ui::Control& control) { ui::clickAsUser(control); }
-  static void type(ui::TextBox& box, const std::string& text) { ui::typeAsUser(box, text); }
-  // The number a box shows, read with the user's decimal comma.
-  static double shown(const ui::TextBox& box) { return CDbl(box.Text()); }
-  // A check box ticked or unticked as the user clicks it.
-  static void setTicked(ui::CheckBox& box, bool ticked) {
-    if ((box.Value() == 1) != ticked) click(box);
   }
 
   // "Проверить параметры орбиты Луны" pressed; at the first pass end at
@@ -94,8 +77,6 @@ class Form20Test : public ::testing::Test {
   static std::function<bool()> revolutions(int count) {
     return [count] { return Main.RevolutionCount >= count; };
   }
-
-  ui::MessageBoxRecorder boxes;
 
  private:
   static void watchCheck(Form20& form, const std::function<bool()>& done,
@@ -122,7 +103,6 @@ class Form20Test : public ::testing::Test {
     watcher.stop();
   }
 
-  std::filesystem::path folder_;
 };
 
 // The colour of a picture's pixel at user coordinates (x, y) of the Moon

@@ -27,6 +27,7 @@
 #include "statistics/Form19.h"
 #include "ui/MessageBoxRecorder.h"
 #include "ui/UserActions.h"
+#include "windows/support/WindowTest.h"
 
 // Rows of the files as the tests write them: a factor row of the plan file
 // (X0, dX, Xopt, XoptNatural in whole millionths), a weight row (six weights
@@ -35,28 +36,19 @@ using FactorRow = std::array<long long, 4>;
 using WeightRow = std::array<std::string, 6>;
 using ShiftRowMillionths = std::array<long long, 6>;
 
-class Form15Test : public ::testing::Test {
+class Form15Test : public WindowTest {
  protected:
   void SetUp() override {
     startWithStartUpState();
+    useTemporaryProgramFolder({"Dat", "Arhiv", "Ser", "JPL", "NEW", "Plan2"});
+    addPlanFolders(1);
     fillDesignColumns();
-    char pattern[] = "/tmp/celvan-form15-XXXXXX";
-    folder_ = mkdtemp(pattern);
-    for (const char* sub : {"Dat", "Arhiv", "Ser", "JPL", "NEW", "Plan2"})
-      std::filesystem::create_directory(folder_ / sub);
-    for (int plan = 0; plan <= 1; ++plan)
-      for (int body = 1; body <= 11; ++body)
-        std::filesystem::create_directories(folder_ / ("Plan" + std::to_string(plan)) /
-                                            ("Txt" + std::to_string(body)));
-    setProgramFolder(folder_.string());
     previousSleep_ = setSleepHandler([](int) {});
   }
 
   void TearDown() override {
     setSleepHandler(previousSleep_);
-    ui::unloadAllForms();
-    ui::destroyUnloadedForms();
-    std::filesystem::remove_all(folder_);
+    WindowTest::TearDown();
   }
 
   static Form15& openOptimisationWindow() {
@@ -76,7 +68,6 @@ class Form15Test : public ::testing::Test {
   }
 
   // --- Files below the program folder ---
-  std::filesystem::path programFile(const std::string& relative) const { return folder_ / relative; }
 
   // Lines written in Windows-1251 with CR LF.
   void writeLines(const std::string& relative, const std::vector<std::string>& lines) const {
@@ -158,13 +149,5 @@ class Form15Test : public ::testing::Test {
     writeLines(folder + "/CelvanNab.dat", lines);
   }
 
-  static void click(ui::Control& control) { ui::clickAsUser(control); }
-  static void type(ui::TextBox& box, const std::string& text) { ui::typeAsUser(box, text); }
-  static double shown(const ui::TextBox& box) { return CDbl(box.Text()); }
-
-  ui::MessageBoxRecorder boxes;
-
- private:
-  std::filesystem::path folder_;
   std::function<void(int)> previousSleep_;
 };

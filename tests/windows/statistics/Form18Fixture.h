@@ -23,22 +23,14 @@
 #include "statistics/Form8.h"
 #include "ui/MessageBoxRecorder.h"
 #include "ui/UserActions.h"
+#include "windows/support/WindowTest.h"
 
-class Form18Test : public ::testing::Test {
+class Form18Test : public WindowTest {
  protected:
   void SetUp() override {
     startWithStartUpState();
+    useTemporaryProgramFolder({"Dat"});
     fillDesignColumns();
-    char pattern[] = "/tmp/celvan-form18-XXXXXX";
-    folder_ = mkdtemp(pattern);
-    std::filesystem::create_directory(folder_ / "Dat");
-    setProgramFolder(folder_.string());
-  }
-
-  void TearDown() override {
-    ui::unloadAllForms();
-    ui::destroyUnloadedForms();
-    std::filesystem::remove_all(folder_);
   }
 
   // The designer as "Планы*" opens it.
@@ -75,12 +67,6 @@ class Form18Test : public ::testing::Test {
     for (std::size_t i = 0; i < intervals.size(); ++i) type(form.Text2[static_cast<int>(i) + 1], intervals[i]);
   }
 
-  std::filesystem::path programFile(const std::string& relative) const { return folder_ / relative; }
-
-  static void click(ui::Control& control) { ui::clickAsUser(control); }
-  static void type(ui::TextBox& box, const std::string& text) { ui::typeAsUser(box, text); }
-  // The number a box shows, read with the user's decimal comma.
-  static double shown(const ui::TextBox& box) { return CDbl(box.Text()); }
 
   // Pixels of the given colour within a square of half-side `reach` pixels
   // around the user point (x, y) of the picture.
@@ -110,10 +96,6 @@ class Form18Test : public ::testing::Test {
     return count;
   }
 
-  ui::MessageBoxRecorder boxes;
-
- private:
-  std::filesystem::path folder_;
 };
 
 // The standard test of the designer: the full quadratic with every

@@ -23,6 +23,7 @@
 #include "statistics/Form6.h"
 #include "ui/MessageBoxRecorder.h"
 #include "ui/UserActions.h"
+#include "windows/support/WindowTest.h"
 
 namespace form6test {
 
@@ -70,25 +71,13 @@ inline std::vector<double> numbersOfLine(const std::string& line) {
   return numbers;
 }
 
-class Form6Test : public ::testing::Test {
+class Form6Test : public WindowTest {
  protected:
   void SetUp() override {
     resetSharedState();
-    char pattern[] = "/tmp/celvan-form6-XXXXXX";
-    folder_ = mkdtemp(pattern);
-    for (const char* sub : {"Dat", "JPL", "NEW", "Ser/Plan1", "Risunki"})
-      std::filesystem::create_directories(folder_ / sub);
-    for (int plan = 0; plan <= 1; ++plan)
-      for (int body = 1; body <= 11; ++body)
-        std::filesystem::create_directories(folder_ / ("Plan" + std::to_string(plan)) / ("Txt" + std::to_string(body)));
-    setProgramFolder(folder_.string());
+    useTemporaryProgramFolder({"Dat", "JPL", "NEW", "Ser/Plan1", "Risunki"});
+    addPlanFolders(1);
     form1().Show();
-  }
-
-  void TearDown() override {
-    ui::unloadAllForms();
-    ui::destroyUnloadedForms();
-    std::filesystem::remove_all(folder_);
   }
 
   // The statistics window, shown as a navigation button shows it.
@@ -110,14 +99,6 @@ class Form6Test : public ::testing::Test {
     writeFileBytes(relative, utf8ToCp1251(text));
   }
 
-  void writeFileBytes(const std::string& relative, const std::string& bytes) const {
-    std::ofstream out(path(relative), std::ios::binary);
-    out << bytes;
-  }
-  std::string fileBytes(const std::string& relative) const {
-    std::ifstream in(path(relative), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  }
   // The lines of a file, without their line ends, as UTF-8.
   std::vector<std::string> fileLines(const std::string& relative) const {
     std::vector<std::string> lines;
@@ -128,17 +109,10 @@ class Form6Test : public ::testing::Test {
     }
     return lines;
   }
-  bool programFileExists(const std::string& relative) const { return std::filesystem::exists(path(relative)); }
   std::filesystem::path path(const std::string& relative) const { return folder_ / relative; }
-
-  static void click(ui::Control& control) { ui::clickAsUser(control); }
-  static void type(ui::TextBox& box, const std::string& text) { ui::typeAsUser(box, text); }
-  static double shown(const ui::TextBox& box) { return CDbl(box.Text()); }
 
   MessageBoxRecorder boxes;
 
- private:
-  std::filesystem::path folder_;
 };
 
 }  // namespace form6test

@@ -12,18 +12,9 @@
 #include "ui/FormsRuntime.h"
 #include "ui/MessageBoxRecorder.h"
 #include "ui/UserActions.h"
+#include "windows/support/WindowTest.h"
 
-class ToolWindowTest : public ::testing::Test {
+class ToolWindowTest : public WindowTest {
  protected:
   void SetUp() override { startWithStartUpState(); }
-  void TearDown() override {
-    ui::unloadAllForms();
-    ui::destroyUnloadedForms();
-  }
-  static void click(ui::Control& control) { ui::clickAsUser(control); }
-  static void type(ui::TextBox& box, const std::string& text) { ui::typeAsUser(box, text); }
-  // The number a box shows, read with the user's decimal comma.
-  static double shown(const ui::TextBox& box) { return CDbl(box.Text()); }
-
-  ui::MessageBoxRecorder boxes;
 };

@@ -21,6 +21,7 @@
 #include "twobody/Form26.h"
 #include "ui/MessageBoxRecorder.h"
 #include "ui/UserActions.h"
+#include "windows/support/WindowTest.h"
 
 // Published constants the tests check the window against.
 namespace reference {
@@ -34,34 +35,18 @@ constexpr double kSecondsPerDay = 86400;
 constexpr double kPi = 3.14159265358979;
 }  // namespace reference
 
-class Form25Test : public ::testing::Test {
+class Form25Test : public WindowTest {
  protected:
   void SetUp() override {
     resetSharedState();
-    char pattern[] = "/tmp/celvan-form25-XXXXXX";
-    folder_ = mkdtemp(pattern);
-    std::filesystem::create_directory(folder_ / "Dat");
-    setProgramFolder(folder_.string());
+    useTemporaryProgramFolder({"Dat"});
     form1().Show();
-  }
-
-  void TearDown() override {
-    ui::unloadAllForms();
-    ui::destroyUnloadedForms();
-    std::filesystem::remove_all(folder_);
   }
 
   static Form25& openTwoBodyWindow() {
     Form25& form = form25();
     form.Show();
     return form;
-  }
-
-  static void click(ui::Control& control) { ui::clickAsUser(control); }
-  static void type(ui::TextBox& box, const std::string& text) { ui::typeAsUser(box, text); }
-  static double shown(const ui::TextBox& box) { return CDbl(box.Text()); }
-  static void setTicked(ui::CheckBox& box, bool ticked) {
-    if ((box.Value() == 1) != ticked) click(box);
   }
 
   // "Проверить параметры орбиты m1" (or "Продолжить") pressed; at the first
@@ -73,9 +58,6 @@ class Form25Test : public ::testing::Test {
   static void continueUntil(Form25& form, const std::function<bool()>& done) {
     watchRun(form, done, form.Command3);
   }
-
-  std::filesystem::path folder_;
-  ui::MessageBoxRecorder boxes;
 
  private:
   static void watchRun(Form25& form, const std::function<bool()>& done, ui::Control& start) {
