@@ -1,26 +1,20 @@
 #include "statistics/ScaledNumbers.h"
 
 #include <algorithm>
-#include <cfloat>
 #include <cmath>
 
 #include "core/runtime/NumberText.h"
 #include "core/runtime/TextFile.h"
 #include "core/state/SharedState.h"
 
-namespace {
-
-// Units of the last binary place within which a product counts as whole.
-constexpr double kWholeTolerance = 8 * DBL_EPSILON;
-
-}  // namespace
-
-double wholeMillionths(double value) {
-  const double product = Main.MK * value;
-  const double nearest = std::nearbyint(product);
-  if (std::fabs(product - nearest) <= kWholeTolerance * std::fabs(product)) return nearest;
-  return Fix(product);
+double wholeUnits(double scaled) {
+  const double nearest = std::round(scaled);
+  const double noise = 1e-6 + std::abs(scaled) * 1e-12;
+  const double whole = std::abs(scaled - nearest) <= noise ? nearest : Fix(scaled);
+  return whole + 0.0;  // no negative zero
 }
+
+double wholeMillionths(double value) { return wholeUnits(Main.MK * value); }
 
 double cutToMillionths(double value) { return wholeMillionths(value) / Main.MK; }
 

@@ -3,15 +3,18 @@
 // written unscaled so that list input reads them back.
 #include <string>
 
-// wholeMillionths: Fix(MK × value), the scaled whole number a file keeps.
+// wholeUnits: the whole number a file keeps for a scaled value, Fix(scaled).
+// Notes:    A value read from such a file (n / 10^k) times 10^k, or one
+//           computed from Julian Days, can land a hair below n in binary
+//           arithmetic (249 / 10^6 × 10^6 is 248.99999999999997); a scaled
+//           value within rounding noise of a whole number (10^-6 plus 10^-12
+//           of its size) counts as that whole number, so that reading and
+//           writing a file again keeps every number. Otherwise cut toward
+//           zero: 12345678.9 gives 12345678, -0.5 gives 0 (never -0).
+double wholeUnits(double scaled);
+// wholeMillionths: wholeUnits(MK × value), the whole millionths a plan or
+// shift file keeps.
 // Reads:    Main.MK (1 000 000)
-// Notes:    A value read from such a file (n / MK) times MK can land a hair
-//           below n in binary arithmetic (249 / 10^6 × 10^6 is
-//           248.99999999999997); a product within a few units of the last
-//           binary place of a whole number counts as that whole number, so
-//           that reading and writing a file again keeps every number.
-//           Otherwise cut toward zero: 12.3456789 gives 12345678, -0.0000005
-//           gives 0.
 double wholeMillionths(double value);
 // cutToMillionths: wholeMillionths(value) / MK, the value cut to six decimals.
 double cutToMillionths(double value);

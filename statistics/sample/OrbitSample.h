@@ -102,11 +102,6 @@ std::vector<std::string> readSeriesHeader(const std::string& relativePath);
 //           shared text lines never replaces it.
 void writeSampleRecords(int fileNumber, const std::vector<std::string>& header, bool observed);
 
-// wholeUnits: the whole number a file holds for a scaled value: truncated
-// toward zero, but the nearest whole number when the value lies within the
-// rounding noise of one (29 read as 0,29 and scaled by 100 again is
-// 28,999999999999996 and must be written as 29, not 28).
-double wholeUnits(double scaled);
 
 // reduceAngleToOneTurn: "Fix(Alfa)": positive angles into [0, 360),
 // negative ones into (0, 360]; 0 stays 0 (-10 -> 350, 725 -> 5, -360 -> 360).

@@ -8,6 +8,7 @@
 #include "core/runtime/RuntimeError.h"
 #include "core/runtime/TextFile.h"
 #include "core/state/SharedState.h"
+#include "statistics/ScaledNumbers.h"
 #include "statistics/sample/OrbitSample.h"
 
 namespace sample {
@@ -112,13 +113,6 @@ void writeSampleRecords(int fileNumber, const std::vector<std::string>& header, 
   for (const std::string& line : header) PrintJoined(fileNumber, {line});
   PrintZones(fileNumber, {Main.RecordCount, wholeUnits(Main.SeriesStartJD * 100)});
   for (int32_t i = 1; i <= Main.RecordCount; ++i) PrintZones(fileNumber, recordFields(i, observed));
-}
-
-double wholeUnits(double scaled) {
-  const double nearest = std::round(scaled);
-  const double noise = 1e-6 + std::abs(scaled) * 1e-12;
-  const double whole = std::abs(scaled - nearest) <= noise ? nearest : Fix(scaled);
-  return whole + 0.0;  // no negative zero
 }
 
 double reduceAngleToOneTurn(double degrees) {
