@@ -139,14 +139,7 @@ void Form20::startMoonOrbitCheck() {
   KD0sysY = pairMomentumY();
   showsMomentumDrift_ = hasOwnMomentumY(KD0sysY);
 
-  Main.NC0 = CInt(Text36.Text());
-  Main.P00 = CDbl(Text22.Text());
-  Main.StepDivisor = CInt(Text23.Text());
-  // A step or divisor that is not positive would stall the check or fill it
-  // with infinities.
-  if (!(Main.P00 > 0) || Main.StepDivisor <= 0)
-    throw RuntimeError(ErrorCode::InvalidCall, "the step and its divisor must be positive");
-  Main.Step = Main.P00;
+  orbitcheck::setOrbitCheckSteps(CInt(Text36.Text()), CDbl(Text22.Text()), CInt(Text23.Text()));
 
   printLine(-4.1, "E0sys (Дж)=              " + Str(Main.E0sys));
   printLine(-4.8, "M0sys (кг*м^2/с) =   " + Str(Main.M0sys));
