@@ -18,7 +18,6 @@ using orbit::Vector;
 
 constexpr double kPi = 3.14159265358979323846;
 
-Vector operator-(const Vector& a, const Vector& b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
 Vector scaled(const Vector& a, double f) { return {a.x * f, a.y * f, a.z * f}; }
 
 // The law and how its kinematics are found.

@@ -211,7 +211,9 @@ TEST_F(Form11Test, RepeatedPressesIterateTheLightTime) {
     EXPECT_NEAR(lightTime * kLightSpeed, 1e6 * shown(form.Text30),
                 kLightSpeedPrecision * 1e6 * shown(form.Text30));
     const double change = std::abs(lightTime - previous);
-    if (press == 2) EXPECT_LT(change, 1e-3 * lastChange);
+    if (press == 2) {
+      EXPECT_LT(change, 1e-3 * lastChange);
+    }
     lastChange = change;
     previous = lightTime;
   }

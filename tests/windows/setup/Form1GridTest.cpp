@@ -125,7 +125,9 @@ TEST_F(Form1Test, DatesThatCannotBeConvertedAreRefused) {
     EXPECT_EQ(boxes.last().title, c.title);
     // Nothing shown for a date that has none.
     EXPECT_EQ(form.Text24.Text(), julianDay);
-    if (!c.toJulian) EXPECT_EQ(form.Text34.Text(), c.year);
+    if (!c.toJulian) {
+      EXPECT_EQ(form.Text34.Text(), c.year);
+    }
     ui::unloadAllForms();
     ui::destroyUnloadedForms();
   }

@@ -258,7 +258,9 @@ TEST_F(Form3Test, EverySectionDescribesItsButtonsInOrder) {
     for (std::size_t b = 0; b < kSections[s].buttons.size(); ++b) {
       const std::string& caption = kSections[s].buttons[b];
       SCOPED_TRACE(caption);
-      if (caption == "Обозначения*") EXPECT_EQ(lines_[line++], "");
+      if (caption == "Обозначения*") {
+        EXPECT_EQ(lines_[line++], "");
+      }
       ASSERT_LT(line + 1, lines_.size());
       EXPECT_TRUE(isParagraphOf(lines_[line], buttonIndent(section, b), caption)) << lines_[line];
       EXPECT_EQ(lines_[line + 1], "");

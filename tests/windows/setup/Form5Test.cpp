@@ -47,7 +47,9 @@ TEST_F(Form5Test, TheNotationPictureShowsEveryNamedPartInsideItsEdges) {
     for (int x = 0; x < picture.width(); ++x) {
       const bool inMargin = x < kMargin || y < kMargin || x >= picture.width() - kMargin ||
                             y >= picture.height() - kMargin;
-      if (inMargin) ASSERT_EQ(picture.pixel(x, y) & 0xFFFFFF, white) << x << ", " << y;
+      if (inMargin) {
+        ASSERT_EQ(picture.pixel(x, y) & 0xFFFFFF, white) << x << ", " << y;
+      }
     }
   EXPECT_EQ(boxes.count(), 0);
 }

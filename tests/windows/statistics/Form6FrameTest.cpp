@@ -53,7 +53,9 @@ TEST_F(Form6Test, PlotFrameHasItsGridOnTheUnitsOfThePicture) {
   auto at = [&](double x, double y) { return colourAt(image, pixelOf(image, 10.4, 6.5, x, y)); };
   for (int x = 1; x <= 10; ++x) EXPECT_EQ(at(x, 3.3), kGrid) << "vertical line " << x;
   for (int y = 1; y <= 6; ++y)
-    if (y != 5) EXPECT_EQ(at(4.5, y), kGrid) << "horizontal line " << y;
+    if (y != 5) {
+      EXPECT_EQ(at(4.5, y), kGrid) << "horizontal line " << y;
+    }
   EXPECT_EQ(at(4.5, 5), kDeviationZero);
   EXPECT_EQ(at(0.5, 5), kDeviationZero) << "the deviation zero runs across the whole width";
   EXPECT_EQ(at(0.5, 3.3), kWhite) << "no vertical line left of x = 1";

@@ -40,7 +40,9 @@ TEST_F(Form6Test, SeriesWrittenByAModelRunLoadsWithTheElementsOfItsOrbit) {
     EXPECT_NEAR(Main.SampleValues(sample::kEks, i), mercury.e, 1e-6);
     EXPECT_NEAR(Main.SampleValues(sample::kRsr, i) * 1e9 / a, 1, 1e-6) << "millions of km";
     EXPECT_NEAR(Main.SampleValues(sample::kW0, i) / meanMotionPerCentury, 1, 1e-5);
-    if (i > 1) EXPECT_NEAR(Main.dT[i] - Main.dT[i - 1], halfPeriod, 0.05);
+    if (i > 1) {
+      EXPECT_NEAR(Main.dT[i] - Main.dT[i - 1], halfPeriod, 0.05);
+    }
   }
   EXPECT_EQ(form.Text3.Text(), Str(Main.RecordCount));
 }
