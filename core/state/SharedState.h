@@ -928,6 +928,10 @@ struct MainModule {
   Table2<double, 2, 4> DeltaTLaws;
 
   // --- Model run (added with the model window) ---
+  // Model time (StageTime, s) of the bodies' snapshot that the right-hand side leaves for
+  // the test bench with "текст теста" (the positions, velocities and accelerations in
+  // DE405SumX..DE405SumVZ): the bench measures the ages of the stored traces from it.
+  double TestBenchSnapshotTime{};
   // Exponent p of the distance in the law of attraction F = gamma·m(i)·m(k)/R^p of the classical
   // model (Form2's Text45 "2", read when a run starts).
   double DistanceExponent{};
@@ -968,6 +972,11 @@ struct MainModule {
   // Half-width, degrees, of the window around periastron in which the drag of the two-body run
   // acts (Form26's Text8); the load of Form25 sets 0.
   double DragWindow{};
+
+  // --- Observation reduction: theory positions and planet perturbations (Form10) ---
+  // Which perturber (1 or 2) has its eight longitude coefficients varied by a plan over the
+  // perturbations; set by the plan window together with ForceModel = 1.
+  int16_t PlannedPerturber{};
 };
 
 struct StatModule {
