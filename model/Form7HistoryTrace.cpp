@@ -42,7 +42,7 @@ bool historyRecorded() {
          Main.HistorySnapshotZ.upper2() == n && Main.HistorySnapshotTime.upper() == n;
 }
 
-double newestRecordAge() { return historyRecorded() ? Main.StageTime - Main.HistorySnapshotTime[0] : 0.0; }
+double newestRecordAge() { return historyRecorded() ? Main.TestBenchSnapshotTime - Main.HistorySnapshotTime[0] : 0.0; }
 
 HistoryTrace traceFromHistorySnapshot(int body, double delay) {
   if (!historyRecorded())
@@ -66,7 +66,7 @@ HistoryTrace traceFromHistorySnapshot(int body, double delay) {
   bodies.x[1] = bodies.y[1] = bodies.z[1] = 0;
   nbody::StageContext stage;
   stage.history = &history;
-  stage.stageTime = Main.StageTime;
+  stage.stageTime = Main.TestBenchSnapshotTime;
   const nbody::PairVector present = nbody::withLength(-bodies.x[0], -bodies.y[0], -bodies.z[0]);
   const nbody::PairVector toOrigin = nbody::storedTraceVector(stage, bodies, 0, 1, present, delay);
 
@@ -74,7 +74,7 @@ HistoryTrace traceFromHistorySnapshot(int body, double delay) {
   trace.x = -toOrigin.x;
   trace.y = -toOrigin.y;
   trace.z = -toOrigin.z;
-  const double moment = Main.StageTime - delay;
+  const double moment = Main.TestBenchSnapshotTime - delay;
   trace.source = sourceOf(history, moment);
   if (trace.source == HistoryTraceSource::Records) trace.newerRecord = history.firstRecordNotAfter(moment) - 1;
   return trace;

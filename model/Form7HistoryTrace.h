@@ -3,9 +3,11 @@
 // stored traces (kodDX = 3) leaves for the test bench: the snapshot
 // HistorySnapshotX/Y/Z with the model time of each record in
 // HistorySnapshotTime (record 0 the newest, HistoryPoints the oldest). The
-// bodies' present positions are those of the model's last evaluation, at
-// the model time StageTime, so record n lies StageTime −
-// HistorySnapshotTime(n) seconds before them. The interpolation is the
+// bodies' present positions are those of the model's last evaluation with
+// "текст теста", at the model time TestBenchSnapshotTime, so record n lies
+// TestBenchSnapshotTime − HistorySnapshotTime(n) seconds before them (a run
+// that went on without the test text has newer records than the snapshot;
+// they lie after it and are never used as its past). The interpolation is the
 // model's own (model/engine/PairKernels.h): on the real ages of the records.
 namespace bench {
 
@@ -24,13 +26,14 @@ struct HistoryTrace {
 // True when a model run has left a complete history snapshot.
 bool historyRecorded();
 
-// newestRecordAge (Tr): seconds from record 0 to the present positions; 0
-// when no history is recorded.
+// newestRecordAge (Tr): seconds from record 0 to the present positions
+// (negative when the run went on past the snapshot); 0 when no history is
+// recorded.
 double newestRecordAge();
 
 // traceFromHistorySnapshot: where the body was `delay` seconds before its
 // present position.
-// Reads:    X, Y, Z, VX, VY, VZ, AccelerationX/Y/Z of the body, StageTime,
+// Reads:    X, Y, Z, VX, VY, VZ, AccelerationX/Y/Z of the body, TestBenchSnapshotTime,
 //           HistoryPoints, HistorySnapshotX/Y/Z, HistorySnapshotTime
 // Given:    body 0..10; delay T, s
 // Returns:  the trace and where it came from: T within the age of record 0,

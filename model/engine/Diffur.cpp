@@ -150,6 +150,7 @@ void ModelRun::writeGravityTestLines() {
 }
 
 void ModelRun::keepSnapshotForTestBench() {
+  Main.TestBenchSnapshotTime = Main.StageTime;
   for (int b = 0; b < kBodyCount; ++b) {
     Main.DE405SumX[b] = Main.X[b];
     Main.DE405SumY[b] = Main.Y[b];
