@@ -81,6 +81,41 @@ TEST_F(ReductionChainTest, VenusApparentPlaceOfMeeus33a) {
   EXPECT_NEAR(-stages.receiverShiftArcSeconds, expectedShift, 0.5);
 }
 
+// A table source compares ecliptic coordinates of the date: Meeus 33.a gives
+// Venus after the light time, before aberration and nutation, at
+// λ = 313.08102°, β = -2.08474°.
+TEST_F(ReductionChainTest, VenusEclipticOfTheDateForATableSource) {
+  Main.JD = 2448976.5;
+  Main.SelectedObject = 2;
+  ReductionChoices choices;
+  choices.lightTime = true;
+  choices.tableSource = true;
+  ReductionStages stages;
+  PlaceBodiesForEpoch(choices, stages);
+  ReduceToApparentPlace(choices, stages);
+  EXPECT_NEAR(stages.result.first, 313.08102, 0.02);
+  EXPECT_NEAR(stages.result.second, -2.08474, 0.02);
+}
+
+// Observing the Moon: its velocity for the light time is its own about the
+// Earth (about 1.02 km/s) plus the Earth's about the Sun (about 29.8 km/s).
+TEST_F(ReductionChainTest, MoonVelocityIncludesTheEarths) {
+  Main.JD = 2448724.5;
+  Main.SelectedObject = kMoon;
+  ReductionChoices choices;
+  choices.lightTime = true;
+  ReductionStages stages;
+  PlaceBodiesForEpoch(choices, stages);
+  const double earthSpeed = std::hypot(Main.VX[kEarth], Main.VY[kEarth], Main.VZ[kEarth]);
+  const double moonAboutEarth = std::hypot(Main.VX[kMoon] - Main.VX[kEarth],
+                                           Main.VY[kMoon] - Main.VY[kEarth],
+                                           Main.VZ[kMoon] - Main.VZ[kEarth]);
+  EXPECT_NEAR(earthSpeed / 1e3, 29.8, 0.6);
+  EXPECT_NEAR(moonAboutEarth / 1e3, 1.02, 0.08);
+  ReduceToApparentPlace(choices, stages);
+  EXPECT_NEAR(Main.StartDistance / 1e3, 384400, 25000);
+}
+
 // Meeus example 25.a: the Sun on 1992 October 13 at 0h TD, apparent
 // α = 13h13m31.4s, δ = -7°47'06", distance 0.99766 AU. Observing the Sun
 // it stands at minus the Earth's vector; its light time moves nothing (the
