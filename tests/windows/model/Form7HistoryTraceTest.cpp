@@ -63,7 +63,7 @@ void recordCircularHistory() {
       Main.HistorySnapshotZ(b, j) = r[2];
     }
   }
-  Main.StageTime = kNow;
+  Main.TestBenchSnapshotTime = kNow;  // the bodies' snapshot is taken now
 }
 
 void placeBodyNow() {
