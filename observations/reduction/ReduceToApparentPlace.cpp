@@ -17,6 +17,7 @@
 // Reference: Meeus, Astronomical Algorithms, 2nd ed., ch. 16 (refraction),
 //           ch. 33 (light time, aberration), ch. 40 (parallax).
 #include "core/coordinates/Coordinates.h"
+#include "core/coordinates/LightTime.h"
 #include "core/state/SharedState.h"
 #include "observations/reduction/Reduction.h"
 #include "observations/reduction/ReductionSteps.h"
@@ -69,17 +70,7 @@ void geometricGeocentric(const ReductionChoices& choices, ReductionStages& stage
 // velocity times the light time, three times over.
 void lightTime(const ReductionChoices& choices, ReductionStages& stages, int p) {
   if (choices.lightTime) {
-    Main.X0[p] = Main.X[p];
-    Main.Y0[p] = Main.Y[p];
-    Main.Z0[p] = Main.Z[p];
-    for (int pass = 0; pass < kLightTimeIterations; ++pass) {
-      const double tau = Main.PropagationTime(kEarth, p);
-      Main.X[p] = Main.X0[p] - tau * Main.VX[p];
-      Main.Y[p] = Main.Y0[p] - tau * Main.VY[p];
-      Main.Z[p] = Main.Z0[p] - tau * Main.VZ[p];
-      RelativeEclipticPosition(kEarth, static_cast<int16_t>(p));
-      Main.PropagationTime(kEarth, p) = Main.Rpl / Main.Vsv;
-    }
+    retardForLightTime(kEarth, static_cast<int16_t>(p), kLightTimeIterations);
     stages.lightTimeShiftArcSeconds =
         longitudeShiftArcSeconds(Main.LonL[p], Main.RelativeLongitude[p]);
     lookFrom(kEarth, p);

@@ -13,6 +13,7 @@
 //           by the second light time. Three passes leave a change far below
 //           a millisecond for bodies of the solar system.
 // Reference: Meeus, Astronomical Algorithms, 2nd ed., ch. 33 (light time).
+#include "core/coordinates/LightTime.h"
 #include "core/state/SharedState.h"
 #include "tools/eclipse/DirectionFromSlot.h"
 #include "tools/eclipse/EclipseSteps.h"
@@ -24,16 +25,6 @@ constexpr int kLightTimePasses = 3;
 
 void SourceLightTime() {
   const auto n = static_cast<int16_t>(Main.SelectedObject);
-  Main.X0[n] = Main.X[n];
-  Main.Y0[n] = Main.Y[n];
-  Main.Z0[n] = Main.Z[n];
-  for (int pass = 0; pass < kLightTimePasses; ++pass) {
-    const double lightTime = Main.PropagationTime(kEarth, n);
-    Main.X[n] = Main.X0[n] - lightTime * Main.VX[n];
-    Main.Y[n] = Main.Y0[n] - lightTime * Main.VY[n];
-    Main.Z[n] = Main.Z0[n] - lightTime * Main.VZ[n];
-    RelativeEclipticPosition(kEarth, n);
-    Main.PropagationTime(kEarth, n) = Main.Rpl / Main.Vsv;
-  }
+  retardForLightTime(kEarth, n, kLightTimePasses);
   eclipse::keepDirection(n);
 }
