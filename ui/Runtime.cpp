@@ -1,5 +1,7 @@
 #include "ui/Runtime.h"
 
+#include <utility>
+
 #include <QApplication>
 #include <QFile>
 #include <QFont>
@@ -44,7 +46,22 @@ void installRuntime(QApplication& application) {
   });
 }
 
+namespace {
+std::function<void(const std::string&)>& wavePlayer() {
+  static std::function<void(const std::string&)> player;
+  return player;
+}
+}  // namespace
+
+std::function<void(const std::string&)> setWaveFilePlayer(std::function<void(const std::string&)> player) {
+  return std::exchange(wavePlayer(), std::move(player));
+}
+
 void playWaveFile(const std::string& path) {
+  if (const auto& player = wavePlayer()) {
+    player(path);
+    return;
+  }
   const QString file = QString::fromStdString(path);
   const QString player = QStandardPaths::findExecutable(QStringLiteral("aplay"));
   if (!QFile::exists(file) || player.isEmpty()) return;

@@ -1,6 +1,7 @@
 #pragma once
 // The run-time services of the windows that need the window system: start
 // of the application, letting events run, message boxes as dialogs, sounds.
+#include <functional>
 #include <string>
 
 class QApplication;
@@ -26,7 +27,11 @@ void installRuntime(QApplication& application);
 void installDialogMessageBoxes();
 
 // Starts playing a wave file and returns at once. A missing file, no
-// player or no sound device is silent. Plays with the system's "aplay".
+// player or no sound device is silent. Plays with the system's "aplay",
+// unless a test has put a player of its own in place.
 void playWaveFile(const std::string& path);
+// Puts a player in place of the system's (an empty one restores it) and
+// returns the previous one; tests record what would be played.
+std::function<void(const std::string&)> setWaveFilePlayer(std::function<void(const std::string&)> player);
 
 }  // namespace ui

@@ -11,6 +11,7 @@
 
 #include "model/Form2.h"
 #include "setup/Form1.h"
+#include "ui/Runtime.h"
 #include "tests/windows/statistics/Form15Fixture.h"
 
 namespace {
@@ -19,8 +20,18 @@ class PlanRuns : public Form15Test {
  protected:
   void SetUp() override {
     Form15Test::SetUp();
+    previousPlayer_ = ui::setWaveFilePlayer([this](const std::string& path) { played.push_back(path); });
     form1().Show();
   }
+  void TearDown() override {
+    ui::setWaveFilePlayer(previousPlayer_);
+    Form15Test::TearDown();
+  }
+
+  // The wave files the runs would have played, in order.
+  std::vector<std::string> played;
+  // The end-of-plan sound.
+  static std::string endOfPlanSound() { return programPath("\\Arhiv\\Zvuk_end1.wav"); }
 
   // The model window as "К моделированию" opens it, its runs ending with
   // their start year (runs of one year).
@@ -67,6 +78,9 @@ class PlanRuns : public Form15Test {
   bool seriesExists(int e) const {
     return std::filesystem::exists(programFile("Plan1/Txt1/Celvan1Ras" + std::to_string(e) + ".txt"));
   }
+
+ private:
+  std::function<void(const std::string&)> previousPlayer_;
 };
 
 // Runs by the test criterion: experiments 3, 4 and 5 in this order, Text5
@@ -87,6 +101,8 @@ TEST_F(PlanRuns, TestRunsGoFromTheFirstToTheLastExperiment) {
   EXPECT_EQ(testedExperiments(4), (std::vector<int>{3, 4, 5}));
   EXPECT_EQ(form.Text5.Text(), "6");
   EXPECT_EQ(Main.PlanNumber, 0);
+  // The end of the plan is heard once.
+  EXPECT_EQ(played, (std::vector<std::string>{endOfPlanSound()}));
   // Experiment 5 is (+1, -1, +1, +1).
   EXPECT_EQ(model.Text8.Text(), "5");
   EXPECT_EQ(model.Text35.Text(), "110");
@@ -197,6 +213,7 @@ TEST_F(PlanRuns, StopEndsTheSequenceAndItResumesFromTheStoppedExperiment) {
   EXPECT_FALSE(seriesExists(3));
   EXPECT_EQ(form.Text5.Text(), "2");
   EXPECT_EQ(Main.PlanNumber, 0);
+  EXPECT_TRUE(played.empty()) << "a stopped plan has not ended";
 
   click(form.Command8);
   EXPECT_TRUE(seriesExists(3));
