@@ -55,4 +55,8 @@ void Form2::Form_Activate() {
 
 // Text53_Change: every text written into the box starts one experiment,
 // nested inside the writer's handler.
-void Form2::Text53_Change() { Command1_Click(); }
+void Form2::Text53_Change() {
+  // A plan experiment always runs with a finite speed of gravity.
+  if (Main.PlanNumber > 0) Check13.setValue(1);
+  Command1_Click();
+}

@@ -85,7 +85,6 @@ bool Form2::readStartOptions() {
   Main.ForceModel = Option8.Value() ? 1 : 0;
   Main.DE405ImitatorFlag = Option6.Value() ? 1 : 0;
   Main.TimeDirection = Option2.Value() ? -1 : 1;
-  if (Main.PlanNumber > 0) Check13.setValue(1);
   Main.FiniteVgrFlag = Check13.Value() == 1 ? 1 : 0;
   Main.TestMode = planRunsByTest() ? 1 : 0;
   if (Main.ForceModel == 1 && Main.FiniteVgrFlag == 0)

@@ -122,6 +122,18 @@ TEST_F(Form2Test, PlanExperimentRunsWithAFiniteSpeedOfGravity) {
   EXPECT_EQ(Main.PlanNumber, 0);
 }
 
+// A plan number left by a plan file or the weights window does not make a
+// run started by hand a plan experiment's: the user's "Vgr=Vsv *" stands.
+TEST_F(Form2Test, ARunByHandKeepsTheUsersChoiceOfTheSpeedOfGravity) {
+  Form2& form = openModelWindow();
+  endInStartYear(form);
+  ASSERT_EQ(form.Check13.Value(), 0);
+  Main.PlanNumber = 1;
+  click(form.Command1);
+  EXPECT_EQ(form.Check13.Value(), 0);
+  EXPECT_EQ(Main.FiniteVgrFlag, 0);
+}
+
 // "Остановить" pressed while the run lets events run ends it at the next
 // output pass; "NC0 шагов" makes exactly NC0 steps in the direction of the
 // run; "Продолжить" with "Назад" reverses the velocities and runs back, so
