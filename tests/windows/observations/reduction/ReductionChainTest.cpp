@@ -48,6 +48,25 @@ class ReductionChainTest : public ::testing::Test {
     Main.Y[object + 20] = Main.Y[object];
     Main.Z[object + 20] = Main.Z[object];
   }
+
+  // The whole chain for one object at one epoch (Julian Day, TD).
+  static ReductionStages reduceAt(double julianDay, int object, const ReductionChoices& choices) {
+    Main.JD = julianDay;
+    Main.SelectedObject = object;
+    ReductionStages stages;
+    PlaceBodiesForEpoch(choices, stages);
+    ReduceToApparentPlace(choices, stages);
+    return stages;
+  }
+
+  // Light time, the Earth's aberration and nutation: the apparent place.
+  static ReductionChoices apparentPlaceChoices() {
+    ReductionChoices choices;
+    choices.lightTime = true;
+    choices.receiverAberration = true;
+    choices.nutation = true;
+    return choices;
+  }
 };
 
 // Meeus example 33.a: Venus on 1992 December 20 at 0h TD, apparent
@@ -55,15 +74,7 @@ class ReductionChainTest : public ::testing::Test {
 // nutation). The mean elements of the JPL0 theory place the Earth and
 // Venus to some tens of arc seconds, which sets the tolerance.
 TEST_F(ReductionChainTest, VenusApparentPlaceOfMeeus33a) {
-  Main.JD = 2448976.5;
-  Main.SelectedObject = 2;
-  ReductionChoices choices;
-  choices.lightTime = true;
-  choices.receiverAberration = true;
-  choices.nutation = true;
-  ReductionStages stages;
-  PlaceBodiesForEpoch(choices, stages);
-  ReduceToApparentPlace(choices, stages);
+  const ReductionStages stages = reduceAt(2448976.5, 2, apparentPlaceChoices());
 
   EXPECT_NEAR(stages.result.first, hoursToDegrees(21, 4, 41.454), 0.02);
   EXPECT_NEAR(stages.result.second, -dms(18, 53, 16.84), 0.02);
@@ -85,14 +96,10 @@ TEST_F(ReductionChainTest, VenusApparentPlaceOfMeeus33a) {
 // Venus after the light time, before aberration and nutation, at
 // λ = 313.08102°, β = -2.08474°.
 TEST_F(ReductionChainTest, VenusEclipticOfTheDateForATableSource) {
-  Main.JD = 2448976.5;
-  Main.SelectedObject = 2;
   ReductionChoices choices;
   choices.lightTime = true;
   choices.tableSource = true;
-  ReductionStages stages;
-  PlaceBodiesForEpoch(choices, stages);
-  ReduceToApparentPlace(choices, stages);
+  const ReductionStages stages = reduceAt(2448976.5, 2, choices);
   EXPECT_NEAR(stages.result.first, 313.08102, 0.02);
   EXPECT_NEAR(stages.result.second, -2.08474, 0.02);
 }
@@ -121,15 +128,7 @@ TEST_F(ReductionChainTest, MoonVelocityIncludesTheEarths) {
 // it stands at minus the Earth's vector; its light time moves nothing (the
 // system velocity is zero), the Earth's motion shifts it by about 20.5".
 TEST_F(ReductionChainTest, SunApparentPlaceOfMeeus25a) {
-  Main.JD = 2448908.5;
-  Main.SelectedObject = 0;
-  ReductionChoices choices;
-  choices.lightTime = true;
-  choices.receiverAberration = true;
-  choices.nutation = true;
-  ReductionStages stages;
-  PlaceBodiesForEpoch(choices, stages);
-  ReduceToApparentPlace(choices, stages);
+  const ReductionStages stages = reduceAt(2448908.5, 0, apparentPlaceChoices());
   EXPECT_NEAR(stages.result.first, hoursToDegrees(13, 13, 31.4), 0.01);
   EXPECT_NEAR(stages.result.second, -dms(7, 47, 6), 0.01);
   EXPECT_NEAR(Main.StartDistance / kAstronomicalUnit, 0.99766, 0.0002);
