@@ -8,6 +8,9 @@
 // Weber's and the Л-В law, and a year of workload W under Weber's law with
 // the run loop's bookkeeping of the pair kinematics.
 //
+// (e) workload W for 20 years, Newtonian and under each retardation
+// variant (kodDX 1, 2, 3), for the cost of the traces per step.
+//
 // Compare (b) with ../shared/bench/nbody_rk4_reference.cpp built with the
 // same compiler flags, run one after the other on the same machine.
 #include <benchmark/benchmark.h>
@@ -101,11 +104,15 @@ BENCHMARK_CAPTURE(rightHandSide, classical_DX1_LienardWiechert, 0, 1, 1, 5);
 // with or without the step reduction near its passages, and under the law
 // of gravity pressure `law` (kodPgr, 0 none; the sources then act from
 // their traces, DX1, with the speed of gravity Vsv).
-void modelRun(benchmark::State& state, double years, int stepDivisor, int law = 0) {
+void modelRun(benchmark::State& state, double years, int stepDivisor, int law = 0, int retardation = 0) {
   for (auto _ : state) {
     state.PauseTiming();
     placePlanetsByJPL0();
     Main.StepDivisor = static_cast<int16_t>(stepDivisor);
+    if (retardation != 0) {
+      Main.FiniteVgrFlag = 1;
+      Main.kodDX = static_cast<int16_t>(retardation);
+    }
     if (law != 0) {
       Main.FiniteVgrFlag = 1;
       Main.kodPgr = static_cast<int16_t>(law);
@@ -127,10 +134,18 @@ void modelRun(benchmark::State& state, double years, int stepDivisor, int law = 
 }
 
 void workloadW(benchmark::State& state) { modelRun(state, 100, 1); }
+// Workload W for 20 years, Newtonian and with the sources acting from
+// their traces (kodDX 1, 2, 3 with Vgr = Vsv): compare ns_per_step.
+void workloadW20(benchmark::State& state) { modelRun(state, 20, 1); }
+void workloadW20Retarded(benchmark::State& state, int variant) { modelRun(state, 20, 1, 0, variant); }
 void defaultRunOneYear(benchmark::State& state) { modelRun(state, 1, 1000); }
 void weberRunOneYear(benchmark::State& state) { modelRun(state, 1, 1, 2); }
 
 BENCHMARK(workloadW)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(workloadW20)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK_CAPTURE(workloadW20Retarded, DX1, 1)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK_CAPTURE(workloadW20Retarded, DX2, 2)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK_CAPTURE(workloadW20Retarded, DX3, 3)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(defaultRunOneYear)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(weberRunOneYear)->Unit(benchmark::kMillisecond)->Iterations(3);
 

@@ -182,17 +182,36 @@ inline bool measuredOnly(double coefficient, double otherCoefficient) {
   return Record::active && coefficient == 0 && otherCoefficient == 0;
 }
 
+// The gathered bodies' count as the loops see it: fixed at compile time
+// for the usual systems (the Sun and nine planets, with the Moon eleven),
+// so that the compiler unrolls and vectorises the inner loops; 0 for any
+// other count, read at run time.
+template <int fixedCount>
+inline int loopCount(const Bodies& B) {
+  if constexpr (fixedCount > 0) return fixedCount;
+  else return B.count;
+}
+
+// Calls body.template operator()<n>() with n = 10 or 11 when the gathered
+// count is that and the loops keep nothing but accelerations, else with 0.
+template <class Record, class Body>
+inline void withFixedCount(const Bodies& B, Body&& body) {
+  if constexpr (!Record::active) {
+    if (B.count == 10) return body.template operator()<10>();
+    if (B.count == 11) return body.template operator()<11>();
+  }
+  body.template operator()<0>();
+}
+
 // Classical law with the bodies acting from their present positions: each
 // unordered pair once, both bodies accelerated (Newton's third law).
-template <bool inverseSquare, class Record>
-void instantClassicalPairs(const StageContext& c, const Interaction& in, double* acceleration, Record& record) {
-  Bodies B;
-  gatherBodies<Record>(c, in, B);
-  const Coefficients k = coefficientsOf<Record>(in);
-  double ax[kBodyCount] = {}, ay[kBodyCount] = {}, az[kBodyCount] = {};
-  for (int a = 0; a + 1 < B.count; ++a) {
+template <int fixedCount, bool inverseSquare, class Record>
+inline void instantPairLoop(const Bodies& B, const Coefficients& k, const Interaction& in, double* ax, double* ay,
+                            double* az, Record& record) {
+  const int n = loopCount<fixedCount>(B);
+  for (int a = 0; a + 1 < n; ++a) {
     double axa = 0, aya = 0, aza = 0;
-    for (int b = a + 1; b < B.count; ++b) {
+    for (int b = a + 1; b < n; ++b) {
       const PairVector p = presentPairVector(B, a, b);
       const double f = measuredOnly<Record>(k.given[a][b], k.received[a][b])
                            ? 0.0
@@ -215,18 +234,76 @@ void instantClassicalPairs(const StageContext& c, const Interaction& in, double*
     ay[a] += aya;
     az[a] += aza;
   }
+}
+
+template <bool inverseSquare, class Record>
+void instantClassicalPairs(const StageContext& c, const Interaction& in, double* acceleration, Record& record) {
+  Bodies B;
+  gatherBodies<Record>(c, in, B);
+  const Coefficients k = coefficientsOf<Record>(in);
+  double ax[kBodyCount] = {}, ay[kBodyCount] = {}, az[kBodyCount] = {};
+  withFixedCount<Record>(B, [&]<int n>() { instantPairLoop<n, inverseSquare>(B, k, in, ax, ay, az, record); });
   scatterAccelerations(B, ax, ay, az, acceleration);
 }
 
 // Classical law with the sources acting from their traces: each ordered
 // pair on its own, since the trace of i seen from k is not that of k seen
 // from i. For each source, the targets before it and after it.
+//
+// The traces along the present velocity (and acceleration) under Newton's
+// law for a fixed count of bodies: for each source every target in one
+// loop, the source itself included with its factor kept finite (its
+// coefficient is 0, so it adds nothing), so that the loop over the targets
+// has no branch and is vectorised. Each target's sum still takes the
+// sources in their order.
+template <int count, RetardationKind kind>
+inline void velocityTracePairLoop(const Bodies& B, const Coefficients& k, double gravitySpeed, double* ax, double* ay,
+                                  double* az) {
+  for (int a = 0; a < count; ++a) {
+    const double xa = B.x[a], ya = B.y[a], za = B.z[a];
+    const double vxa = B.vx[a], vya = B.vy[a], vza = B.vz[a];
+    const double axa = B.ax[a], aya = B.ay[a], aza = B.az[a];
+    const double* given = k.given[a];
+    for (int b = 0; b < count; ++b) {
+      const double px = B.x[b] - xa, py = B.y[b] - ya, pz = B.z[b] - za;
+      double r = std::sqrt(px * px + py * py + pz * pz);
+      double qx = px, qy = py, qz = pz;
+      for (int iteration = 0; iteration < 2; ++iteration) {
+        const double T = r / gravitySpeed;
+        if constexpr (kind == RetardationKind::PresentVelocity) {
+          qx = T * vxa + px;
+          qy = T * vya + py;
+          qz = T * vza + pz;
+        } else {
+          const double half = T * T / 2;
+          qx = T * vxa + px - half * axa;
+          qy = T * vya + py - half * aya;
+          qz = T * vza + pz - half * aza;
+        }
+        r = std::sqrt(qx * qx + qy * qy + qz * qz);
+      }
+      const double finite = b == a ? 1.0 : r;
+      const double g = given[b] * (1.0 / (finite * finite * finite));
+      ax[b] -= g * qx;
+      ay[b] -= g * qy;
+      az[b] -= g * qz;
+    }
+  }
+}
+
 template <RetardationKind kind, bool inverseSquare, class Record>
 void retardedClassicalPairs(const StageContext& c, const Interaction& in, double* acceleration, Record& record) {
   Bodies B;
   gatherBodies<Record>(c, in, B);
   const Coefficients k = coefficientsOf<Record>(in);
   double ax[kBodyCount] = {}, ay[kBodyCount] = {}, az[kBodyCount] = {};
+  if constexpr (inverseSquare && !Record::active && kind != RetardationKind::StoredTrace) {
+    if (B.count == 10 || B.count == 11) {
+      if (B.count == 10) velocityTracePairLoop<10, kind>(B, k, in.gravitySpeed, ax, ay, az);
+      else velocityTracePairLoop<11, kind>(B, k, in.gravitySpeed, ax, ay, az);
+      return scatterAccelerations(B, ax, ay, az, acceleration);
+    }
+  }
   auto targets = [&](int a, int first, int end) {
     for (int b = first; b < end; ++b) {
       const PairVector p = retardedPairVector<kind>(c, B, a, b, in.gravitySpeed);
