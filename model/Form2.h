@@ -17,6 +17,7 @@
 //   Form2RunControl.cpp  stop, continue, one pass, navigation, exit
 //   Form2Views.cpp       DrawOrbits, DrawOverview, the scale, the pan
 //   Form2RunDisplay.cpp  what a run shows (the RunWindow of ModelRun)
+#include <chrono>
 #include <cstdint>
 #include <string>
 
@@ -151,6 +152,7 @@ class Form2 : public ui::Form, public RunWindow {
   RunControls readControls() override;
   void rereadRunParameters() override;
   int letEventsRun() override;
+  bool drawsThisPass(bool mustDraw) override;
   void eraseBodyMarkers() override;
   void showHistoryLength() override;
   void showStartEnergy() override;
@@ -173,6 +175,8 @@ class Form2 : public ui::Form, public RunWindow {
 
  private:
   ModelRun run_;
+  // When an output pass last drew.
+  std::chrono::steady_clock::time_point lastDrawing_{};
 
   void setDesignDefaults();
   void connectHandlers();

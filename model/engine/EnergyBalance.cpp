@@ -25,7 +25,7 @@ double speedOf(int body) {
 // precise energy also the whole mutual potential energy of the planets;
 // MKDsys: the angular momentum about the Sun, or with the precise energy
 // about the centre of mass (slot 14).
-void ModelRun::balanceEnergy(RunWindow& window) {
+void ModelRun::balanceEnergy(RunWindow& window, bool draw) {
   Main.Speed[0] = speedOf(0);
   Main.Esys = 0;
   Main.KineticEnergy = Main.ObjectIncluded[0] * Main.Mass[0] * Main.Speed[0] * Main.Speed[0] / 2;
@@ -45,10 +45,10 @@ void ModelRun::balanceEnergy(RunWindow& window) {
     Main.Esys += planetPairPotential(last);
     sumMassMoments(last);
     if (Main.InstantCentreOfMassFlag == 1) centreOfMassFromMoments();
-    if (Main.CentreOfMassDisplayFlag == 1) window.showCentreOfMass();
+    if (draw && Main.CentreOfMassDisplayFlag == 1) window.showCentreOfMass();
     Main.MKDsys = angularMomentumAbout(14, 0, last);
   }
-  window.showEnergyBalance();
+  if (draw) window.showEnergyBalance();
   if (controls_.writeOrbitRecords) WriteOrbitRecord();
 }
 

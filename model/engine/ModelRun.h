@@ -144,6 +144,7 @@ class ModelRun {
   bool endYearPassed() const;
   bool passesEndYear(double julianDay) const;
   bool passEndsWithOutput() const;
+  bool endYearWithinNextOutputPass() const;
 
   // Motion
   void moveByModel(RunWindow& window);
@@ -179,7 +180,9 @@ class ModelRun {
   void primePairKinematics();
 
   // Output pass
-  void balanceEnergy(RunWindow& window);
+  // The balance of energy and angular momentum of an output pass, shown
+  // when the pass draws.
+  void balanceEnergy(RunWindow& window, bool draw);
   void evaluateTestCriterion();
 
   // Start

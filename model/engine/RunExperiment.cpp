@@ -72,17 +72,21 @@ bool ModelRun::pass(RunWindow& window) {
   return outputPass(window);
 }
 
+// Every output pass computes, writes and lets events run; the window draws
+// at the passes it is ready for, and always at one that may be the run's
+// last, so that what stays on the screen is where the run ended.
 bool ModelRun::outputPass(RunWindow& window) {
   Main.StepCounter = 0;
   DateFromJulianDay(Main.JD);
   writeSharedTables();
-  window.showProgress();
+  const bool draw = window.drawsThisPass(Main.StopFlag == 1 || endYearWithinNextOutputPass());
+  if (draw) window.showProgress();
   window.rereadRunParameters();
   requireValidRunParameters();
   if (controls_.writeCoordinates) WriteXYZLine();
-  window.animateBodies();
-  if (Main.CentreOfMassDisplayFlag == 0) window.showFollowedCoordinates();
-  if (controls_.energyBalance) balanceEnergy(window);
+  if (draw) window.animateBodies();
+  if (draw && Main.CentreOfMassDisplayFlag == 0) window.showFollowedCoordinates();
+  if (controls_.energyBalance) balanceEnergy(window, draw);
   throwOnFloatingPointFlags();
   if (Main.StopFlag == 1) {
     endRun(window);
@@ -150,6 +154,13 @@ void ModelRun::computeEndYearBoundary() {
 }
 
 bool ModelRun::endYearPassed() const { return passesEndYear(Main.JD); }
+
+// Whether the run may reach its end year before the next output pass: NC0
+// steps, none longer than the base step, may carry the date past it.
+bool ModelRun::endYearWithinNextOutputPass() const {
+  if (!controls_.endAtYear) return false;
+  return passesEndYear(Main.JD + Main.TimeDirection * Main.NC0 * Main.P00 / Main.SecondsPerDay);
+}
 
 bool ModelRun::passesEndYear(double julianDay) const {
   return Main.TimeDirection < 0 ? julianDay < endYearJulianDay_ : julianDay >= endYearJulianDay_;

@@ -41,6 +41,11 @@ class RunWindow {
   virtual void showHistoryLength() {}
   virtual void showStartEnergy() {}
 
+  // Whether this output pass draws (shows the progress, the bodies, the
+  // coordinates and the balance); `mustDraw` when it may be the run's last.
+  // A window may draw less often than the passes come; the headless one
+  // draws at every pass.
+  virtual bool drawsThisPass(bool mustDraw) { return true; }
   // Output pass: model and real time, date, Julian Day and longitude; the
   // moving bodies; the coordinates of the followed body (or of the centre
   // of mass); the energy and angular-momentum balance.
