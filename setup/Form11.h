@@ -88,8 +88,10 @@ class Form11 : public ui::Form {
   ui::CommandButton Command4{this};  // "Закрыть форму"
 
   // --- Handlers ---
-  void Command1_Click();
-  void Command3_Click();
+  // Both return false when the press ended with a message, so that the
+  // stepping loop stops there.
+  bool Command1_Click();
+  bool Command3_Click();
   void Command5_Click();
   void Command6_Click();
   void Command7_Click();
@@ -127,7 +129,7 @@ class Form11 : public ui::Form {
                      ui::TextBox& vx, ui::TextBox& vy, ui::TextBox& vz);
   void findTrueDirection(int target);
   void runSteppingLoop();
-  void makeSteppingPass();
+  bool makeSteppingPass();
 
   // Draws a construction; one that lies too far outside the picture to be
   // drawn (a distant star's places) is left out, so that the results of

@@ -71,8 +71,8 @@ void displace(int slot, int from, int velocityOf, double factor, bool withZ) {
 //           the picture to be drawn is left out. Any run-time error (a box that
 //           is no number, no light time set, no valid target): "Ошибка при
 //           расчете" (title "Celvan7"); what was written stays.
-void Form11::Command3_Click() {
-  withErrorTrap(form11text::kComputeError, form11text::kTitle, [&] {
+bool Form11::Command3_Click() {
+  return withErrorTrap(form11text::kComputeError, form11text::kTitle, [&] {
     Main.VXsys = CDbl(Text3.Text());
     Main.VYsys = CDbl(Text4.Text());
     Main.VZsys = CDbl(Text5.Text());

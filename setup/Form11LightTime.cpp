@@ -59,8 +59,8 @@ void Form11::Form_Activate() {
 //           in any window. A box that is no number, N = 0 or a target out
 //           of the tables: "Введите правильно данные " (title "Celvan7");
 //           what was written before stays.
-void Form11::Command1_Click() {
-  withErrorTrap(form11text::kBadData, form11text::kTitle, [&] {
+bool Form11::Command1_Click() {
+  return withErrorTrap(form11text::kBadData, form11text::kTitle, [&] {
     Main.MT = CDbl(Text7.Text());
     Main.MAlfa = CDbl(Text8.Text());
     Main.StageCounter = 0;
@@ -208,20 +208,20 @@ void Form11::Command8_Click() {
   Text23.setText(Str(Main.StartDay));
 }
 
-// runSteppingLoop: passes until one ends with StopFlag = 1, no window is
-// left open or this window is closed; at least one pass.
+// runSteppingLoop: passes until one ends with StopFlag = 1 or with a
+// message, no window is left open or this window is closed; at least one
+// pass.
 void Form11::runSteppingLoop() {
-  do {
-    makeSteppingPass();
-  } while (Main.StopFlag != 1 && DoEvents() > 0 && isLoaded());
+  while (makeSteppingPass() && Main.StopFlag != 1 && DoEvents() > 0 && isLoaded()) {
+  }
 }
 
 // makeSteppingPass: both buttons at the date of the boxes, then the date
 // moved on by Step days into the boxes (a day of the month beyond the
-// month's end carries into the next).
-void Form11::makeSteppingPass() {
-  Command1_Click();
-  Command3_Click();
+// month's end carries into the next). False, with the date left where it
+// was, when a button ended with its message.
+bool Form11::makeSteppingPass() {
+  if (!Command1_Click() || !Command3_Click()) return false;
   Main.InputYear = Main.CalendarYear;
   Main.InputMonth = Main.CalendarMonth;
   Main.InputDay = Main.CalendarDay + Main.Step;
@@ -229,4 +229,5 @@ void Form11::makeSteppingPass() {
   Text43.setText(Str(Main.CalendarYear));
   Text33.setText(Str(Main.CalendarMonth));
   Text23.setText(Str(Main.CalendarDay));
+  return true;
 }

@@ -65,7 +65,7 @@ class Form14 : public ui::Form {
   void Command8_Click();
   void Command14_Click();
   void RunComparisonLoop();
-  void DrawComparisonScene();
+  bool DrawComparisonScene();
   void DrawOrbitGrid();
   void DrawTimeGrid();
 

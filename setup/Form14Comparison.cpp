@@ -144,14 +144,14 @@ void Form14::Command14_Click() { Unload(); }
 // the graph scales again, so they can be changed while the loop runs.
 // Notes:    A run-time error (a graph scale of 0, a box that is no number)
 //           ends the loop with "Ошибка при расчете координат" (title
-//           "Celvan7.0").
+//           "Celvan7.0"); a drawing error ends it with its own message.
 void Form14::RunComparisonLoop() {
   withErrorTrap(form14text::kComputeError, form14text::kTitle, [&] {
     do {
       placeBodies();
       showPass();
       DrawOrbitGrid();
-      DrawComparisonScene();
+      if (!DrawComparisonScene()) return;
       plotDifferences();
       Main.ModelTime += Main.Step;
       Text17.setText(Str(Main.ModelTime));

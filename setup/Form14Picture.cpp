@@ -63,10 +63,11 @@ void Form14::DrawTimeGrid() {
 // ellipse with its body and the eccentric construction with its body, all
 // at Mx thousand km per picture unit.
 // Notes:    A drawing error (Mx = 0, a figure far outside the picture):
-//           "Ошибка при рисовании" (title "Celvan7.0"); the pass and the loop
-//           go on.
-void Form14::DrawComparisonScene() {
-  withErrorTrap(form14text::kDrawError, form14text::kTitle, [&] {
+//           "Ошибка при рисовании" (title "Celvan7.0") and false, so that the
+//           loop ends with that one message instead of repeating it at every
+//           pass.
+bool Form14::DrawComparisonScene() {
+  return withErrorTrap(form14text::kDrawError, form14text::kTitle, [&] {
     eraseLastScene();
     for (int i = 0; i <= 3; ++i) {
       Main.Xsled[i] = Main.X[i];

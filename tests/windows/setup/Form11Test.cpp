@@ -242,6 +242,21 @@ TEST_F(Form11Test, TheSteppingLoopMovesTheDateOn) {
   EXPECT_EQ(boxes.count(), 0);
 }
 
+// A pass that ends with a message ends the stepping loop with that one
+// message, the date where it was: a loop that went on would show it again
+// at every pass, and no OK would end it.
+TEST_F(Form11Test, AMessageEndsTheSteppingLoop) {
+  Form11& form = openWindow();
+  type(form.Text6, "0");
+  type(form.Text23, "30,5");
+  pressAtNextPass(form.Command6);  // only reached when the loop went on
+  click(form.Command5);
+  ASSERT_EQ(boxes.count(), 1);
+  EXPECT_EQ(boxes.last().text, "Введите правильно данные ");
+  EXPECT_EQ(form.Text23.Text(), "30,5");
+  EXPECT_EQ(form.Text33.Text(), "1");
+}
+
 // Input the window cannot use: each press ends with its message.
 TEST_F(Form11Test, InputItCannotUseGivesItsMessage) {
   struct Row {
