@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test in parallel.
+# Installs what is missing, builds, and runs every test in parallel (JOBS at
+# a time when it is set, as for the build).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 bash scripts/build.sh
 cd build
-QT_QPA_PLATFORM=offscreen ctest -j "$(nproc)" --output-on-failure --timeout 600
+QT_QPA_PLATFORM=offscreen ctest -j "${JOBS:-$(nproc)}" --output-on-failure --timeout 600
