@@ -1,15 +1,19 @@
 #!/usr/bin/env bash
 # Lays the JPL DE405 ephemeris into a folder as the program reads it: the
-# twenty-year ASCII files ascp1960.405 .. ascp2040.405.
+# twenty-year ASCII files ascp1960.405 .. ascp2040.405, and ascp2060.405 with
+# the one block of its range that the package holds.
 #
 #   bash scripts/install-de405.sh <target folder>     (e.g. build/bin/JPL)
 #
 # The numbers come from Debian's package casacore-data-jpl-de405, which holds
 # DE405 as a casacore table (one row per 32-day record: column MJD = first day
 # of the record, column x = values 3..1018 of the record followed by two
-# zeros); python3-casacore reads it. The package covers 1960 to 2060, which is
-# exactly the five files written here; days outside them get the reader's
-# "no such date" message.
+# zeros); python3-casacore reads it. The package covers 1959-12-10 to
+# 2060-01-30: the five whole files 1960 .. 2040, and the first block of the
+# 2060 range (2059-12-29 .. 2060-01-30), which the program reads from
+# ascp2060.405 and which is also the last block of ascp2040.405. A file is
+# written with the blocks the package holds from the start of its range on;
+# days beyond them get the reader's "no such date" message.
 #
 # Layout of every file (no header), one record after the other:
 #   "     1  1018"            record number from 1 in each file, and 1018
@@ -101,8 +105,13 @@ def main(target):
     for k in range(len(FILE_STARTS) - 1):
         start, end = FILE_STARTS[k], FILE_STARTS[k + 1]
         count = int(round((end - start) / RECORD_DAYS)) + 1   # the next file's first record repeated
-        days = [start + RECORD_DAYS * i for i in range(count)]
-        if not all(day in row_of_day for day in days):
+        days = []
+        for i in range(count):                               # the leading blocks the package holds
+            day = start + RECORD_DAYS * i
+            if day not in row_of_day:
+                break
+            days.append(day)
+        if not days:
             continue                                         # not covered by the package
         year = 1600 + 20 * k
         path = os.path.join(target, f"ascp{year}.405")
@@ -110,7 +119,7 @@ def main(target):
             for number, day in enumerate(days, start=1):
                 coefficients = table.getcell("x", row_of_day[day])
                 out.write("\n".join(record_lines(number, day, coefficients)) + "\n")
-        print(f"{path}: {count} records, JD {days[0]} .. {days[-1] + RECORD_DAYS}")
+        print(f"{path}: {len(days)} records, JD {days[0]} .. {days[-1] + RECORD_DAYS}")
         written += 1
     if written == 0:
         sys.exit("no twenty-year file is covered by the DE405 table")

@@ -49,10 +49,11 @@ bool blockHoldsTheDay() {
 //           CurrentObject, the DE405 reader state (its file closed again),
 //           Main.PrecessionMatrix; X, Y, Z, VX, VY, VZ of the Sun and of the
 //           object
-// Notes:    A box that is no number, an object other than 0..11 or a missing
-//           DE405 file: "Задайте правильно данные" (title "Celvan7"). A date
-//           the files do not hold ends the handler after the reader's own
-//           message, with the result boxes as they were. The Moon (10, 11)
+// Notes:    A box that is no number or an object other than 0..11:
+//           "Задайте правильно данные" (title "Celvan7"). A date the files do
+//           not hold (none for its range, or its file missing) ends the
+//           handler after the reader's own message, with the result boxes as
+//           they were. The Moon (10, 11)
 //           is always given relative to the Earth, as the ephemeris holds it.
 void Form24::Command1_Click() {
   withErrorTrap(form24text::kBadData, form24text::kTitle, [&] {

@@ -8,6 +8,8 @@
 // shared variables Main.DE405*, Main.FileState (10 while the reader's file
 // is open) and Main.EphemerisJD (the day evaluated).
 #include <cstdint>
+#include <string>
+#include <vector>
 
 // LoadDE405Block.cpp: opens the file that holds Main.JD and leaves the block
 // containing it in Main.DE405Buffer; Main.EphemerisJD = Main.JD.
@@ -26,3 +28,12 @@ void readDE405Block();
 // closer of the reader's file goes through it, so that a later close never
 // hits a file that has since taken the same number.
 void closeDE405File();
+
+// DE405Coverage.cpp: the spans of Julian Days [first, end) that the files in
+// the program's JPL folder serve, in order, neighbouring files joined; and
+// the user's line that names them (or says that there are none).
+struct DE405DaySpan {
+  double first, end;
+};
+std::vector<DE405DaySpan> DE405Coverage();
+std::string DE405CoverageText();

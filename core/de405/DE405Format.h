@@ -1,6 +1,8 @@
 #pragma once
 // The layout of the DE405 ASCII files and the reader's messages, shared by
 // the loader and the evaluator.
+#include <string>
+
 namespace de405 {
 
 // Twenty-year files: file k starts with the block of day kFileStartJD[k]
@@ -32,6 +34,9 @@ inline constexpr const char* kReadErrorMessage = "Ошибка чтения фа
 inline constexpr const char* kEvaluatorTitle = "Celvan7";
 
 }  // namespace de405
+
+// The path of file k (year 1600 + 20 k) below the program folder.
+std::string de405FilePath(int k);
 
 // Loads the block that holds `day` as LoadDE405Block does for Main.JD,
 // without touching Main.EphemerisJD. Returns false after the reader's

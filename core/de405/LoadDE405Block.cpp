@@ -7,13 +7,16 @@
 //           Main.DE405RecordNumber and Main.IterIndex (the block's number and
 //           coefficient count), Main.DE405BlockStartJD, Main.DE405BlockEndJD
 // Notes:    File k (year 1600 + 20 k) serves the days B(k) <= JD < B(k + 1);
-//           a day outside B(0) <= JD < B(30) shows "В файлах DE405 нет такой
-//           даты" (title "Celvan7m"), sets Main.StopFlag = 1 and opens
-//           nothing. A file the reader left open is closed first. Every load
-//           reads its file from the first block on. A missing file, a short
-//           one or one whose blocks do not hold the day raises a run-time
-//           error in the caller. The block loop keeps its counter to itself:
+//           a day outside B(0) <= JD < B(30), or one whose file is not in
+//           the JPL folder or ends before it, shows "В файлах DE405 нет
+//           такой даты" with a line that says which days the files present
+//           cover (title "Celvan7m"), sets Main.StopFlag = 1 and leaves the
+//           reader's file closed. A file the reader left open is closed
+//           first. Every load reads its file from the first block on. A file
+//           that is not in the layout, or whose first block starts after the
+//           day, raises a run-time error in the caller. The block loop keeps its counter to itself:
 //           Main.CurrentObject is left alone.
+#include <filesystem>
 #include <string>
 
 #include "core/de405/DE405.h"
@@ -36,6 +39,17 @@ int fileIndexFor(double day) {
   return -1;
 }
 
+bool filePresent(int k) {
+  std::error_code missing;
+  return std::filesystem::is_regular_file(de405FilePath(k), missing);
+}
+
+bool refuseDay() {
+  MsgBox(std::string(kNoSuchDateMessage) + "\r\n" + DE405CoverageText(), kLoaderTitle);
+  Main.StopFlag = 1;
+  return false;
+}
+
 void openFile(int k) {
   Main.DE405FileYear = kFirstFileYear + kYearsPerFile * k;
   // A file repeats the first block of the next range at its end.
@@ -44,23 +58,26 @@ void openFile(int k) {
   closeDE405File();
   Main.DE405FileHandle = static_cast<int16_t>(FreeFile());
   Main.FileState = 0;
-  Open(programPath("\\JPL\\ascp" + std::to_string(Main.DE405FileYear) + ".405"), OpenMode::Input,
-       Main.DE405FileHandle);
+  Open(de405FilePath(k), OpenMode::Input, Main.DE405FileHandle);
   Main.FileState = kFileOpenState;
 }
 
 }  // namespace
 
+std::string de405FilePath(int k) {
+  return programPath("\\JPL\\ascp" + std::to_string(kFirstFileYear + kYearsPerFile * k) + ".405");
+}
+
 bool loadDE405BlockContaining(double day) {
   const int k = fileIndexFor(day);
-  if (k < 0) {
-    MsgBox(kNoSuchDateMessage, kLoaderTitle);
-    Main.StopFlag = 1;
-    return false;
-  }
+  if (k < 0 || !filePresent(k)) return refuseDay();
   openFile(k);
   Main.DE405Buffer.redim(Main.DE405BlockSize + 1);
   do {
+    if (EndOfFile(Main.DE405FileHandle)) {
+      closeDE405File();
+      return refuseDay();
+    }
     readDE405Block();
   } while (day >= Main.DE405BlockEndJD);
   if (!(Main.DE405BlockStartJD <= day))

@@ -106,20 +106,30 @@ TEST_F(Form1DE405Test, TheMoonAboutTheEarthMoonBarycentreAsJPLsTestGivesIt) {
   EXPECT_NEAR(Main.VX0[10] - Main.VX0[3], Main.VX[11], 1e-6);
 }
 
-TEST_F(Form1DE405Test, ADateBeforeTheFilesEndsTheLoadAfterTheReadersMessage) {
+// A date before all files, and the window's own start date (1801, whose
+// file is not there): the load ends after the reader's message, which says
+// which days the files present cover, and changes nothing.
+TEST_F(Form1DE405Test, ADateTheFilesDoNotHoldEndsTheLoadAfterTheReadersMessage) {
   installDE405Excerpt();
-  Form1& form = startProgram();
-  const double mercuryX = Main.X[1];
-  const std::string mercuryShown = form.Text1[1].Text();
-  click(form.Option9);
-  typeDate(form, "1500", "1", "1");
-  click(form.Command3);
-  ASSERT_EQ(boxes.count(), 1);
-  EXPECT_EQ(boxes.last().text, "В файлах DE405 нет такой даты");
-  EXPECT_EQ(boxes.last().title, "Celvan7m");
-  EXPECT_EQ(Main.X[1], mercuryX);
-  EXPECT_EQ(form.Text1[1].Text(), mercuryShown);
-  EXPECT_EQ(Main.FileState, 0);
+  for (const char* year : {static_cast<const char*>("1500"), static_cast<const char*>(nullptr)}) {
+    SCOPED_TRACE(year == nullptr ? "start date" : year);
+    Form1& form = startProgram();
+    const double mercuryX = Main.X[1];
+    const std::string mercuryShown = form.Text1[1].Text();
+    click(form.Option9);
+    if (year != nullptr) typeDate(form, year, "1", "1");
+    boxes.clear();
+    click(form.Command3);
+    ASSERT_EQ(boxes.count(), 1);
+    EXPECT_EQ(boxes.last().text,
+              "В файлах DE405 нет такой даты\r\n"
+              "Файлы DE405 в папке JPL охватывают JD 2451536,5 - 2451632,5 (годы 1999,97 - 2000,23)");
+    EXPECT_EQ(boxes.last().title, "Celvan7m");
+    EXPECT_EQ(Main.X[1], mercuryX);
+    EXPECT_EQ(form.Text1[1].Text(), mercuryShown);
+    EXPECT_EQ(Main.FileState, 0);
+    form.Unload();
+  }
 }
 
 TEST_F(Form1DE405Test, ExitAfterTheDE405SourceEndsEveryWindow) {
