@@ -3,6 +3,7 @@
 // gravity, stopping a run from inside its event pump, continuing it,
 // stepping it, the scale and the exits.
 #include <cmath>
+#include <ostream>
 
 #include "tests/windows/model/Form2Fixture.h"
 
@@ -47,6 +48,8 @@ struct Refusal {
   const char* text;
   const char* title;
 };
+// Printed by its name in the test output, not as the bytes of the struct.
+void PrintTo(const Refusal& c, std::ostream* out) { *out << c.name; }
 
 class Form2Refusal : public Form2Test, public ::testing::WithParamInterface<Refusal> {};
 

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <ostream>
 #include <vector>
 
 #include "tests/windows/model/PerihelionTurn.h"
@@ -297,6 +298,8 @@ struct AdvanceCase {
   bool everyStage = true;  // the kinematics recomputed at every stage
   bool fromJerks = false;  // d²R/dt² from rates of the radial accelerations
 };
+// Printed by its name in the test output, not as the bytes of the struct.
+void PrintTo(const AdvanceCase& c, std::ostream* out) { *out << c.name; }
 
 class PerihelionUnderLaw : public ::testing::TestWithParam<AdvanceCase> {};
 

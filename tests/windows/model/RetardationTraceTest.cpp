@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <ostream>
 
 #include "core/state/SharedState.h"
 #include "tests/windows/model/SolarSystemSetup.h"
@@ -16,6 +17,8 @@ struct TraceCase {
   int variant;                    // kodDX
   double gravitySpeedInLightSpeeds;
 };
+// Printed as words in the test output, not as the bytes of the struct.
+void PrintTo(const TraceCase& c, std::ostream* out) { *out << "DX" << c.variant << ", gravity at " << c.gravitySpeedInLightSpeeds << " c"; }
 
 // Propagation time T of the light-time equation for a source moving with
 // constant velocity v, seen from a target at d0 from its present position:

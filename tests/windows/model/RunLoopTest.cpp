@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -40,6 +41,8 @@ struct EndYearCase {
   int direction;
   int endYear;
 };
+// Printed by its name in the test output, not as the bytes of the struct.
+void PrintTo(const EndYearCase& c, std::ostream* out) { *out << c.name; }
 
 class EndYear : public ::testing::TestWithParam<EndYearCase> {};
 
@@ -94,6 +97,8 @@ struct ErrorCase {
   const char* name;
   void (*spoil)();
 };
+// Printed by its name in the test output, not as the bytes of the struct.
+void PrintTo(const ErrorCase& c, std::ostream* out) { *out << c.name; }
 
 class RunError : public ::testing::TestWithParam<ErrorCase> {};
 

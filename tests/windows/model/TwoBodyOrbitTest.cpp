@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <ostream>
+#include <string>
 
 #include "tests/windows/model/PerihelionTurn.h"
 
@@ -15,6 +17,8 @@ struct PlanetCase {
   int body;
   int years;
 };
+// Printed by its name in the test output, not as the bytes of the struct.
+void PrintTo(const PlanetCase& c, std::ostream* out) { *out << c.name; }
 
 class TwoBodyOrbit : public ::testing::TestWithParam<PlanetCase> {};
 
@@ -66,6 +70,8 @@ INSTANTIATE_TEST_SUITE_P(Planets, TwoBodyOrbit,
 struct SpeedCase {
   double gravitySpeedInLightSpeeds;
 };
+// Printed as words in the test output, not as the bytes of the struct.
+void PrintTo(const SpeedCase& c, std::ostream* out) { *out << "gravity at " << c.gravitySpeedInLightSpeeds << " c"; }
 
 class RelativisticPerihelion : public ::testing::TestWithParam<SpeedCase> {};
 
@@ -82,6 +88,10 @@ TEST_P(RelativisticPerihelion, MercuryAdvancesBy43ArcsecondsPerCenturyTimesTheSp
 }
 
 INSTANTIATE_TEST_SUITE_P(GravitySpeeds, RelativisticPerihelion,
-                         ::testing::Values(SpeedCase{1.0}, SpeedCase{0.5}, SpeedCase{2.0}));
+                         ::testing::Values(SpeedCase{1.0}, SpeedCase{0.5}, SpeedCase{2.0}),
+                         [](const auto& info) {
+                           const double speed = info.param.gravitySpeedInLightSpeeds;
+                           return std::string(speed == 1.0 ? "SpeedOfLight" : speed < 1.0 ? "HalfOfIt" : "TwiceIt");
+                         });
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -59,6 +60,8 @@ struct CentreCase {
   const char* name;
   std::vector<int> ticked;
 };
+// Printed by its name in the test output, not as the bytes of the struct.
+void PrintTo(const CentreCase& c, std::ostream* out) { *out << c.name; }
 
 class CentreOfMass : public Form1Test, public ::testing::WithParamInterface<CentreCase> {};
 

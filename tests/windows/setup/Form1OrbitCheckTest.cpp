@@ -4,6 +4,7 @@
 // against the order of the Runge-Kutta method, the centre held or moving,
 // the running of the loop and its refusals.
 #include <cmath>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -56,6 +57,8 @@ struct KeplerCase {
   const char* divisor;    // divisor of the step in the search windows
   const char* halfWidth;  // +/-dAlfa, degrees
 };
+// Printed by its name in the test output, not as the bytes of the struct.
+void PrintTo(const KeplerCase& c, std::ostream* out) { *out << c.name; }
 
 class KeplerPeriod : public OrbitCheckTest, public ::testing::WithParamInterface<KeplerCase> {};
 
@@ -320,6 +323,8 @@ struct RefusalCase {
   ui::TextBox Form1::*box;
   const char* text;
 };
+// Printed by its name in the test output, not as the bytes of the struct.
+void PrintTo(const RefusalCase& c, std::ostream* out) { *out << c.name; }
 
 class OrbitCheckRefusal : public OrbitCheckTest, public ::testing::WithParamInterface<RefusalCase> {};
 

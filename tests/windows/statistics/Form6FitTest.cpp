@@ -2,6 +2,7 @@
 // series of known trend, a series of known drift and noise, the refusal of
 // too few groups, the search over all group sizes and the storing of the
 // shift.
+#include <ostream>
 #include <random>
 
 #include "tests/windows/statistics/Form6Fixture.h"
@@ -24,6 +25,8 @@ struct TestSeriesCase {
   const char* resultYear;
   double shift;  // degrees per century: the slope of k1 t + k2 t^2 at t = resultYear / 100
 };
+// Printed by its name in the test output, not as the bytes of the struct.
+void PrintTo(const TestSeriesCase& c, std::ostream* out) { *out << c.name; }
 
 class Form6TestSeries : public Form6Test, public ::testing::WithParamInterface<TestSeriesCase> {};
 

@@ -2,6 +2,8 @@
 // sources and their files, the units of the sample, the boxes and dates it
 // fills, the reduction of angles, the Moon's corrections, the listing, the
 // limit of 32000 records and the refusals of malformed files.
+#include <ostream>
+
 #include "tests/windows/statistics/Form6Fixture.h"
 
 namespace form6test {
@@ -75,6 +77,8 @@ struct Source {
   bool observed;
   const char* folder;
 };
+// Printed by its name in the test output, not as the bytes of the struct.
+void PrintTo(const Source& c, std::ostream* out) { *out << c.name; }
 
 class Form6Source : public Form6Test, public ::testing::WithParamInterface<Source> {};
 
@@ -244,6 +248,8 @@ struct Malformed {
   const char* name;
   std::string bytes;
 };
+// Printed by its name in the test output, not as the bytes of the struct.
+void PrintTo(const Malformed& c, std::ostream* out) { *out << c.name; }
 
 class Form6MalformedFile : public Form6Test, public ::testing::WithParamInterface<Malformed> {};
 

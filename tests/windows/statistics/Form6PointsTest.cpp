@@ -3,6 +3,8 @@
 #include <QColor>
 #include <QImage>
 
+#include <ostream>
+
 #include "tests/windows/statistics/Form6Fixture.h"
 
 namespace form6test {
@@ -234,6 +236,8 @@ struct Guard {
   bool correction;
   bool refused;
 };
+// Printed by its name in the test output, not as the bytes of the struct.
+void PrintTo(const Guard& c, std::ostream* out) { *out << c.name; }
 
 class Form6EditGuard : public Form6Test, public ::testing::WithParamInterface<Guard> {};
 

@@ -2,6 +2,8 @@
 // observed shift file into the shift tables, writing the shift of the last
 // fit back into the whole file, the batch that refits every experiment of a
 // plan, and the refusals.
+#include <ostream>
+
 #include "tests/windows/statistics/Form6Fixture.h"
 
 namespace form6test {
@@ -116,6 +118,8 @@ struct BadShiftFile {
   std::string bytes;
   std::string message;
 };
+// Printed by its name in the test output, not as the bytes of the struct.
+void PrintTo(const BadShiftFile& c, std::ostream* out) { *out << c.name; }
 
 class Form6BadShiftFile : public Form6Shifts, public ::testing::WithParamInterface<BadShiftFile> {};
 
