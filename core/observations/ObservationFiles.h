@@ -22,6 +22,12 @@ enum class ObservationCriterion { DR, AbsDL };
 // the Moon).
 std::string observationFilePath(const std::string& observatoryCode, int object, int fileNumber);
 
+// What one call of readObservationRecord met besides the record.
+struct ObservationReadResult {
+  bool readError = false;  // the file was closed after the read-error message
+  int skippedLines = 0;    // empty, all-blank or too short lines passed over
+};
+
 // readObservationRecord: reads lines of the open observation file until one
 // is accepted or the usable data end.
 // Reads:    DataFileHandle (open for input, after the header or the last
@@ -36,12 +42,16 @@ std::string observationFilePath(const std::string& observatoryCode, int object, 
 //           := 1 at the end of the file or at the first record after EndYear
 //           that is not dropped by its time flag; StopFlag := 1 after a read
 //           error.
+// Returns:  whether a read error closed the file, and how many lines were
+//           passed over as empty, all blanks or shorter than the year's
+//           columns (an empty last line of the file among them).
 // Notes:    Records before StartYear are passed over, as are those with "-"
 //           in column 23 or 43, right-ascension hours above 23, a right
 //           ascension of exactly 0 and, for "dR", a declination of exactly 0
 //           or +90 (these stand for a missing coordinate). A field that is
-//           empty or not a number, or a line too short for its fields, is a
-//           read error: the file is closed and the message FilePath & CR LF &
-//           "Ошибка чтения данных из файла" (title "Celvan7") is shown; the
-//           values already stored from that line stay.
-void readObservationRecord(ObservationCriterion criterion);
+//           empty or not a number, or a record line that ends inside one of
+//           its fields, is a read error: the file is closed and the message
+//           FilePath & CR LF & "Ошибка чтения данных из файла" (title
+//           "Celvan7") is shown; the values already stored from that line
+//           stay.
+ObservationReadResult readObservationRecord(ObservationCriterion criterion);

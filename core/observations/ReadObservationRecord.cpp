@@ -43,12 +43,21 @@ double sexagesimal(double unit, double minutes, double seconds, double fraction,
   return unit + minutes / 60.0 + seconds / 3600.0 + fraction / 3600.0 / fractionScale;
 }
 
-enum class Outcome { Skipped, Accepted, EndOfData };
+enum class Outcome { Skipped, Blank, Accepted, EndOfData };
+
+// The last column of the year: a line shorter than this, or one of blanks
+// only, holds no record.
+constexpr std::size_t kYearEnd = 14;
+
+bool holdsNoRecord(const std::string& line) {
+  return line.size() < kYearEnd || line.find_first_not_of(" \t") == std::string::npos;
+}
 
 // Reads one line and decides on it, storing the fields as it converts them.
 Outcome readOneLine(ObservationCriterion criterion) {
   if (EndOfFile(Main.DataFileHandle)) return Outcome::EndOfData;
   const std::string& line = Main.ObservationLine = LineInput(Main.DataFileHandle);
+  if (holdsNoRecord(line)) return Outcome::Blank;
 
   Main.ObsYear = CLng(numberIn(line, 11, 4));
   if (Main.ObsYear < Main.StartYear) return Outcome::Skipped;
@@ -83,13 +92,19 @@ std::string observationFilePath(const std::string& observatoryCode, int object, 
                      ".txt");
 }
 
-void readObservationRecord(ObservationCriterion criterion) {
+ObservationReadResult readObservationRecord(ObservationCriterion criterion) {
+  ObservationReadResult result;
   const bool read = withErrorTrap(Main.FilePath + "\r\nОшибка чтения данных из файла", "Celvan7", [&] {
     Outcome outcome = Outcome::Skipped;
-    while (outcome == Outcome::Skipped) outcome = readOneLine(criterion);
+    while (outcome == Outcome::Skipped || outcome == Outcome::Blank) {
+      outcome = readOneLine(criterion);
+      if (outcome == Outcome::Blank) ++result.skippedLines;
+    }
     if (outcome == Outcome::EndOfData) Main.DateErrorFlag = 1;
   });
-  if (read) return;
+  if (read) return result;
   Main.StopFlag = 1;
   Close(Main.DataFileHandle);
+  result.readError = true;
+  return result;
 }

@@ -203,8 +203,9 @@ struct ReadError {
   std::string line;
 };
 
-// A field that is empty or not a number, or a line too short, stops the
-// run with the message, closes the file and leaves the end flag alone.
+// A field that is empty or not a number, or a record that ends inside its
+// fields, stops the run with the message, closes the file and leaves the
+// end flag alone.
 TEST_F(ReadObservationRecordTest, ReadErrorsStopWithTheMessage) {
   Fields blankHoursStruckOut;
   blankHoursStruckOut.timeFlag = "-";
@@ -214,9 +215,6 @@ TEST_F(ReadObservationRecordTest, ReadErrorsStopWithTheMessage) {
   const ReadError cases[] = {
       {"blank hours under a struck-out time", recordLine(blankHoursStruckOut)},
       {"letters for the minutes of right ascension", recordLine(wordForMinutes)},
-      {"an empty line", ""},
-      {"a line of blanks", "                                        "},
-      {"a line shorter than eleven characters", "    42"},
       {"a line ending inside the declination", recordLine(Fields{}).substr(0, 75)},
   };
   for (const ReadError& c : cases) {
@@ -224,7 +222,7 @@ TEST_F(ReadObservationRecordTest, ReadErrorsStopWithTheMessage) {
     boxes.clear();
     Main.StopFlag = 0;
     openRecords({c.line, recordLine(Fields{})});
-    readObservationRecord(ObservationCriterion::DR);
+    EXPECT_TRUE(readObservationRecord(ObservationCriterion::DR).readError);
     EXPECT_EQ(Main.StopFlag, 1);
     EXPECT_EQ(Main.DateErrorFlag, 0);
     ASSERT_EQ(boxes.count(), 1);
@@ -232,6 +230,28 @@ TEST_F(ReadObservationRecordTest, ReadErrorsStopWithTheMessage) {
     EXPECT_EQ(boxes.last().title, "Celvan7");
     EXPECT_THROW(EndOfFile(Main.DataFileHandle), RuntimeError);
   }
+}
+
+// Empty lines, lines of blanks and lines too short to hold a year are
+// passed over and counted, wherever they stand (an empty last line too);
+// the records around them are read as usual.
+TEST_F(ReadObservationRecordTest, BlankAndShortLinesArePassedOverAndCounted) {
+  Fields second;
+  second.day = "16";
+  openRecords({"", recordLine(Fields{}), "      ", "    42", "\t", recordLine(second), ""});
+  ObservationReadResult result = readObservationRecord(ObservationCriterion::DR);
+  EXPECT_FALSE(result.readError);
+  EXPECT_EQ(result.skippedLines, 1);
+  EXPECT_EQ(Main.ObsDay, 15);
+  result = readObservationRecord(ObservationCriterion::DR);
+  EXPECT_EQ(result.skippedLines, 3);
+  EXPECT_EQ(Main.ObsDay, 16);
+  EXPECT_EQ(Main.DateErrorFlag, 0);
+  result = readObservationRecord(ObservationCriterion::DR);
+  EXPECT_EQ(result.skippedLines, 1);
+  EXPECT_EQ(Main.DateErrorFlag, 1);
+  EXPECT_EQ(Main.StopFlag, 0);
+  EXPECT_EQ(boxes.count(), 0);
 }
 
 }  // namespace
