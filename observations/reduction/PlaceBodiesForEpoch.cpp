@@ -13,7 +13,7 @@
 //           Main.LonL/LatB of 3, 11 and p; Main.PairDistance (0, 3), (3, 11),
 //           (0, p); the observer's geocentric equatorial vector in slot 12
 //           (metres); Main.SiderealTimeHours, Main.LocalSiderealTime
-//           (degrees), Main.TopoRadius
+//           (degrees, 0..360), Main.TopoRadius
 // Notes:    The theory gives the Earth-Moon barycentre; the Earth is moved
 //           from it by the Moon's share of the pair's mass,
 //           m_Moon / (m_Earth + m_Moon), so that the barycentre stays the
@@ -169,6 +169,7 @@ void placeObserver() {
   Main.SiderealTimeHours = greenwichHours;
   double localHours = Main.ObsL / 15 + greenwichHours;
   if (localHours > 24) localHours -= 24;
+  if (localHours < 0) localHours += 24;  // west of Greenwich, before its sidereal midnight
   Main.LocalSiderealTime = localHours * 15;
   Main.TopoRadius = kEarthRadiusMetres;
   SphericalToRectangular(kObserver, Main.LocalSiderealTime, Main.ObsB, Main.TopoRadius);

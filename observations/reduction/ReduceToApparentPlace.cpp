@@ -119,11 +119,12 @@ void parallax(const ReductionChoices& choices, ReductionStages& stages, int p) {
 }
 
 // Through the horizon: altitude raised by the refraction, then back to the
-// right ascension and declination, at the geometric distance.
+// right ascension and declination, at the geometric distance. The
+// direction is taken as it stands: topocentric when the parallax is on,
+// geocentric when it is off (no parallax shift either way).
 void refraction(const ReductionChoices& choices, ReductionStages& stages, int p) {
   if (choices.refraction) {
     Main.HourAngle = positiveDegrees(Main.LocalSiderealTime - Main.LonL[p]);
-    if (!choices.parallax) addScaledPosition(p, kObserver, -1.0);
     const auto slot = static_cast<int16_t>(p);
     EquatorialToHorizontal(slot);
     RelativeEclipticPosition(kEarth, slot);
@@ -135,7 +136,6 @@ void refraction(const ReductionChoices& choices, ReductionStages& stages, int p)
     Main.LonL[p] = positiveDegrees(Main.LocalSiderealTime - Main.RelativeLongitude[p]);
     Main.LatB[p] = Main.RelativeLatitude;
     SphericalToRectangular(slot, Main.LonL[p], Main.LatB[p], Main.StartDistance);
-    if (!choices.parallax) addScaledPosition(p, kObserver, 1.0);
     traceStage(choices, p, "  GEO EQU Ras Ref   ");
   }
   stages.afterRefraction = currentDirection(p);

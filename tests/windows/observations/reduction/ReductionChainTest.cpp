@@ -205,6 +205,45 @@ TEST_F(ReductionChainTest, RefractionRaisesAnObjectOnTheMeridian) {
   }
 }
 
+// With the parallax off the refraction works on the geocentric direction
+// and adds no parallax of its own: the Moon on the meridian at 45 degrees,
+// with the observer's vector in its slot (a shift of 6378 km at 384400 km
+// would move it by about 0.7 degrees), is lifted by the refraction alone.
+TEST_F(ReductionChainTest, RefractionWithoutParallaxMovesTheMoonByTheRefractionOnly) {
+  const double latitude = 50;
+  const double altitude = 45;
+  const double ra = 120;
+  const double dec = latitude + altitude - 90;
+  placeGeocentricAtJ2000(kMoon, ra, dec, 3.844e8);
+  Main.ObsB = latitude;
+  Main.LocalSiderealTime = ra;
+  SphericalToRectangular(kObserver, ra, latitude, 6378140);
+  ReductionChoices choices;
+  choices.refraction = true;
+  ReductionStages stages;
+  ReduceToApparentPlace(choices, stages);
+
+  const double expectedArcMinutes = 1.02 / std::tan(radians(altitude + 10.3 / (altitude + 5.11)));
+  EXPECT_NEAR((stages.result.second - dec) * 60, expectedArcMinutes, 0.1);
+  EXPECT_NEAR(std::fmod(stages.result.first - ra + 540, 360) - 180, 0, 1e-7);
+  EXPECT_NEAR(std::hypot(stages.x, stages.y, stages.z), 3.844e8, 1.0);
+}
+
+// West of Greenwich the local sidereal time can fall below zero and is
+// raised by a day. At JD 2451545.25 the Greenwich mean sidereal time is
+// 280.46061837 + 360.98564736629 * 0.25 = 370.707 degrees (Meeus 12.4),
+// that is 10.707; 120 degrees west gives -109.293, raised to 250.707.
+TEST_F(ReductionChainTest, LocalSiderealTimeWestOfGreenwichIsRaisedByADay) {
+  Main.JD = 2451545.25;
+  Main.SelectedObject = 4;
+  Main.ObsL = -120;
+  Main.ObsB = 40;
+  ReductionStages stages;
+  PlaceBodiesForEpoch(ReductionChoices{}, stages);
+  EXPECT_NEAR(Main.LocalSiderealTime, 250.707, 0.001);
+  EXPECT_NEAR(std::atan2(Main.Y[kObserver], Main.X[kObserver]) * 180 / std::numbers::pi + 360, 250.707, 0.001);
+}
+
 // The theory gives the Earth-Moon barycentre: the Earth and the Moon placed
 // by the chain keep it as their mass-weighted mean, and the Earth lies on
 // the far side of it from the Moon.
