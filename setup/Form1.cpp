@@ -118,6 +118,7 @@ void Form1::connectHandlers() {
   Command6.onClick([this] { Command6_Click(); });
   Command7.onClick([this] { Command7_Click(); });
   Command10.onClick([this] { Command10_Click(); });
+  Command20.onClick([this] { Command20_Click(); });
   Command25.onClick([this] { Command25_Click(); });
   Command8.onClick([this] { Command8_Click(); });
   Command11.onClick([this] { Command11_Click(); });

@@ -165,6 +165,7 @@ class Form1 : public ui::Form, private orbitcheck::OrbitCheckEvents {
   void Command1_Click();
   void Command9_Click();
   void Command10_Click();
+  void Command20_Click();
   void Command25_Click();
   void Command8_Click();
   void Command11_Click();

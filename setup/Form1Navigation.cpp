@@ -3,6 +3,7 @@
 #include "core/de405/DE405.h"
 #include "core/state/SharedState.h"
 #include "model/Form2.h"
+#include "observations/Form10.h"
 #include "setup/Form1.h"
 #include "setup/Form11.h"
 #include "setup/Form14.h"
@@ -42,6 +43,7 @@ void Form1::Command9_Click() {
 
 // The buttons that show the additional windows and the independent tools.
 void Form1::Command10_Click() { form4().Show(); }   // "Скорость системы* "
+void Form1::Command20_Click() { form10().Show(); }  // "К наблюдениям"
 void Form1::Command25_Click() { form20().Show(); }  // "Bary - Geo*"
 void Form1::Command8_Click() { form3().Show(); }    // "About*"
 void Form1::Command11_Click() { form5().Show(); }   // "Обозначения*"

@@ -1,0 +1,79 @@
+#pragma once
+// Form13, "План эксперименов (наблюдения)": the plan window of the
+// observation window. It holds, per orbit parameter of the observed object
+// (rows 1..9: semi-major axis in thousand km, eccentricity, inclination,
+// perihelion, node in degrees, mean motion in radians per century, mean
+// longitude at the start in degrees, the Moon's perigee and node motions in
+// radians per century), the zero level, the interval of variation and the
+// optimum of a plan over the observations, the velocity of the Solar System
+// and the perturbation-plan switch. The boxes are the master copy: the
+// observation window writes the trigger Text16 before every run, and
+// ReadPlanBoxes copies the boxes into the plan state.
+//
+// The plan's own values that are not plan arrays (the velocity of the Solar
+// System, the precession rate, the perturbation-plan switch) stay here, so
+// that the model's system velocity and force model are not touched: the
+// observation window hands them to the reduction for the length of a pass.
+//
+//   Form13.cpp        captions, defaults, handler wiring, layout, accessor
+//   Form13Boxes.cpp   Form_Load, ReadPlanBoxes, Text16_Change
+#include "ui/FormsRuntime.h"
+
+class Form13 : public ui::Form {
+ public:
+  Form13();
+
+  ui::Label Label1{this};  // "нулевые уровни, интервалы варьирования и оптимальные параметры орбиты"
+  ui::ControlArray<ui::CheckBox> Check1{this, 1, 9};  // parameter i is a plan factor
+  ui::ControlArray<ui::TextBox> Text1{this, 1, 9};    // zero level
+  ui::ControlArray<ui::TextBox> Text2{this, 1, 9};    // "+/-" interval
+  ui::ControlArray<ui::TextBox> Text3{this, 1, 9};    // coded optimum
+  ui::ControlArray<ui::TextBox> Text4{this, 1, 9};    // natural optimum
+  ui::TextBox Text5{this};           // "VXsys", km/s
+  ui::TextBox Text6{this};           // "VYsys"
+  ui::TextBox Text7{this};           // "VZsys"
+  ui::Frame Frame1{this};            // plan type
+  ui::OptionButton Option5{this};    // "Orto"
+  ui::OptionButton Option4{this};    // "Roto"
+  ui::CommandButton Command4{this};  // "Создать план"
+  ui::Label Label20{this};           // "план"
+  ui::TextBox Text26{this};          // "План №"
+  ui::TextBox Text27{this};          // "Опыт №"
+  ui::Frame Frame2{this};            // source of the plan parameters
+  ui::OptionButton Option2{this};    // "шаблона"
+  ui::OptionButton Option1{this};    // "файла"
+  ui::CommandButton Command1{this};  // "Загрузить параметры плана из"
+  ui::CommandButton Command2{this};  // "Записать план опыта в файл"
+  ui::CheckBox Check2{this};         // "план возмущений от планет №1 или №2"
+  ui::Frame Frame3{this};            // "от планеты"
+  ui::OptionButton Option3{this};    // "№1"
+  ui::OptionButton Option6{this};    // "№2"
+  ui::Label Label37{this};           // "X2...X9 = ..."
+  ui::TextBox Text16{this};          // trigger, hidden
+
+  // Text16_Change: written by the observation window before a run.
+  void Text16_Change();
+  // ReadPlanBoxes: the boxes into the plan state: ZeroLevels,
+  // VariationIntervals, Xopt, XoptNatural of parameters 1..9 (row 1 in
+  // metres), the velocity in m/s, the precession rate from the observation
+  // window's "Прецессия, сек", the perturbation-plan switch and the
+  // planned perturber. Every box is read first: one that holds no number
+  // shows "Задайте правильно данные для плана" and changes nothing.
+  void ReadPlanBoxes();
+
+  // The plan's values beside the plan arrays, as ReadPlanBoxes last read
+  // them: the velocity of the Solar System (m/s), the precession rate (arc
+  // seconds per Julian century) and the perturbation-plan switch (0 or 1).
+  double VXsys = 0, VYsys = 0, VZsys = 0;
+  double PrecessionRate = 5029;
+  int PerturbationPlan = 0;
+
+ protected:
+  void Form_Load() override;
+
+ private:
+  void setCaptions();
+  void layoutControls();
+};
+
+Form13& form13();
