@@ -5,11 +5,19 @@ The program starts this script once and talks to it over stdin/stdout, one
 request line and one reply line at a time, fields separated by tabs:
 
   open <path>                      -> ok <book> <sheet count>
-  write <book> <sheet> <cell> <n>  -> ok
-  read <book> <sheet> <cell>       -> ok empty | ok number <n> | ok text <t>
+  exchange <book> <write count> {<sheet> <cell> <n>} {<sheet> <cell>}
+                                   -> ok {<kind> <value>}
   save <book>                      -> ok
   close <book>                     -> ok
   quit                             -> ok, then the script ends
+
+An exchange is one step of a table: it writes the numbers into their cells
+in order, then reads the cells that follow and gives each read's kind and
+value: "empty -", "number <n>", "text <t>", or a failure kind with its
+message (the formula in the cell fails, no such cell), so that one bad cell
+does not hide the values read before it. A write that fails fails the whole
+request. The workbook recomputes what depends on the written cells before
+the reads.
 
 A failure replies "error <kind> <message>", kind being one of notfound,
 unreadable, sheet, cell, value, closed, failed. Sheets count from 1, cells
@@ -18,6 +26,10 @@ backslash, tab, line feed and carriage return. Before the first request
 the script starts a headless LibreOffice of its own (a private profile, so
 that several programs can run side by side) and says "ready"; on "quit" or
 at the end of its input it closes the documents and ends that LibreOffice.
+
+Every call into LibreOffice is a round trip over its pipe, and looking a
+cell up by its address is by far the dearest of them; the cells are looked
+up once per workbook and kept.
 """
 import os
 import shutil
@@ -32,7 +44,6 @@ from com.sun.star.beans import PropertyValue
 from com.sun.star.connection import NoConnectException
 
 START_TIMEOUT_SECONDS = 120
-FORMULA_RESULT_STRING = 2  # com.sun.star.sheet.FormulaResult.STRING
 
 
 class BridgeError(Exception):
@@ -104,6 +115,52 @@ class Office:
         shutil.rmtree(self.profile, ignore_errors=True)
 
 
+class Book:
+    """An open workbook with the worksheets and cells looked up so far."""
+
+    def __init__(self, doc):
+        self.doc = doc
+        self.sheets = {}
+        self.cells = {}
+
+    def sheet(self, field):
+        index = int(field)
+        sheet = self.sheets.get(index)
+        if sheet is None:
+            sheets = self.doc.Sheets
+            if not 1 <= index <= sheets.Count:
+                raise BridgeError("sheet", "no worksheet %d" % index)
+            sheet = self.sheets[index] = sheets.getByIndex(index - 1)
+        return sheet
+
+    def cell(self, sheet_field, address):
+        key = (sheet_field, address)
+        cell = self.cells.get(key)
+        if cell is None:
+            sheet = self.sheet(sheet_field)
+            try:
+                cell = sheet.getCellRangeByName(address)
+            except Exception:
+                raise BridgeError("cell", "no cell " + address)
+            if not cell.supportsService("com.sun.star.table.Cell"):
+                raise BridgeError("cell", "not one cell: " + address)
+            self.cells[key] = cell
+        return cell
+
+    def read(self, sheet_field, address):
+        """The kind and value of a cell as reply fields."""
+        # One call gives a number as a float, a text as a str, a failing
+        # formula as None; an empty cell and an empty text both give "".
+        value = self.cell(sheet_field, address).getDataArray()[0][0]
+        if value is None:
+            raise BridgeError("value", "the formula in %s fails" % address)
+        if isinstance(value, float):
+            return "number", repr(value)
+        if value == "" and self.cell(sheet_field, address).Type.value == "EMPTY":
+            return "empty", "-"
+        return "text", escape(value)
+
+
 class Bridge:
     def __init__(self, office):
         self.office = office
@@ -111,24 +168,10 @@ class Bridge:
         self.next_book = 1
 
     def book(self, field):
-        doc = self.books.get(int(field))
-        if doc is None:
+        book = self.books.get(int(field))
+        if book is None:
             raise BridgeError("closed", "the workbook is not open")
-        return doc
-
-    def cell(self, fields):
-        doc = self.book(fields[0])
-        sheets = doc.Sheets
-        index = int(fields[1])
-        if not 1 <= index <= sheets.Count:
-            raise BridgeError("sheet", "no worksheet %d" % index)
-        try:
-            cell = sheets.getByIndex(index - 1).getCellRangeByName(fields[2])
-        except Exception:
-            raise BridgeError("cell", "no cell " + fields[2])
-        if not cell.supportsService("com.sun.star.table.Cell"):
-            raise BridgeError("cell", "not one cell: " + fields[2])
-        return cell
+        return book
 
     def open(self, path):
         if not os.path.isfile(path):
@@ -147,41 +190,41 @@ class Bridge:
         doc.calculateAll()
         book = self.next_book
         self.next_book += 1
-        self.books[book] = doc
+        self.books[book] = Book(doc)
         return "ok\t%d\t%d" % (book, doc.Sheets.Count)
 
-    def write(self, fields):
-        self.cell(fields).setValue(float(fields[3]))
-        return "ok"
-
-    def read(self, fields):
-        cell = self.cell(fields)
-        kind = cell.Type.value
-        if kind == "EMPTY":
-            return "ok\tempty"
-        if kind == "FORMULA":
-            if cell.getError() != 0:
-                raise BridgeError("value", "the formula in %s fails" % fields[2])
-            if cell.FormulaResultType2 == FORMULA_RESULT_STRING:
-                kind = "TEXT"
-        if kind == "TEXT":
-            return "ok\ttext\t" + escape(cell.getString())
-        return "ok\tnumber\t" + repr(cell.getValue())
+    def exchange(self, fields):
+        book = self.book(fields[0])
+        writes = int(fields[1])
+        write_fields = fields[2:2 + 3 * writes]
+        read_fields = fields[2 + 3 * writes:]
+        if writes < 0 or len(write_fields) != 3 * writes or len(read_fields) % 2:
+            raise BridgeError("failed", "a malformed exchange")
+        for i in range(0, len(write_fields), 3):
+            sheet, address, number = write_fields[i:i + 3]
+            book.cell(sheet, address).setValue(float(number))
+        answer = ["ok"]
+        for i in range(0, len(read_fields), 2):
+            try:
+                answer.extend(book.read(*read_fields[i:i + 2]))
+            except BridgeError as error:
+                answer.extend((error.kind, escape(str(error))))
+        return "\t".join(answer)
 
     def save(self, fields):
-        self.book(fields[0]).store()
+        self.book(fields[0]).doc.store()
         return "ok"
 
     def close(self, fields):
-        doc = self.book(fields[0])
+        book = self.book(fields[0])
         del self.books[int(fields[0])]
-        doc.close(True)
+        book.doc.close(True)
         return "ok"
 
     def close_all(self):
-        for doc in self.books.values():
+        for book in self.books.values():
             try:
-                doc.close(True)
+                book.doc.close(True)
             except Exception:
                 pass
         self.books.clear()
@@ -190,10 +233,8 @@ class Bridge:
         command, args = fields[0], fields[1:]
         if command == "open" and len(args) == 1:
             return self.open(args[0])
-        if command == "write" and len(args) == 4:
-            return self.write(args)
-        if command == "read" and len(args) == 3:
-            return self.read(args)
+        if command == "exchange" and len(args) >= 2:
+            return self.exchange(args)
         if command == "save" and len(args) == 1:
             return self.save(args)
         if command == "close" and len(args) == 1:

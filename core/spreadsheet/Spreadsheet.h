@@ -23,7 +23,10 @@
 #include <string>
 #include <vector>
 
+#include "core/runtime/RuntimeError.h"
+
 class SpreadsheetBridge;
+class CellExchange;
 
 // Worksheet: one sheet of an open workbook, or nothing (default).
 class Worksheet {
@@ -42,19 +45,51 @@ class Worksheet {
 
  private:
   friend class Workbook;
+  friend class CellExchange;
   Worksheet(std::shared_ptr<SpreadsheetBridge> bridge, int book, int sheet)
       : bridge_(std::move(bridge)), book_(book), sheet_(sheet) {}
-  // What a cell holds: nothing, a number, or a text.
-  struct CellValue {
-    enum class Kind { Empty, Number, Text } kind = Kind::Empty;
-    double number = 0;
-    std::string text;
-  };
-  CellValue readCell(const std::string& address) const;
 
   std::shared_ptr<SpreadsheetBridge> bridge_;
   int book_ = 0;
   int sheet_ = 0;
+};
+
+// CellExchange: the writes and reads of one step of a table, made in one
+// request: the numbers are written in order, the workbook recomputes, then
+// the cells are read. Every cell lies on a worksheet of one workbook. One
+// request instead of one per cell keeps a step near a millisecond.
+class CellExchange {
+ public:
+  // Worksheet.cpp: adds the writing of a number into a cell.
+  void write(const Worksheet& sheet, const std::string& address, double value);
+  // Worksheet.cpp: adds the reading of a cell; gives its index for number()
+  // and text().
+  std::size_t read(const Worksheet& sheet, const std::string& address);
+  // Worksheet.cpp: makes the request. A write that fails throws and nothing
+  // is read; a read that fails keeps its failure for number() or text(), so
+  // that the reads before it still give their values.
+  void run();
+  // Worksheet.cpp: the value of read `index` of the last run, as
+  // Worksheet::readNumber and readText give it, or that read's failure.
+  double number(std::size_t index) const;
+  std::string text(std::size_t index) const;
+
+ private:
+  // What a cell holds: nothing, a number, a text, or why it could not be read.
+  struct CellValue {
+    enum class Kind { Empty, Number, Text, Failed } kind = Kind::Empty;
+    double number = 0;
+    std::string text;
+    ErrorCode error = ErrorCode::InvalidCall;  // why a read failed; its message in text
+  };
+  void useWorkbookOf(const Worksheet& sheet, const std::string& address);
+  const CellValue& value(std::size_t index) const;
+
+  std::shared_ptr<SpreadsheetBridge> bridge_;
+  int book_ = 0;
+  std::vector<std::string> writeFields_;  // sheet, cell, number of each write
+  std::vector<std::string> readFields_;   // sheet, cell of each read
+  std::vector<CellValue> values_;         // of the reads, after run()
 };
 
 // Workbook: an open workbook, or nothing (default).

@@ -53,14 +53,6 @@ std::string joinFields(const std::vector<std::string>& fields) {
   return line;
 }
 
-ErrorCode errorCodeOfKind(const std::string& kind) {
-  if (kind == "notfound") return ErrorCode::FileNotFound;
-  if (kind == "unreadable") return ErrorCode::PathFileAccessError;
-  if (kind == "sheet") return ErrorCode::SubscriptOutOfRange;
-  if (kind == "value") return ErrorCode::TypeMismatch;
-  return ErrorCode::InvalidCall;
-}
-
 // Waits up to `seconds` for the process to end; true when it has.
 bool waitForExit(pid_t pid, int seconds) {
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
@@ -73,6 +65,14 @@ bool waitForExit(pid_t pid, int seconds) {
 }
 
 }  // namespace
+
+ErrorCode errorCodeOfKind(const std::string& kind) {
+  if (kind == "notfound") return ErrorCode::FileNotFound;
+  if (kind == "unreadable") return ErrorCode::PathFileAccessError;
+  if (kind == "sheet") return ErrorCode::SubscriptOutOfRange;
+  if (kind == "value") return ErrorCode::TypeMismatch;
+  return ErrorCode::InvalidCall;
+}
 
 bool fitsInField(const std::string& text) {
   return text.find_first_of("\t\r\n") == std::string::npos;

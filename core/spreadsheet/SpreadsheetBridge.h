@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "core/runtime/RuntimeError.h"
+
 class SpreadsheetBridge {
  public:
   // Starts the helper and waits until its LibreOffice is ready; throws
@@ -44,3 +46,5 @@ class SpreadsheetBridge {
 bool fitsInField(const std::string& text);
 // The text of a reply field, with its escapes undone.
 std::string unescapeField(const std::string& field);
+// The error that a failure kind of the helper ("notfound", "value", ...) stands for.
+ErrorCode errorCodeOfKind(const std::string& kind);

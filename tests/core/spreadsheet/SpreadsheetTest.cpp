@@ -124,6 +124,50 @@ TEST_F(SpreadsheetTest, ReadsFollowWrittenInputsThroughTheFormulas) {
   EXPECT_DOUBLE_EQ(book.worksheet(3).readNumber("A1"), 3.25);
 }
 
+// One exchange writes the inputs, then reads results across worksheets; a
+// read that fails keeps its failure to itself and the reads around it give
+// their values; a write that fails fails the exchange before anything is read.
+TEST_F(SpreadsheetTest, OneExchangeWritesThenReadsEachCellWithItsOwnFailure) {
+  Spreadsheet application;
+  Workbook book = application.openWorkbook(copyOfFixture("Formulas.xls"));
+  Worksheet inputs = book.worksheet(1);
+  Worksheet results = book.worksheet(2);
+
+  CellExchange step;
+  step.write(inputs, "A1", 1620);
+  step.write(inputs, "A2", 12);
+  step.write(inputs, "A3", 31);
+  step.write(inputs, "A4", 18);
+  const std::size_t b1 = step.read(inputs, "B1");
+  const std::size_t failing = step.read(inputs, "B4");
+  const std::size_t total = step.read(results, "A1");
+  const std::size_t mark = step.read(inputs, "C4");
+  const std::size_t empty = step.read(inputs, "B3");
+  step.run();
+  EXPECT_DOUBLE_EQ(step.number(b1), 1620 * 2 + 12);
+  EXPECT_EQ(errorOf([&] { step.number(failing); }), ErrorCode::TypeMismatch);
+  EXPECT_DOUBLE_EQ(step.number(total), (1620 * 2 + 12) * 10 + 31 + 18.0 / 24);
+  EXPECT_EQ(step.text(mark), "S");
+  EXPECT_EQ(step.number(empty), 0);
+  EXPECT_EQ(step.text(empty), "");
+  EXPECT_EQ(errorOf([&] { step.number(5); }), ErrorCode::InvalidCall);
+
+  CellExchange badWrite;
+  badWrite.write(inputs, "A1", 700);
+  badWrite.write(inputs, "9D", 1);
+  const std::size_t unread = badWrite.read(inputs, "B1");
+  EXPECT_EQ(errorOf([&] { badWrite.run(); }), ErrorCode::InvalidCall);
+  EXPECT_EQ(errorOf([&] { badWrite.number(unread); }), ErrorCode::InvalidCall);
+  // The write before the bad one was made.
+  EXPECT_DOUBLE_EQ(inputs.readNumber("B1"), 700 * 2 + 12);
+
+  Worksheet elsewhere = application.openWorkbook(copyOfFixture("Other.xls")).worksheet(1);
+  CellExchange twoBooks;
+  twoBooks.read(inputs, "A1");
+  EXPECT_EQ(errorOf([&] { twoBooks.read(elsewhere, "A1"); }), ErrorCode::InvalidCall);
+  EXPECT_EQ(errorOf([&] { CellExchange().read(Worksheet(), "A1"); }), ErrorCode::InvalidCall);
+}
+
 TEST_F(SpreadsheetTest, EveryFailureIsARuntimeErrorAndTheLayerGoesOn) {
   Spreadsheet application;
   Workbook book = application.openWorkbook(copyOfFixture("Formulas.xls"));
