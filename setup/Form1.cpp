@@ -128,4 +128,5 @@ void Form1::connectHandlers() {
   Command24.onClick([this] { Command24_Click(); });
   Command26.onClick([this] { Command26_Click(); });
   Command27.onClick([this] { Command27_Click(); });
+  Command19.onClick([this] { Command19_Click(); });
 }

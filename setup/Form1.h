@@ -175,6 +175,7 @@ class Form1 : public ui::Form, private orbitcheck::OrbitCheckEvents {
   void Command24_Click();
   void Command26_Click();
   void Command27_Click();
+  void Command19_Click();
   // Centre-of-mass tools.
   void Command15_Click();
   void Command2_Click();

@@ -14,6 +14,7 @@
 #include "setup/Form5.h"
 #include "statistics/Form18.h"
 #include "tools/Form12.h"
+#include "tools/Form16.h"
 #include "twobody/Form25.h"
 
 // Command1_Click "К моделированию": the current elements of objects 1..10
@@ -53,3 +54,4 @@ void Form1::Command23_Click() { form14().Show(); }  // "Эллипс*"
 void Form1::Command24_Click() { form11().Show(); }  // "Аберрация*"
 void Form1::Command26_Click() { form24().Show(); }  // "JPL (DE405)*"
 void Form1::Command27_Click() { form25().Show(); }  // "2-а тела*"
+void Form1::Command19_Click() { form16().Show(); }  // "ET-UT*"

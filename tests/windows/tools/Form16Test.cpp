@@ -1,0 +1,222 @@
+// The eclipse window as a user meets it: reached from the start-up window,
+// its defaults and the laws of Form17 loaded with it, the refusals of the
+// start, the dates against Meeus, the step and the typed ET - UT read with
+// the decimal comma, the date advanced in the window's own calendar, the
+// laws of ET - UT as the run uses them, the first pass after a start, the
+// closing during a run, and the shared values of other windows left alone.
+#include <QTimer>
+
+#include <string>
+
+#include "Form16Fixture.h"
+#include "core/de405/DE405Format.h"
+#include "core/state/SharedState.h"
+#include "observations/Form21.h"
+#include "observations/Form22.h"
+#include "setup/Form1.h"
+#include "tools/Form17.h"
+
+namespace {
+
+constexpr int kNew0 = 1, kJPL0 = 2, kSer0Plus = 4;
+// Meeus, Astronomical Algorithms, 2nd ed., ch. 7: 2000 January 1.5 is
+// JD 2451545.0; 2006 March 29.4 follows 2264.9 days later (6 × 365 + 2 leap
+// days + 31 + 28 + 28.9). Example 7.b: 333 January 27.5 (Julian) is
+// JD 1842713.0.
+constexpr double kJD2006March29Point4 = 2453823.9;
+constexpr double kJD333January27Noon = 1842713.0;
+constexpr double kJD1900January1Noon = 2415021.0;
+
+using Form16WindowTest = Form16Test;
+
+TEST_F(Form16WindowTest, StartUpButtonShowsTheWindowWithItsDefaultsAndTheLawsOfForm17) {
+  Form1& start = form1();
+  start.Show();
+  click(start.Command19);
+  ASSERT_TRUE(ui::isFormLoaded<Form16>());
+  Form16& form = form16();
+  EXPECT_TRUE(form.Visible());
+  EXPECT_EQ(form.Text2.Text(), "29,4");
+  EXPECT_EQ(form.Text26.Text(), "0,0005");
+  EXPECT_EQ(form.Text24.Text(), "48,153");
+  EXPECT_EQ(form.Text25.Text(), "45,874");
+  EXPECT_NEAR(shown(form.Text5), kJD2006March29Point4, 1e-9);
+  // The helper windows were loaded for their laws and coefficients, then
+  // unloaded again.
+  EXPECT_FALSE(ui::isFormLoaded<Form17>());
+  EXPECT_FALSE(ui::isFormLoaded<Form21>());
+  EXPECT_FALSE(ui::isFormLoaded<Form22>());
+  EXPECT_DOUBLE_EQ(Main.DeltaTLaws(1, 1), 72.32);
+  EXPECT_DOUBLE_EQ(Main.DeltaTLaws(2, 4), -1.0);
+  EXPECT_FALSE(form.Option4[1].Enabled());
+}
+
+TEST_F(Form16WindowTest, StartRefusesWithoutATheoryAndForTheEarth) {
+  Form16& form = form16();
+  click(form.Command1);
+  ASSERT_EQ(boxes.count(), 1);
+  EXPECT_EQ(boxes.last().text, "Выберете теорию");
+  EXPECT_EQ(boxes.last().title, "Celvan7.0");
+
+  click(form.Option9[kJPL0]);
+  type(form.Text1, "3");
+  click(form.Command1);
+  EXPECT_EQ(boxes.last().text, "Землю не наблюдали");
+
+  type(form.Text1, "12");
+  click(form.Command1);
+  EXPECT_EQ(boxes.last().text, "Введите правильно данные\n(целая часть числа отделяется запятой)");
+  type(form.Text1, "11");
+  type(form.Text26, "0");
+  click(form.Command1);
+  EXPECT_EQ(boxes.last().text, "Введите правильно данные\n(целая часть числа отделяется запятой)");
+}
+
+TEST_F(Form16WindowTest, DateConversionsFollowTheCalendarAndCarryExtraDays) {
+  Form16& form = form16();
+  click(form.Option6);  // "Юлианский "
+  typeDate(form, "333", "1", "27,5");
+  click(form.Command2);
+  EXPECT_NEAR(shown(form.Text5), kJD333January27Noon, 1e-9);
+
+  click(form.Option5);  // "Григорианский"
+  typeDate(form, "2006", "1", "32");
+  click(form.Command2);
+  EXPECT_EQ(form.Text3.Text(), "2");
+  EXPECT_EQ(form.Text2.Text(), "1");
+
+  type(form.Text5, Str(kJD2006March29Point4));
+  click(form.Command3);
+  EXPECT_EQ(form.Text4.Text(), "2006");
+  EXPECT_EQ(form.Text3.Text(), "3");
+  EXPECT_NEAR(shown(form.Text2), 29.4, 1e-6);
+}
+
+// The step is read as the user's locale writes it, and the date advances by
+// the step in the window's own calendar and day start: a Julian date of 333
+// counted from noon stays a Julian date counted from noon.
+TEST_F(Form16WindowTest, OnePassAdvancesTheJulianDayByTheStepInTheWindowsCalendar) {
+  Form16& form = form16();
+  click(form.Option9[kSer0Plus]);
+  click(form.Option6);   // "Юлианский "
+  click(form.Option16);  // "от 12"
+  typeDate(form, "333", "1", "27");
+  type(form.Text26, "0,25");
+  startOnePass(form);
+  ASSERT_EQ(boxes.count(), 0) << boxes.last().text;
+  // Day 27 from noon is 27.5 from midnight.
+  EXPECT_NEAR(passDay(form), kJD333January27Noon, 1e-9);
+  EXPECT_EQ(form.Text4.Text(), "333");
+  EXPECT_EQ(form.Text3.Text(), "1");
+  EXPECT_NEAR(shown(form.Text2), 27.25, 1e-9);
+
+  nextPass(form);
+  EXPECT_NEAR(passDay(form), kJD333January27Noon + 0.25, 1e-9);
+  EXPECT_NEAR(shown(form.Text2), 27.5, 1e-9);
+
+  click(form.Command18);  // "JD = JD0"
+  EXPECT_EQ(form.Text2.Text(), "27");
+}
+
+TEST_F(Form16WindowTest, TypedEtMinusUtIsReadWithTheDecimalComma) {
+  Form16& form = form16();
+  click(form.Option9[kNew0]);
+  setTicked(form.Check5, true);
+  type(form.Text14, "1,5");
+  setTicked(form.Check6, true);
+  type(form.Text15, "-0,25");
+  startOnePass(form);
+  ASSERT_EQ(boxes.count(), 0) << boxes.last().text;
+  EXPECT_NEAR((Main.JDet1 - Main.JDut) * kSecondsPerDay, 90.0, 1e-5);
+  EXPECT_NEAR((Main.JDet2 - Main.JDut) * kSecondsPerDay, -15.0, 1e-5);
+}
+
+// The laws of Form17 as the run uses them: Spencer Jones's parabola
+// 24.35 + 72.32 T + 29.95 T² (T Julian centuries from 1900 January 1.5;
+// Meeus ch. 10) for ET1 at the default date, and the piecewise law for ET2
+// in 1990, where the observed ΔT was 56.86 s (IERS).
+TEST_F(Form16WindowTest, TheRunShowsEtMinusUtByTheLawsOfForm17) {
+  Form16& form = form16();
+  click(form.Option9[kJPL0]);
+  setTicked(form.Check6, false);
+  startOnePass(form);
+  const double t = (kJD2006March29Point4 - kJD1900January1Noon) / 36525.0;
+  EXPECT_NEAR(shown(form.Text14), (24.35 + 72.32 * t + 29.95 * t * t) / 60.0, 2e-6);
+  EXPECT_NEAR((Main.JDet1 - Main.JDut) * kSecondsPerDay, 24.35 + 72.32 * t + 29.95 * t * t, 1e-3);
+
+  Form17& laws = form17();
+  click(laws.Option9[5]);  // ET2: "кусочная аппроксимация ..."
+  click(laws.Option3);     // ET2 added to UT
+  click(laws.Command1);
+  typeDate(form, "1990", "1", "1");
+  startOnePass(form);
+  EXPECT_NEAR(shown(form.Text15) * 60.0, 56.86, 1.0);
+}
+
+// The first pass after a start only records the Sun's altitude: a Sun deep
+// below the horizon at the first pass is no sunset.
+TEST_F(Form16WindowTest, FirstPassReportsNoSunriseOrSunset) {
+  Form16& form = form16();
+  click(form.Option9[kJPL0]);
+  typeDate(form, "2006", "3", "29,9");  // 21:36 UT: night on the Volga
+  startOnePass(form);
+  nextPass(form);
+  EXPECT_EQ(form.Text28.Text(), "");
+  EXPECT_EQ(form.Text29.Text(), "");
+}
+
+// Closing the window during its run ends the run with it, and Form17 and
+// Form21 go with the window.
+TEST_F(Form16WindowTest, ClosingDuringTheRunEndsTheRun) {
+  Form16& form = form16();
+  click(form.Option9[kJPL0]);
+  click(form.Command9);  // "dLl*" shows Form21
+  ASSERT_TRUE(ui::isFormLoaded<Form21>());
+  int passesAfterClose = -1;
+  QTimer::singleShot(0, [&] {
+    click(form.Command14);
+    passesAfterClose = 0;
+  });
+  const double typedStart = shown(form.Text5);
+  click(form.Command1);  // returns only when the loop has ended
+  EXPECT_EQ(passesAfterClose, 0);
+  EXPECT_FALSE(ui::isFormLoaded<Form16>());
+  EXPECT_FALSE(ui::isFormLoaded<Form21>());
+  EXPECT_FALSE(ui::isFormLoaded<Form17>());
+  EXPECT_NEAR(Main.JDut, typedStart, 0.01);
+}
+
+// An eclipse run with DE405 and with a theory leaves the model window's
+// speed of gravity, force model and step, the Moon's options of the element
+// procedures and the sample state of the statistics window as it found them.
+TEST_F(Form16WindowTest, RunLeavesTheValuesOfOtherWindowsAsItFoundThem) {
+  Main.FiniteVgrFlag = 1;
+  Main.Vgr = 2.5e8;
+  Main.ForceModel = 1;
+  Main.P00 = 3600;
+  Main.kodMoon = 0;
+  Main.kodBary = 2;
+  Main.FileState = 5;  // an observed series held by the statistics window
+
+  Form16& form = windowWithDE405();
+  click(form.Option6);   // a calendar and day start of the window's own
+  click(form.Option16);
+  typeDate(form, "2006", "3", "29");
+  startOnePass(form);
+  nextPass(form);
+  ASSERT_EQ(boxes.count(), 0) << boxes.last().text;
+  EXPECT_EQ(Main.FileState, 5);
+  click(form.Option9[kSer0Plus]);
+  startOnePass(form);
+  click(form.Command14);
+
+  EXPECT_EQ(Main.FiniteVgrFlag, 1);
+  EXPECT_EQ(Main.Vgr, 2.5e8);
+  EXPECT_EQ(Main.ForceModel, 1);
+  EXPECT_EQ(Main.P00, 3600);
+  EXPECT_EQ(Main.kodMoon, 0);
+  EXPECT_EQ(Main.kodBary, 2);
+  EXPECT_EQ(Main.FileState, 5);
+}
+
+}  // namespace

@@ -1,0 +1,161 @@
+// Command1_Click "Начать" of Form16: the checks and the preparation of a
+// run, the report headers, then the stepping loop.
+#include <string>
+
+#include "core/de405/DE405.h"
+#include "core/de405/DE405Format.h"
+#include "core/runtime/ErrorTrap.h"
+#include "core/runtime/MessageBox.h"
+#include "core/runtime/NumberText.h"
+#include "core/runtime/ProgramFolder.h"
+#include "core/runtime/RuntimeError.h"
+#include "core/runtime/TextFile.h"
+#include "core/state/SharedState.h"
+#include "core/theory/Theory.h"
+#include "core/time/TimeScales.h"
+#include "tools/Form16.h"
+#include "tools/Form16Texts.h"
+
+namespace {
+
+constexpr int kEarth = 3;
+constexpr int kShadowCentre = 13;
+constexpr int kLastBody = 11;  // the light-time table ends here
+constexpr int kJPL0 = 2, kJPL2 = 3, kSer0Plus = 4;
+
+// Writes a report file anew: its header lines, each followed by a line end.
+void writeHeader(const char* file, const std::vector<std::string>& lines) {
+  const int number = FreeFile();
+  Open(programPath(file), OpenMode::Output, number);
+  for (const std::string& line : lines) PrintJoined(number, {line});
+  Close(number);
+}
+
+// A number typed in a box that must be above zero, such as a step: a zero
+// or negative step would leave the run standing on one date.
+double positiveNumber(const ui::TextBox& box) {
+  const double value = CDbl(box.Text());
+  if (!(value > 0.0)) throw RuntimeError(ErrorCode::InvalidCall, "must be positive");
+  return value;
+}
+
+}  // namespace
+
+// Command1_Click "Начать".
+// Reads:    the body, step, observer, scale, calendar, day start, direction,
+//           date and report boxes; the chosen source
+// Writes:   the run's own values (calendar, day start, the Julian Day of the
+//           first pass, the start date), Main.SelectedObject, Step, ObsL,
+//           ObsB, JD, JDut, EphemerisJD, TimeDirection, StopFlag, the masses
+//           of the chosen theory; the report files anew with their headers
+// Notes:    A box that holds no number, a body outside 0..11, a step that is
+//           not above zero or a missing "Dat" folder show "Введите правильно
+//           данные" with the hint on the decimal comma and start nothing.
+//           Numbers are read as the user's locale writes them ("0,0005").
+void Form16::Command1_Click() {
+  if (running_) return;
+  if (Option1.Value() && (Option4[0].Value() || Main.TheoryName.empty())) {
+    MsgBox(form16text::kChooseTable, form16text::kTitle);
+    return;
+  }
+  SetMassesNew0();
+  if (Option2.Value()) {
+    const int theory = chosenTheory();
+    if (theory == 0) {
+      MsgBox(form16text::kChooseTheory, form16text::kTitle);
+      return;
+    }
+    if (theory == kJPL0 || theory == kJPL2) SetMassesDE405();
+    if (theory == kSer0Plus) SetMassesSer0();
+  }
+  bool ready = false;
+  withErrorTrap(form16text::kBadData, form16text::kTitle, [&] { ready = prepareRun(); });
+  if (!ready) return;
+  EclipseRunLoop();
+}
+
+// The checks and values of a start; false when the start must not run.
+bool Form16::prepareRun() {
+  const int32_t body = CLng(Text1.Text());
+  if (body == kEarth) {
+    MsgBox(form16text::kNoEarth, form16text::kTitle);
+    return false;
+  }
+  if (body < 0 || body > kLastBody) throw RuntimeError(ErrorCode::SubscriptOutOfRange, "body");
+  const double step = positiveNumber(Text26);
+  const double longitude = CDbl(Text24.Text());
+  const double latitude = CDbl(Text25.Text());
+  const double offsetScale = positiveNumber(Text27);
+  const int32_t year = CLng(Text4.Text());
+  const int32_t month = CLng(Text3.Text());
+  const double day = CDbl(Text2.Text());
+
+  Main.SelectedObject = body;
+  body_ = body;
+  Main.Step = step;
+  Main.ObsL = longitude;
+  Main.ObsB = latitude;
+  OffsetScale = offsetScale;
+  Main.X[kShadowCentre] = 0.0;
+  Main.Y[kShadowCentre] = 0.0;
+  Main.Z[kShadowCentre] = 0.0;
+  PrevRightAscension[body] = 0.0;
+  PrevDeclination[body] = 0.0;
+  refreshFlag_ = Check8.Value() == 1 ? 1 : 0;
+
+  calendarMode_ = Option6.Value() ? 1 : (Option7.Value() ? 2 : 0);
+  dayStartHour_ = Option16.Value() ? 12.0 : 0.0;
+  Main.TimeDirection = Option19.Value() ? -1 : 1;
+
+  restoreCalendar();
+  NormalizeCalendarDate(day, month, year);
+  startYear_ = Main.CalendarYear;
+  startMonth_ = Main.CalendarMonth;
+  startDay_ = Main.CalendarDay;
+  Main.DateErrorFlag = 0;
+  const double julianDay = JulianDayFromDate(startDay_, startMonth_, startYear_);
+  if (Main.DateErrorFlag == 1) return false;
+  stepJulianDay_ = julianDay;
+  Main.JD = julianDay;
+  Main.JDut = julianDay;
+  Main.EphemerisJD = julianDay;
+
+  if (Option2.Value() && chosenTheory() == kJPL2) {
+    takeReader();
+    if (!loadDE405BlockContaining(julianDay)) {
+      giveReaderBack();
+      return false;
+    }
+  }
+  writeReportHeaders();
+  Main.StopFlag = Check1.Value() == 1 ? 1 : 0;
+  sunAltitudeKnown_ = false;
+  haveStart_ = true;
+  return true;
+}
+
+// The headers of the report files whose boxes are ticked; an old file is
+// emptied.
+void Form16::writeReportHeaders() {
+  if (Check13.Value() == 1)
+    writeHeader(form16text::kEquinoxFile,
+                {"",
+                 "равноденствия и солнцестояния по " + Main.TheoryName +
+                     "   ГЕО (ТОПО) координаты Солнца где JDut солнечное время для Гринвича",
+                 "рассчитанные в первых колонках прямым расчетом от ГЕО ЭКЛ до ТОПО ГОР "
+                 "и во вторых колонках обратным рассчетом от ТОПО ГОР до ГЕО ЭКЛ ",
+                 "(если отмечен чекбокс ++Test, то в ТОПО ГОР координатах рефракция не учитывается)",
+                 "",
+                 "дата наблюдения LTet2 (местное по ET2)      JD по UT  "
+                 "    ГЕО ЭКЛ (GeoB=0)                  ГЕО ЭКВ +Nut                               "
+                 "           ТОПО ЭКВ                                                      ТОПО ГОР",
+                 ""});
+  if (Check30.Value() == 1)
+    writeHeader(form16text::kContactFile,
+                {"",
+                 "планета  № " + Str(body_) + "   обсерватория " + Main.TheoryName +
+                     "   данные умножены на 1000 ",
+                 "", "",
+                 "дата наблюдения (день с часами, месяц, год), долгота и широта (Солнца потом планеты)",
+                 ""});
+}
