@@ -29,16 +29,31 @@ double directionDegrees(double dx, double dy) {
 
 }  // namespace
 
+// The model run calls this at every step: the two slots are checked once
+// against the narrowest bounds of the tables below, which are then indexed
+// directly.
 void RelativeEclipticPosition(int16_t from, int16_t to) {
-  const double dx = Main.X[to] - Main.X[from];
-  const double dy = Main.Y[to] - Main.Y[from];
-  const double dz = Main.Z[to] - Main.Z[from];
-  Main.PairDX(from, to) = dx;
-  Main.PairDY(from, to) = dy;
-  Main.PairDZ(from, to) = dz;
+  checkIndex(from, 0, decltype(Main.PairDX)::upper1);
+  checkIndex(to, 0, decltype(Main.X)::upper);
+  static_assert(decltype(Main.PairDX)::upper1 <= decltype(Main.PairDistanceXY)::upper1 &&
+                decltype(Main.X)::upper <= decltype(Main.PairDX)::upper2 &&
+                decltype(Main.X)::upper <= decltype(Main.Y)::upper && decltype(Main.X)::upper <= decltype(Main.Z)::upper &&
+                decltype(Main.X)::upper <= decltype(Main.RelativeLongitude)::upper);
+  const double* x = Main.X.data();
+  const double* y = Main.Y.data();
+  const double* z = Main.Z.data();
+  const double dx = x[to] - x[from];
+  const double dy = y[to] - y[from];
+  const double dz = z[to] - z[from];
+  constexpr long pairStride = decltype(Main.PairDX)::upper2 + 1;
+  static_assert(pairStride == decltype(Main.PairDistanceXY)::upper2 + 1);
+  const long pair = from * pairStride + to;
+  (&Main.PairDX(0, 0))[pair] = dx;
+  (&Main.PairDY(0, 0))[pair] = dy;
+  (&Main.PairDZ(0, 0))[pair] = dz;
   const double distanceXY = std::sqrt(dy * dy + dx * dx);
-  Main.PairDistanceXY(from, to) = distanceXY;
+  (&Main.PairDistanceXY(0, 0))[pair] = distanceXY;
   Main.Rpl = std::sqrt(distanceXY * distanceXY + dz * dz);
-  Main.RelativeLongitude[to] = directionDegrees(dx, dy);
+  Main.RelativeLongitude.data()[to] = directionDegrees(dx, dy);
   Main.RelativeLatitude = std::atan(dz / distanceXY) * Main.kUgol;
 }

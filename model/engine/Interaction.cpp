@@ -30,6 +30,9 @@ void listAttractingBodies(Interaction& in) {
   in.attractingBodyCount = 0;
   for (int b = 0; b < kBodyCount; ++b)
     if (attracting[b]) in.attractingBodies[in.attractingBodyCount++] = b;
+  in.attractingBodiesLeadTheState = true;
+  for (int a = 0; a < in.attractingBodyCount; ++a)
+    if (in.attractingBodies[a] != a) in.attractingBodiesLeadTheState = false;
   for (int a = 0; a < in.attractingBodyCount; ++a)
     for (int b = 0; b < in.attractingBodyCount; ++b)
       in.attractingGM[a][b] = in.receivedGM[b][a] = in.sourceGM[in.attractingBodies[a]][in.attractingBodies[b]];

@@ -51,6 +51,9 @@ struct Interaction {
   // receives from the b-th (rows of both run over b, for the inner loops).
   int attractingBodies[kBodyCount] = {};
   int attractingBodyCount = 0;
+  // The attracting bodies are 0, 1, 2, ...: their places among them are
+  // their places in the state.
+  bool attractingBodiesLeadTheState = false;
   double attractingGM[kBodyCount][kBodyCount] = {};
   double receivedGM[kBodyCount][kBodyCount] = {};
 

@@ -236,13 +236,65 @@ inline void instantPairLoop(const Bodies& B, const Coefficients& k, const Intera
   }
 }
 
+// Newton's law among a fixed count of bodies, each unordered pair once:
+// the loop of instantPairLoop on the positions x, y, z of the bodies, with
+// the sums ax, ay, az apart from everything it reads, so that the compiler
+// keeps the source's values in registers and vectorises the targets.
+template <int count>
+inline void newtonPairLoop(const double* x, const double* y, const double* z, const Coefficients& k,
+                           double* __restrict ax, double* __restrict ay, double* __restrict az) {
+  for (int a = 0; a + 1 < count; ++a) {
+    const double xa = x[a], ya = y[a], za = z[a];
+    const double* given = k.given[a];
+    const double* received = k.received[a];
+    double axa = 0, aya = 0, aza = 0;
+    for (int b = a + 1; b < count; ++b) {
+      const double dx = x[b] - xa, dy = y[b] - ya, dz = z[b] - za;
+      const double r = std::sqrt(dx * dx + dy * dy + dz * dz);
+      const double f = 1.0 / (r * r * r);
+      const double onTarget = given[b] * f, onSource = received[b] * f;
+      ax[b] -= onTarget * dx;
+      ay[b] -= onTarget * dy;
+      az[b] -= onTarget * dz;
+      axa += onSource * dx;
+      aya += onSource * dy;
+      aza += onSource * dz;
+    }
+    ax[a] += axa;
+    ay[a] += aya;
+    az[a] += aza;
+  }
+}
+
+// When the attracting bodies are the first ten or eleven, they need no
+// gathering: the pair loop reads their positions straight from the state
+// and sums into the derivative, whose accelerations start at 0.
+template <class Record>
+inline bool newtonOnTheState(const StageContext& c, const Interaction& in, double* acceleration) {
+  if constexpr (Record::active) return false;
+  if (!in.inverseSquare || !in.attractingBodiesLeadTheState) return false;
+  const double* s = c.state;
+  const Coefficients k = coefficientsOf<Record>(in);
+  double* ax = acceleration;
+  double* ay = acceleration + kBodyCount;
+  double* az = acceleration + 2 * kBodyCount;
+  if (in.attractingBodyCount == 10) newtonPairLoop<10>(s, s + kBodyCount, s + 2 * kBodyCount, k, ax, ay, az);
+  else if (in.attractingBodyCount == 11) newtonPairLoop<11>(s, s + kBodyCount, s + 2 * kBodyCount, k, ax, ay, az);
+  else return false;
+  return true;
+}
+
 template <bool inverseSquare, class Record>
 void instantClassicalPairs(const StageContext& c, const Interaction& in, double* acceleration, Record& record) {
+  if (newtonOnTheState<Record>(c, in, acceleration)) return;
   Bodies B;
   gatherBodies<Record>(c, in, B);
   const Coefficients k = coefficientsOf<Record>(in);
   double ax[kBodyCount] = {}, ay[kBodyCount] = {}, az[kBodyCount] = {};
-  withFixedCount<Record>(B, [&]<int n>() { instantPairLoop<n, inverseSquare>(B, k, in, ax, ay, az, record); });
+  withFixedCount<Record>(B, [&]<int n>() {
+    if constexpr (n > 0 && inverseSquare) newtonPairLoop<n>(B.x, B.y, B.z, k, ax, ay, az);
+    else instantPairLoop<n, inverseSquare>(B, k, in, ax, ay, az, record);
+  });
   scatterAccelerations(B, ax, ay, az, acceleration);
 }
 

@@ -108,7 +108,9 @@ void ModelRun::unpackState() {
     std::copy(mean + coordinateIndex(c, 0), mean + coordinateIndex(c, 0) + kBodyCount, acceleration[c]);
   }
   const int s = Main.SelectedObject;
-  Main.Vpl = std::sqrt(Main.VX[s] * Main.VX[s] + Main.VY[s] * Main.VY[s] + Main.VZ[s] * Main.VZ[s]);
+  checkIndex(s, 0, Main.VX.upper);  // once for the three tables of one size
+  const double vx = speed[0][s], vy = speed[1][s], vz = speed[2][s];
+  Main.Vpl = std::sqrt(vx * vx + vy * vy + vz * vz);
 }
 
 // The origin: the Sun with "Xsol=0", then the Earth with "Xzem=0", then the
