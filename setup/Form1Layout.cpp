@@ -2,7 +2,6 @@
 // below it the loading of parameters on the left, the picture in the middle,
 // the orbit check and the centre-of-mass tools on the right; the buttons of
 // the other windows along the bottom. Readable at 1280 x 800.
-#include <QFont>
 #include <QGridLayout>
 #include <QWidget>
 
@@ -10,6 +9,7 @@
 #include <utility>
 
 #include "setup/Form1.h"
+#include "ui/Fonts.h"
 
 namespace {
 
@@ -20,23 +20,19 @@ constexpr int kNumberBoxWidth = 90;
 constexpr int kShortBoxWidth = 50;
 // The results of the orbit check: a longitude in full (15 digits) fits.
 constexpr int kResultBoxWidth = 121;
+// The grid's numbers in a condensed face small enough that a coordinate in
+// full (a sign, eight digits, a comma and eight more) fits its column, and
+// eleven columns fit the width of the window.
+constexpr double kGridPoints = 7.5;
 // Room between a caption and its box.
 constexpr int kCaptionGap = 8;
-
-// The grid's numbers in a condensed, slightly smaller face of the window's
-// font, so that eleven columns of long numbers fit the width of the window.
-void useCondensedFont(ui::Control& control) {
-  QFont font = control.widget()->font();
-  font.setFamily("DejaVu Sans Condensed");
-  font.setPointSize(8);
-  control.widget()->setFont(font);
-}
 
 // A fixed caption and a box beside it, in two cells of a row.
 }  // namespace
 
 void Form1::layoutControls() {
   QGridLayout& form = grid();
+  form.setContentsMargins(4, 4, 4, 4);
   form.setVerticalSpacing(4);
 
   // --- The bodies: inclusion, followed body, the seven rows of the grid ---
@@ -53,7 +49,7 @@ void Form1::layoutControls() {
     ui::place(bodies, *rowCaptions[row], row + 2, 0);
     ui::placeRow(bodies, *rows[row], row + 2, 1);
     ui::setWidthPixels(*rows[row], kGridColumnWidth);
-    for (int i = 0; i <= 10; ++i) useCondensedFont((*rows[row])[i]);
+    for (int i = 0; i <= 10; ++i) ui::useCondensedFont((*rows[row])[i], kGridPoints);
   }
   ui::place(bodies, Text28, 9, 0);
 

@@ -132,6 +132,8 @@ void Form6::layoutControls() {
   ui::place(Frame8.grid(), Option14, 0, 1);
   ui::place(Frame8.grid(), Option17, 0, 2);
   QGridLayout& numbers = ui::addGrid(source, 0, 2, 2, 1);
+  numbers.setContentsMargins(6, 0, 0, 0);
+  numbers.setHorizontalSpacing(6);
   ui::placeCaptioned(numbers, "план №", Text28, 0, 0, kShortBox);
   ui::placeCaptioned(numbers, "эксперимент №", Text10, 1, 0, kShortBox);
   source.setColumnStretch(3, 1);

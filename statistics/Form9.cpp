@@ -134,8 +134,8 @@ QLabel* fileLabel(const std::string& text, QWidget* parent) {
 QGroupBox* folderFrame(const FolderBox& folder, QWidget* parent) {
   auto* frame = new QGroupBox(QString::fromStdString(folder.title), parent);
   auto* inside = new QVBoxLayout(frame);
-  inside->setContentsMargins(6, 4, 6, 4);
-  inside->setSpacing(3);
+  inside->setContentsMargins(6, 2, 6, 2);
+  inside->setSpacing(1);
   for (const std::string& file : folder.files) inside->addWidget(fileLabel(file, frame));
   for (const FolderBox& sub : folder.folders) inside->addWidget(folderFrame(sub, frame));
   return frame;
@@ -143,6 +143,7 @@ QGroupBox* folderFrame(const FolderBox& folder, QWidget* parent) {
 
 QVBoxLayout& addColumn(QHBoxLayout& columns, const std::vector<FolderBox>& folders, QWidget* parent) {
   auto* column = new QVBoxLayout;
+  column->setSpacing(2);
   for (const FolderBox& folder : folders) column->addWidget(folderFrame(folder, parent));
   columns.addLayout(column, 1);
   return *column;
@@ -170,6 +171,7 @@ void Form9::layoutDiagram() {
   font.setPointSize(8);
   outer->setFont(font);
   auto* rows = new QVBoxLayout(outer);
+  rows->setSpacing(2);
   auto* columns = new QHBoxLayout;
   rows->addLayout(columns);
   addColumn(*columns, diagramLeftColumn(), outer).addStretch(1);

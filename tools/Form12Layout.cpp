@@ -17,11 +17,16 @@ constexpr int kCoordinateBoxWidth = 110;
 }  // namespace
 
 void Form12::layoutControls() {
+  // Rows close together, so that the window with its title bar fits the
+  // height of an 800-pixel screen.
   QGridLayout& form = grid();
+  form.setContentsMargins(6, 4, 6, 4);
+  form.setVerticalSpacing(1);
 
   QGridLayout& choices = ui::addGrid(form, 0, 0);
   ui::addCaption(choices, "       ИЛИ             по теории         JPL0 для", 0, 0);
   ui::place(choices, bodyFrame, 1, 0, 3, 1);
+  bodyFrame.grid().setVerticalSpacing(0);
   for (int k = Option1.LBound(); k <= Option1.UBound(); ++k)
     ui::place(bodyFrame.grid(), Option1[k], k % 6, k / 6);
   ui::place(choices, equinoxFrame, 1, 1);
@@ -97,6 +102,7 @@ void Form12::layoutControls() {
 
   ui::place(form, angleFrame_, 5, 0);
   QGridLayout& angle = angleFrame_.grid();
+  angle.setVerticalSpacing(1);
   ui::place(angle, Option4, 0, 0);
   ui::place(angle, Text7, 0, 1);
   ui::place(angle, Text8, 0, 2);

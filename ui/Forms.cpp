@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "ui/EventDispatch.h"
+#include "ui/ScreenPlacement.h"
 
 namespace ui {
 namespace {
@@ -97,6 +98,7 @@ void Form::setCaption(const std::string& caption) {
 
 void Form::Show() {
   if (!loaded_) return;
+  placeOnScreen(*window_);  // its first showing only
   window_->show();
   window_->raise();
   window_->activateWindow();
