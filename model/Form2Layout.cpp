@@ -6,6 +6,7 @@
 #include <QGridLayout>
 
 #include "model/Form2.h"
+#include "ui/Fonts.h"
 
 namespace {
 
@@ -15,6 +16,7 @@ constexpr int kWideBoxWidth = 104;
 // Boxes of the run's progress, wide enough for a Julian Day or a coordinate
 // shown in full.
 constexpr int kProgressBoxWidth = 150;
+constexpr double kPictureTextPoints = 8;
 
 // A row of the orbit table: its caption and the reference, current and
 // drift boxes.
@@ -54,6 +56,9 @@ void Form2::layoutControls() {
   // --- Orbit view, scale, table of the followed orbit ---
   QGridLayout& view = ui::addGrid(form, 0, 0);
   ui::place(view, Picture1, 0, 0);
+  // The run's title lines span the picture's width: a condensed face keeps
+  // them inside it.
+  ui::useCondensedFont(Picture1, kPictureTextPoints);
   ui::place(view, HScroll1, 1, 0);
   ui::place(view, Label1, 2, 0);
   QGridLayout& table = ui::addGrid(view, 3, 0);

@@ -7,12 +7,15 @@
 #include <string>
 
 #include "statistics/Form15.h"
+#include "ui/Fonts.h"
+#include "ui/WheelScrolling.h"
 
 namespace {
 
 constexpr int kFactorBoxWidth = 70;
 constexpr int kShortBoxWidth = 40;
 constexpr int kScaleBoxWidth = 80;
+constexpr double kPictureTextPoints = 7.5;
 
 }  // namespace
 
@@ -114,6 +117,10 @@ void Form15::layoutControls() {
   left.setRowStretch(9, 1);
 
   // --- The picture ---
+  // The plan table's columns stand one picture unit apart: a condensed face
+  // keeps "-1,41" clear of the number beside it.
+  ui::useCondensedFont(Picture1, kPictureTextPoints);
+  ui::scrollWithWheel(Picture3, VScroll1, HScroll1);
   QGridLayout& right = ui::addGrid(form, 0, 1);
   right.setSpacing(0);
   ui::place(right, Picture3, 0, 0);

@@ -65,6 +65,8 @@ void Form15::Command5_Click() {
   Text6.setText(Str(Stat.RunCount));
   DrawPlanFrame();
   printPlanTable();
+  // The table in view, from a line above its heading.
+  VScroll1.setValue(scrolled::valueShowingFromTop(Picture1, Picture3, kTableTopGap - 1));
 }
 
 double Form15::experimentRow(int e) const { return layout_.height - kTableTopGap - 0.5 - e / 2.0; }

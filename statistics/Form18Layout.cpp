@@ -2,7 +2,6 @@
 // criterion with the long action buttons down the left; the picture with its
 // scroll bars on the right, the short buttons under it. Readable at
 // 1280 x 800.
-#include <QFont>
 #include <QGridLayout>
 #include <QLabel>
 
@@ -10,6 +9,7 @@
 #include <string>
 
 #include "statistics/Form18.h"
+#include "ui/Fonts.h"
 
 namespace {
 
@@ -17,6 +17,8 @@ constexpr int kLevelBoxWidth = 70;
 constexpr int kOptimumBoxWidth = 96;
 constexpr int kShortBoxWidth = 44;
 constexpr int kScaleBoxWidth = 90;
+// The texts of the picture: its numbers stand one picture unit apart.
+constexpr double kPictureTextPoints = 7.5;
 // The factors' heading wraps within the width of the left column.
 constexpr int kLeftColumnWidth = 480;
 
@@ -107,10 +109,7 @@ void Form18::layoutControls() {
   right.setSpacing(0);
   Picture3.setBackColor(RGB(255, 255, 255));
   Picture3.embed(Picture1);
-  QFont font = Picture1.widget()->font();
-  font.setFamily("DejaVu Sans Condensed");
-  font.setPixelSize(10);
-  Picture1.widget()->setFont(font);
+  ui::useCondensedFont(Picture1, kPictureTextPoints);
   ui::place(right, Picture3, 0, 0);
   ui::place(right, VScroll1, 0, 1);
   ui::place(right, HScroll1, 1, 0);

@@ -1,5 +1,6 @@
 #include "statistics/ScrolledPicture.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace scrolled {
@@ -18,6 +19,7 @@ void setUpScrollBars(ui::HScrollBar& horizontal, ui::VScrollBar& vertical) {
   for (ui::ScrollBar* bar : {static_cast<ui::ScrollBar*>(&horizontal), static_cast<ui::ScrollBar*>(&vertical)}) {
     bar->setMin(0);
     bar->setMax(100);
+    bar->setSmallChange(3);
     bar->setLargeChange(10);
   }
   horizontal.setValue(0);
@@ -37,6 +39,12 @@ void panVertically(ui::PictureBox& picture, const ui::PictureBox& frame, int val
   picture.setTopPixels(
       pixels((frame.heightPixels() - picture.heightPixels() - kBottomMargin) * value / kPercent));
   picture.Refresh();
+}
+
+int valueShowingFromTop(const ui::PictureBox& picture, const ui::PictureBox& frame, double unitsBelowTop) {
+  const double travel = picture.heightPixels() + kBottomMargin - frame.heightPixels();
+  if (!(travel > 0)) return 0;
+  return static_cast<int>(std::clamp(std::lround(kPercent * kPixelsPerUnit * unitsBelowTop / travel), 0L, 100L));
 }
 
 void printAt(ui::PictureBox& picture, double x, double y, const std::string& text) {

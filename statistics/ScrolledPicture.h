@@ -16,9 +16,14 @@ namespace scrolled {
 
 inline constexpr double kPixelsPerUnit = 24.91;
 
-// The two bars: 0 to 100 with a large change of 10, the horizontal one at 0
-// (the left end in view), the vertical one at 100 (the bottom in view).
+// The two bars: 0 to 100 with a small change of 3 and a large change of 10,
+// the horizontal one at 0 (the left end in view), the vertical one at 100
+// (the bottom in view).
 void setUpScrollBars(ui::HScrollBar& horizontal, ui::VScrollBar& vertical);
+
+// The value of the vertical bar that brings a line `unitsBelowTop` picture
+// units below the picture's top to the top of the frame (0..100).
+int valueShowingFromTop(const ui::PictureBox& picture, const ui::PictureBox& frame, double unitsBelowTop);
 
 // Sizes picture to width × height picture units, in pixels of its frame.
 void sizeInUnits(ui::PictureBox& picture, double width, double height);

@@ -10,6 +10,7 @@
 #include <array>
 
 #include "twobody/Form25.h"
+#include "ui/Fonts.h"
 
 namespace {
 
@@ -21,6 +22,7 @@ constexpr int kGivenBoxWidth = 68;
 constexpr int kChangeBoxWidth = 104;
 constexpr int kMeasuredBoxWidth = 74;
 constexpr int kExplanationWidth = 330;
+constexpr double kGraphTextPoints = 7.5;
 
 // One row of the element table: caption, given value, change, measured
 // value, and the drift curve with its scale where the row has one.
@@ -52,6 +54,9 @@ void Form25::layoutControls() {
   ui::place(pictures, HScroll1, 1, 0);
   ui::place(pictures, Label10, 2, 0);
   ui::place(pictures, Picture2, 3, 0);
+  // The graph's time axis numbers 0..25 stand 15 pixels apart: a condensed
+  // face keeps the two-digit ones apart.
+  ui::useCondensedFont(Picture2, kGraphTextPoints);
   pictures.setRowStretch(4, 1);
 
   // --- Middle: initial data and the run ---

@@ -1,7 +1,11 @@
 // Text boxes, check boxes, option groups, scroll bars and control arrays.
+#include <QCoreApplication>
+#include <QWheelEvent>
+
 #include "DemoForm.h"
 #include "core/runtime/RuntimeError.h"
 #include "ui/UserActions.h"
+#include "ui/WheelScrolling.h"
 
 TEST_F(FormsTest, AWriteByCodeFiresChangeInsideTheWriterEveryTimeEvenWithTheSameText) {
   DemoForm<3>& form = demoForm<3>();
@@ -162,6 +166,36 @@ TEST_F(FormsTest, ScrollBarFiresChangeWhenItsValueChangesAndScrollWhileDragged) 
   EXPECT_THROW(form.HScroll1.setValue(0), RuntimeError);
   EXPECT_THROW(form.HScroll1.setValue(10001), RuntimeError);
   EXPECT_EQ(form.HScroll1.Value(), 9000);
+}
+
+// The wheel over a picture moves the bars that pan it, as their arrows do:
+// three steps a notch, down the picture for a turn towards the user, across
+// it with Shift; each move fires the bar's Change.
+TEST_F(FormsTest, TheWheelOverAPictureMovesItsScrollBars) {
+  DemoForm<3>& form = demoForm<3>();
+  form.Show();
+  ui::PictureBox picture(&form, 50, 50);
+  ui::VScrollBar vertical(&form);
+  ui::HScrollBar horizontal(&form);
+  for (ui::ScrollBar* bar : {static_cast<ui::ScrollBar*>(&vertical), static_cast<ui::ScrollBar*>(&horizontal)}) {
+    bar->setMax(100);
+    bar->setSmallChange(2);
+    bar->setLargeChange(20);  // a notch moves no further than a page
+  }
+  vertical.onChange([&] { eventLog().push_back("V " + std::to_string(vertical.Value())); });
+  horizontal.onChange([&] { eventLog().push_back("H " + std::to_string(horizontal.Value())); });
+  ui::scrollWithWheel(picture, vertical, horizontal);
+  const auto turn = [&](int notches, Qt::KeyboardModifiers modifiers) {
+    QWheelEvent wheel(QPointF(10, 10), QPointF(10, 10), QPoint(), QPoint(0, -120 * notches), Qt::NoButton,
+                      modifiers, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(picture.widget(), &wheel);
+  };
+  eventLog().clear();
+  turn(1, Qt::NoModifier);
+  turn(2, Qt::NoModifier);
+  turn(-1, Qt::NoModifier);
+  turn(1, Qt::ShiftModifier);
+  EXPECT_EQ(eventLog(), (Log{"V 6", "V 18", "V 12", "H 6"}));
 }
 
 TEST_F(FormsTest, ANewRangeMovesTheValueInsideItAndMaxMayLieBelowMin) {

@@ -1,0 +1,13 @@
+#pragma once
+// Faces of the window's font for texts that must fit a fixed width: the
+// long numbers of a narrow grid column, the numbers along a short axis, a
+// table or a title printed into a picture.
+#include "ui/Controls.h"
+
+namespace ui {
+
+// DejaVu Sans Condensed (which has Cyrillic letters) at the given size, for
+// the control's texts; a picture prints with it from then on.
+void useCondensedFont(Control& control, double points);
+
+}  // namespace ui
