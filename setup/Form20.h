@@ -120,6 +120,11 @@ class Form20 : public ui::Form, private orbitcheck::OrbitCheckEvents {
   void Option4_Click();
   void Command9_Click();
 
+  // Window variables: the Y momentum of the pair at the start of the check
+  // and now, kg m/s.
+  double KD0sysY = 0;
+  double KDsysY = 0;
+
  protected:
   void Form_Load() override;
   void Form_Activate() override;
@@ -172,9 +177,6 @@ class Form20 : public ui::Form, private orbitcheck::OrbitCheckEvents {
   int SchemeOffsetX = 0;
   // The object the Moon is measured from: 0 the Earth, 14 the barycentre.
   int16_t CentreObject = 0;
-  // Y momentum of the pair at the start of the check and now, kg m/s.
-  double KD0sysY = 0;
-  double KDsysY = 0;
   // The pair started with a Y momentum of its own, whose drift "dKDsysY, %"
   // shows.
   bool showsMomentumDrift_ = false;

@@ -72,9 +72,17 @@ double relativeAngularMomentumZ() {
          Main.Mass[kMoon];
 }
 
-// Y momentum of the pair, kg m/s.
+// Y momentum of the pair, kg m/s. The two momenta nearly cancel (a pair at
+// rest about its barycentre: some 7e25 each), so their plain sum would keep
+// only the rounding of the two products, a unit in the last place of 7e25
+// (2^33 = 8589934592), and not the momentum of the state. The rounding
+// error of each product, which fma finds exactly, is added back.
 double pairMomentumY() {
-  return Main.Mass[kMoon] * Main.VY[kMoon] + Main.Mass[kEarthMass] * Main.VY[kEarth];
+  const double moon = Main.Mass[kMoon] * Main.VY[kMoon];
+  const double earth = Main.Mass[kEarthMass] * Main.VY[kEarth];
+  const double moonError = std::fma(Main.Mass[kMoon], Main.VY[kMoon], -moon);
+  const double earthError = std::fma(Main.Mass[kEarthMass], Main.VY[kEarth], -earth);
+  return (moon + earth) + (moonError + earthError);
 }
 
 // Whether the pair's start Y momentum is one of its own and not what the

@@ -108,6 +108,20 @@ TEST_F(Form20Test, TheCentreOfMassMovesWithTheTypedSystemVelocity) {
   }
 }
 
+// The start momentum of a pair balanced about its barycentre is what its
+// state holds, found in extended precision here: not the rounding of the
+// two momenta of some 7e25 kg m/s (it used to show -2^33 = -8589934592).
+TEST_F(Form20Test, TheStartMomentumIsTheStatesOwn) {
+  Form20& form = openMoonWindow();
+  click(form.Command6);
+  runCheckUntil(form, [] { return true; });
+  ASSERT_EQ(boxes.count(), 0);
+  const long double moon = static_cast<long double>(Main.Mass[11]) * Main.VY0[11];
+  const long double earth = static_cast<long double>(Main.Mass[13]) * Main.VY0[0];
+  EXPECT_GT(std::fabs(static_cast<double>(moon)), 1e25);
+  EXPECT_NEAR(form.KD0sysY, static_cast<double>(moon + earth), 1e7);
+}
+
 TEST_F(Form20Test, ABoxThatIsNoPositiveStepStartsNoCheck) {
   struct Case {
     ui::TextBox Form20::*box;
