@@ -32,8 +32,10 @@ DecimalDigits toDecimalDigits(double value, int significantDigits) {
   DecimalDigits result;
   const char* c = buffer;
   if (*c == '-') { result.negative = true; ++c; }
+  // The C library writes the decimal separator of the process's locale (a
+  // comma on a Russian desktop): only the digits are taken.
   for (; *c != 'e'; ++c)
-    if (*c != '.') result.digits += *c;
+    if (*c >= '0' && *c <= '9') result.digits += *c;
   result.exponent = std::atoi(c + 1);
   while (result.digits.size() > 1 && result.digits.back() == '0') result.digits.pop_back();
   if (result.digits == "0") result.negative = false;

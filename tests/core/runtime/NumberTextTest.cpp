@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cfenv>
+#include <clocale>
 #include <cmath>
 #include <limits>
 #include <string>
@@ -226,3 +227,18 @@ TEST(NumberText, ConversionsOfOrdinaryValuesRaiseNoFloatingPointFlag) {
 }
 
 }  // namespace
+
+// A program with windows runs in the user's locale (the window system sets
+// it), where the C library writes a decimal comma: the number texts stay
+// the same.
+TEST(Str, NumberTextDoesNotDependOnTheProcessLocale) {
+  const std::string before = setlocale(LC_NUMERIC, nullptr);
+  if (setlocale(LC_NUMERIC, "ru_RU.UTF-8") == nullptr) GTEST_SKIP() << "no Russian locale";
+  const std::string shown = Str(24.35);
+  const std::string masked = Format(-1234.5678, "0000.00");
+  const std::string exponent = Str(1.5e-7);
+  setlocale(LC_NUMERIC, before.c_str());
+  EXPECT_EQ(shown, "24,35");
+  EXPECT_EQ(masked, "-1234,57");
+  EXPECT_EQ(exponent, "1,5E-07");
+}
