@@ -336,15 +336,16 @@ void Form16::placeBodiesByDE405() {
   zeroSlot(kSun);
 }
 
-// The block of the DE405 file that holds the day: read on through the file
-// while the day lies ahead in it, loaded afresh when it lies behind or in
-// another file.
+// The block of the DE405 file that holds the day: the block in memory when
+// it holds the day (whichever window read it), else read on through the open
+// file while the day lies ahead in it, else loaded afresh (a day behind, in
+// another file, or no file open).
 void Form16::walkDE405To(double day) {
   const auto holds = [&] {
-    return Main.DE405Buffer.upper() >= de405::kNumbersPerBlock && Main.DE405BlockStartJD <= day &&
-           day < Main.DE405BlockEndJD;
+    const auto& block = Main.DE405Buffer;
+    return block.upper() >= de405::kNumbersPerBlock && block[1] <= day && day < block[2];
   };
-  if (Main.FileState == de405::kFileOpenState && holds()) return;
+  if (holds()) return;
   const int file = (Main.DE405FileYear - de405::kFirstFileYear) / de405::kYearsPerFile;
   const bool aheadInFile = Main.FileState == de405::kFileOpenState && file >= 0 &&
                            file < de405::kFileCount && day >= Main.DE405BlockEndJD &&

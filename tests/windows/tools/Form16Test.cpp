@@ -7,10 +7,12 @@
 #include <QTimer>
 
 #include <string>
+#include <vector>
 
 #include "Form16Fixture.h"
 #include "core/de405/DE405Format.h"
 #include "core/state/SharedState.h"
+#include "core/time/TimeScales.h"
 #include "observations/Form21.h"
 #include "observations/Form22.h"
 #include "setup/Form1.h"
@@ -217,6 +219,94 @@ TEST_F(Form16WindowTest, RunLeavesTheValuesOfOtherWindowsAsItFoundThem) {
   EXPECT_EQ(Main.kodMoon, 0);
   EXPECT_EQ(Main.kodBary, 2);
   EXPECT_EQ(Main.FileState, 5);
+}
+
+}  // namespace
+
+namespace {
+
+// Choosing a theory has Form17 apply its laws again through its trigger
+// box: a law another window left in the shared cells gives way.
+TEST_F(Form16WindowTest, ChoosingATheoryReappliesTheLawsOfForm17) {
+  Form16& form = form16();
+  setDeltaTLaw(1, 1, 2, 3, 1);  // as a plan might leave the cells
+  click(form.Option9[kJPL0]);
+  EXPECT_EQ(Main.TheoryName, "JPL0");
+  EXPECT_DOUBLE_EQ(Main.DeltaTLaws(1, 0), 24.35);
+  EXPECT_DOUBLE_EQ(Main.DeltaTLaws(1, 1), 72.32);
+  click(form.Option9[kSer0Plus]);
+  EXPECT_EQ(Main.TheoryName, "Ser0");
+}
+
+// The switch to tables closes the theory, starts the day at noon and blanks
+// the rows that do not apply to tables; the switch back restores the rows
+// with the captions of theories and the day from midnight.
+TEST_F(Form16WindowTest, SwitchBetweenTheoriesAndTables) {
+  Form16& form = form16();
+  click(form.Option9[kJPL0]);
+  startOnePass(form);
+  ASSERT_NE(form.Text32.Text(), "");
+  click(form.Option2);  // already theories: nothing changes
+  EXPECT_EQ(form.Label13.Caption(), "+Аберр. источн.");
+
+  click(form.Option1);  // "таблиц"
+  EXPECT_TRUE(Main.TheoryName.empty());
+  EXPECT_EQ(Main.SourceKind, "Tab");
+  EXPECT_TRUE(form.Option9[0].Value());
+  EXPECT_TRUE(form.Option16.Value());
+  EXPECT_TRUE(form.Option4[1].Enabled());
+  EXPECT_FALSE(form.Option9[1].Enabled());
+  EXPECT_EQ(form.Label18.Caption(), "ГЕО ЭКЛ JD");
+  EXPECT_EQ(form.Text32.Text(), "");
+  EXPECT_EQ(form.Text67.Text(), "");
+  EXPECT_TRUE(form17().Option8[3].Value());
+  click(form.Command1);
+  EXPECT_EQ(boxes.last().text, "Выберете имитатор");
+
+  click(form.Option2);  // "теорий"
+  EXPECT_EQ(Main.SourceKind, "Obs");
+  EXPECT_TRUE(form.Option15.Value());
+  EXPECT_FALSE(form.Option4[1].Enabled());
+  EXPECT_EQ(form.Label13.Caption(), "+Аберр. планетн.");
+  EXPECT_EQ(form.Label17.Caption(), "+Аберр. звездн.");
+  EXPECT_TRUE(form17().Option8[1].Value());
+}
+
+// The DE405 walk finds the block of the date in either direction: a step of
+// 655 days from the transit of 2004 to March 2006 and back gives the places
+// of a fresh start at those dates.
+TEST_F(Form16WindowTest, DE405WalkFindsTheBlockForwardAndBackward) {
+  Form16& form = windowWithDE405();
+  const auto sunAndMoon = [&] {
+    return std::vector<std::string>{form.Text36.Text(), form.Text46.Text(), form.Text56.Text(),
+                                    form.Text66.Text()};
+  };
+  type(form.Text26, "655");
+  typeDate(form, "2006", "3", "25");
+  startOnePass(form);
+  const std::vector<std::string> march2006 = sunAndMoon();
+  typeDate(form, "2004", "6", "8");
+  startOnePass(form);
+  const std::vector<std::string> june2004 = sunAndMoon();
+  ASSERT_NE(march2006, june2004);
+
+  nextPass(form);  // 2006-03-25, 655 days on
+  EXPECT_EQ(sunAndMoon(), march2006);
+  click(form.Option19);  // "назад"
+  typeDate(form, "2006", "3", "25");
+  startOnePass(form);
+  nextPass(form);  // 2004-06-08, 655 days back
+  EXPECT_EQ(sunAndMoon(), june2004);
+
+  // Within one run (stopped after its second pass) the walk reads on
+  // through the open file.
+  click(form.Option18);  // "вперед"
+  setTicked(form.Check1, false);
+  typeDate(form, "2004", "6", "8");
+  QTimer::singleShot(0, [&] { click(form.Command4); });
+  click(form.Command1);
+  EXPECT_EQ(sunAndMoon(), march2006);
+  EXPECT_EQ(boxes.count(), 0) << boxes.last().text;
 }
 
 }  // namespace
