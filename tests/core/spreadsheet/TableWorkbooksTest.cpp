@@ -5,18 +5,36 @@
 // AB5 the Julian Day of the local time, AB8 ET - UT, AB9 the JDE; in the
 // Almagest AB4 the Julian Day.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <string>
 
+#include "core/observations/AncientTables.h"
+#include "core/runtime/ErrorOf.h"
 #include "core/spreadsheet/Spreadsheet.h"
+#include "core/state/SharedState.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
+// A folder of this process, removed at its end.
+struct ProcessFolder {
+  ProcessFolder() : path(fs::temp_directory_path() / ("celvan-tables-" + std::to_string(getpid()))) {
+    fs::create_directories(path);
+  }
+  ~ProcessFolder() { fs::remove_all(path); }
+  fs::path path;
+};
+
+// A copy of a fixture workbook in a folder of this process, so that test
+// processes running side by side never open the same file.
 fs::path tableFixture(const std::string& name) {
-  return fs::path(CELVAN_FIXTURES_DIR) / "tables" / (name + ".xls");
+  static const ProcessFolder folder;
+  const fs::path copy = folder.path / (name + ".xls");
+  if (!fs::exists(copy)) fs::copy_file(fs::path(CELVAN_FIXTURES_DIR) / "tables" / (name + ".xls"), copy);
+  return copy;
 }
 
 // One spreadsheet engine for the cases of this process; the fixtures are only read.
@@ -80,6 +98,36 @@ TEST(TableWorkbooksTest, TheSunIsMeeussLowPrecisionApparentLongitude) {
   writeDate(sheet, inputs, {1992, 9, 29, 12 + 37.0 / 15 - deltaT / 3600});
   EXPECT_NEAR(sheet.readNumber("AB9"), 2448908.5, 1e-7);
   EXPECT_NEAR(sheet.readNumber("C14"), 199.90895, 2e-5);
+  engine().closeActiveWorkbook();
+}
+
+// The reader through a window's bound worksheets: the Almagest's Mars comes
+// from worksheet 6, its latitude in minutes with the hemisphere mark; with
+// fewer worksheets bound the reading fails.
+TEST(TableWorkbooksTest, TheReaderReadsTheWorkbookThroughTheBoundWorksheets) {
+  resetSharedState();
+  Workbook book = engine().openWorkbook(tableFixture("Almagest").string());
+  std::vector<Worksheet> sheets;
+  for (int i = 1; i <= 8; ++i) sheets.push_back(book.worksheet(i));
+  Main.ObsYear = 880;
+  Main.ObsMonth = 3;
+  Main.ObsDay = 7;
+  Main.DayHours = 5.5;
+  TableWorkbookCells cells(sheets);
+  readAncientTable(kObservationWindowTableReader, "Almagest", cells, 4, false);
+
+  EXPECT_EQ(sheets[0].readNumber("B6"), 880);
+  EXPECT_EQ(sheets[0].readNumber("E6"), 5.5);
+  EXPECT_DOUBLE_EQ(Main.LonL[4], sheets[5].readNumber("AD57"));
+  const double sign = sheets[5].readText("AE30") == "S" ? -1 : 1;
+  EXPECT_DOUBLE_EQ(Main.LatB[4], sign * sheets[5].readNumber("AF30") / 60);
+
+  sheets.resize(5);
+  TableWorkbookCells fewer(sheets);
+  EXPECT_EQ(errorOf([&] {
+              readAncientTable(kObservationWindowTableReader, "Almagest", fewer, 4, false);
+            }),
+            ErrorCode::SubscriptOutOfRange);
   engine().closeActiveWorkbook();
 }
 
