@@ -343,6 +343,102 @@ inline void velocityTracePairLoop(const Bodies& B, const Coefficients& k, double
   }
 }
 
+// Records that the stored-trace loop for a fixed count of bodies takes at
+// most: the history of the speed of light at one-hour steps holds six.
+inline constexpr int kCountedRecords = 8;
+
+// The traces from the stored positions (DX3) under Newton's law for a
+// fixed count of bodies and a history of at most kCountedRecords records:
+// for each source every target in one loop without a branch, so that it
+// is vectorised. Each lane takes the trace of its own case (newer than
+// record 0, between two records, older than the oldest) by selection
+// among the three, each computed as the general loop computes it; the
+// records around the moment are picked by a pass over the few records,
+// and the divisors of the cases a lane does not take are kept non-zero so
+// that they raise no flag.
+template <int count>
+inline void storedTracePairLoop(const StageContext& c, const Bodies& B, const Coefficients& k, double gravitySpeed,
+                                double* ax, double* ay, double* az) {
+  const TraceHistory& h = *c.history;
+  const int last = h.lastRecord();
+  const double stageTime = c.stageTime;
+  const double newestTime = h.time(0), oldestTime = h.time(last);
+  const double span = stageTime - newestTime;
+  const double spanDivisor = span > 0 ? span : 1.0;
+  // Record times, and after the last record times that no moment follows.
+  double t[kCountedRecords];
+  for (int j = 0; j < kCountedRecords; ++j) t[j] = j <= last ? h.time(j) : -HUGE_VAL;
+  for (int a = 0; a < count; ++a) {
+    const int source = B.number[a];
+    const double xa = B.x[a], ya = B.y[a], za = B.z[a];
+    const double vxa = B.vx[a], vya = B.vy[a], vza = B.vz[a];
+    const double axa = B.ax[a], aya = B.ay[a], aza = B.az[a];
+    double rx[kCountedRecords], ry[kCountedRecords], rz[kCountedRecords];
+    for (int j = 0; j < kCountedRecords; ++j) {
+      const double* p = h.position(j <= last ? j : last, source);
+      rx[j] = p[0];
+      ry[j] = p[1];
+      rz[j] = p[2];
+    }
+    const double* given = k.given[a];
+    for (int b = 0; b < count; ++b) {
+      const double px = B.x[b] - xa, py = B.y[b] - ya, pz = B.z[b] - za;
+      double r = std::sqrt(px * px + py * py + pz * pz);
+      double qx = px, qy = py, qz = pz;
+#pragma GCC unroll 2
+      for (int iteration = 0; iteration < 2; ++iteration) {
+        const double T = r / gravitySpeed;
+        const double when = stageTime - T;
+        // Newer than record 0: between the present position and record 0.
+        const double share = T / spanDivisor;
+        const double fNewest = span > 0 ? share : 0.0;
+        const double newX = xa - (xa - rx[0]) * fNewest, newY = ya - (ya - ry[0]) * fNewest,
+                     newZ = za - (za - rz[0]) * fNewest;
+        // Between records j - 1 and j, j the first record not after the
+        // moment (1 at least, the last at most): the latest pair of
+        // records whose earlier one lies after the moment.
+        double laterTime = t[0], earlierTime = t[1];
+        double laterX = rx[0], laterY = ry[0], laterZ = rz[0], earlierX = rx[1], earlierY = ry[1], earlierZ = rz[1];
+#pragma GCC unroll 8
+        for (int j = 2; j < kCountedRecords; ++j) {
+          const double tl = t[j - 1], te = t[j];
+          const double xl = rx[j - 1], yl = ry[j - 1], zl = rz[j - 1], xe = rx[j], ye = ry[j], ze = rz[j];
+          const bool past = (j <= last) & (tl > when);
+          laterTime = past ? tl : laterTime;
+          earlierTime = past ? te : earlierTime;
+          laterX = past ? xl : laterX;
+          laterY = past ? yl : laterY;
+          laterZ = past ? zl : laterZ;
+          earlierX = past ? xe : earlierX;
+          earlierY = past ? ye : earlierY;
+          earlierZ = past ? ze : earlierZ;
+        }
+        const double gap = laterTime - earlierTime;
+        const double f = (laterTime - when) / (gap > 0 ? gap : 1.0);
+        const double midX = laterX + (earlierX - laterX) * f, midY = laterY + (earlierY - laterY) * f,
+                     midZ = laterZ + (earlierZ - laterZ) * f;
+        // Older than the oldest: along velocity and acceleration.
+        const double half = T * T / 2;
+        const double oldX = T * vxa + px - half * axa, oldY = T * vya + py - half * aya,
+                     oldZ = T * vza + pz - half * aza;
+        const bool newer = when >= newestTime;
+        const bool stored = when >= oldestTime;  // newer ones too: the records run back in time
+        const double traceX = newer ? newX : midX, traceY = newer ? newY : midY, traceZ = newer ? newZ : midZ;
+        const double fromTraceX = B.x[b] - traceX, fromTraceY = B.y[b] - traceY, fromTraceZ = B.z[b] - traceZ;
+        qx = stored ? fromTraceX : oldX;
+        qy = stored ? fromTraceY : oldY;
+        qz = stored ? fromTraceZ : oldZ;
+        r = std::sqrt(qx * qx + qy * qy + qz * qz);
+      }
+      const double finite = b == a ? 1.0 : r;
+      const double g = given[b] * (1.0 / (finite * finite * finite));
+      ax[b] -= g * qx;
+      ay[b] -= g * qy;
+      az[b] -= g * qz;
+    }
+  }
+}
+
 template <RetardationKind kind, bool inverseSquare, class Record>
 void retardedClassicalPairs(const StageContext& c, const Interaction& in, double* acceleration, Record& record) {
   Bodies B;
@@ -353,6 +449,13 @@ void retardedClassicalPairs(const StageContext& c, const Interaction& in, double
     if (B.count == 10 || B.count == 11) {
       if (B.count == 10) velocityTracePairLoop<10, kind>(B, k, in.gravitySpeed, ax, ay, az);
       else velocityTracePairLoop<11, kind>(B, k, in.gravitySpeed, ax, ay, az);
+      return scatterAccelerations(B, ax, ay, az, acceleration);
+    }
+  }
+  if constexpr (inverseSquare && !Record::active && kind == RetardationKind::StoredTrace) {
+    if ((B.count == 10 || B.count == 11) && c.history->lastRecord() < kCountedRecords) {
+      if (B.count == 10) storedTracePairLoop<10>(c, B, k, in.gravitySpeed, ax, ay, az);
+      else storedTracePairLoop<11>(c, B, k, in.gravitySpeed, ax, ay, az);
       return scatterAccelerations(B, ax, ay, az, acceleration);
     }
   }
