@@ -11,6 +11,7 @@
 #include "model/Form2.h"
 #include "model/Form23.h"
 #include "model/Form7.h"
+#include "observations/Form13.h"
 #include "observations/Form21.h"
 #include "observations/Form22.h"
 #include "setup/Form11.h"
@@ -28,6 +29,7 @@
 #include "statistics/Form9.h"
 #include "tests/windows/setup/Form1Fixture.h"
 #include "tools/Form12.h"
+#include "tools/Form16.h"
 #include "tools/Form17.h"
 #include "twobody/Form25.h"
 #include "twobody/Form26.h"
@@ -40,16 +42,19 @@ const QSize kScreen(1280, 800);
 
 class EveryWindow : public Form1Test {};
 
+// The observation window Form10 is not in the list yet: its layout asks for
+// 1306 x 1006 pixels and has still to be made to fit.
 TEST_F(EveryWindow, FitsA1280By800Screen) {
   startProgram();
   const std::vector<std::function<ui::Form&()>> windows = {
-      [] -> ui::Form& { return form1(); },  [] -> ui::Form& { return form2(); },
-      [] -> ui::Form& { return form3(); },  [] -> ui::Form& { return form4(); },
-      [] -> ui::Form& { return form5(); },  [] -> ui::Form& { return form6(); },
-      [] -> ui::Form& { return form7(); },  [] -> ui::Form& { return form8(); },
-      [] -> ui::Form& { return form9(); },  [] -> ui::Form& { return form11(); },
-      [] -> ui::Form& { return form12(); }, [] -> ui::Form& { return form14(); },
-      [] -> ui::Form& { return form15(); }, [] -> ui::Form& { return form17(); },
+      [] -> ui::Form& { return form1(); }, [] -> ui::Form& { return form2(); },
+      [] -> ui::Form& { return form3(); }, [] -> ui::Form& { return form4(); },
+      [] -> ui::Form& { return form5(); }, [] -> ui::Form& { return form6(); },
+      [] -> ui::Form& { return form7(); }, [] -> ui::Form& { return form8(); },
+      [] -> ui::Form& { return form9(); }, [] -> ui::Form& { return form11(); },
+      [] -> ui::Form& { return form12(); }, [] -> ui::Form& { return form13(); },
+      [] -> ui::Form& { return form14(); }, [] -> ui::Form& { return form15(); },
+      [] -> ui::Form& { return form16(); }, [] -> ui::Form& { return form17(); },
       [] -> ui::Form& { return form18(); }, [] -> ui::Form& { return form19(); },
       [] -> ui::Form& { return form20(); }, [] -> ui::Form& { return form21(); },
       [] -> ui::Form& { return form22(); }, [] -> ui::Form& { return form23(); },

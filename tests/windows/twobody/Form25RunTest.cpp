@@ -3,6 +3,7 @@
 // conservation of energy and angular momentum, the Roemer delay Y/c and the
 // mean clock rates of a Keplerian orbit.
 #include <cmath>
+#include <utility>
 
 #include "Form25Fixture.h"
 
@@ -163,6 +164,22 @@ TEST_F(Form25Test, RunRefusesBoxesThatCannotBeIntegrated) {
     EXPECT_EQ(form.Text16.Text(), "Text16");  // no pass ran
     form.Unload();
   }
+}
+
+// A run-time error in a pass (here the masses of the pair made 0 while it
+// runs: its centre of mass is 0/0) ends the run with one message, not one
+// at every pass.
+TEST_F(Form25Test, AnErrorInTheRunEndsItWithOneMessage) {
+  Form25& form = openTwoBodyWindow();
+  click(form.Command6);
+  bool spoiled = false;
+  runUntil(form, [&] {
+    if (!std::exchange(spoiled, true)) Main.Mass[Main.SelectedObject] = Main.Mass[Main.SecondObject] = 0;
+    return false;
+  });
+  ASSERT_EQ(boxes.count(), 1);
+  EXPECT_EQ(boxes.last().text, "Ошибка решения уравнений");
+  EXPECT_EQ(boxes.last().title, "Celvan7mm");
 }
 
 }  // namespace
