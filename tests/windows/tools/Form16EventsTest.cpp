@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "Form16Fixture.h"
+#include "core/runtime/TextFile.h"
 
 namespace {
 
@@ -213,6 +214,53 @@ TEST_F(Form16EventsTest, InverseChainCountsRefractionOnce) {
   // and 34' (at the horizon), Meeus ch. 16.
   EXPECT_GT(plain.inverseAltitude - plain.directAltitude, 0.05);
   EXPECT_LT(plain.inverseAltitude - plain.directAltitude, 0.65);
+}
+
+}  // namespace
+
+namespace {
+
+// The contact report: its header names the body and the theory; a record
+// holds the local date by ET2 and the topocentric right ascension and
+// declination of the Sun and the body, each times 1000, as whole numbers.
+TEST_F(Form16EventsTest, ContactRecordsHoldTheDateAndThePlacesTimesAThousand) {
+  Form16& form = windowWithDE405();
+  typeObserver(form, "-0,187", "5,604");
+  setTicked(form.Check30, true);
+  typeDate(form, "2006", "3", "29,38");  // 09:07 UT, the Moon on the Sun in Accra
+  startOnePass(form);
+  std::istringstream in(cp1251ToUtf8(fileBytes("Dat/Param_data.txt")));
+  std::vector<std::string> lines;
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  ASSERT_EQ(lines.size(), 7u);
+  EXPECT_NE(lines[1].find("планета  № 11   обсерватория JPL2"), std::string::npos);
+  std::istringstream record(lines[6]);
+  std::vector<double> numbers;
+  for (std::string field; record >> field;) numbers.push_back(CDbl(field));
+  ASSERT_EQ(numbers.size(), 7u);
+  EXPECT_NEAR(numbers[0], 29380.0 - 0.187 / 360.0 * 1000.0, 1.0);  // local mean time
+  EXPECT_EQ(numbers[1], 3000.0);
+  EXPECT_EQ(numbers[2], 2006000.0);
+  EXPECT_NEAR(numbers[3], 1000.0 * shown(form.Text38), 1.0);
+  EXPECT_NEAR(numbers[6], 1000.0 * shown(form.Text68), 1.0);
+  // The Moon within half a degree of the Sun.
+  EXPECT_NEAR(numbers[5], numbers[3], 500.0);
+  EXPECT_NEAR(numbers[6], numbers[4], 500.0);
+}
+
+// Lunar mode: the Earth's umbra at the Moon's distance, seen from the
+// observer, during the penumbral eclipse of 2006-03-14 (greatest at
+// 23:47 UT): its radius by Meeus ch. 54 without the enlargement by the
+// atmosphere, 0.99834 π - s + π_s with the Moon's parallax π near 0.95 and
+// the Sun's semidiameter s near 0.267 degrees, is about 0.68 degrees.
+TEST_F(Form16EventsTest, LunarModePlacesTheUmbraAtTheMoonsDistance) {
+  Form16& form = windowWithDE405();
+  click(form.Option8);  // "Луны"
+  typeObserver(form, "48,153", "45,874");
+  typeDate(form, "2006", "3", "14,99");
+  startOnePass(form);
+  ASSERT_EQ(boxes.count(), 0) << boxes.last().text;
+  EXPECT_NEAR(form.AngularSemidiameter[13], 0.68, 0.04);
 }
 
 }  // namespace
