@@ -204,7 +204,7 @@ void Form16::Command4_Click() { Main.StopFlag = 1; }
 // direction chosen now.
 void Form16::Command5_Click() {
   if (!haveStart_ || running_) return;
-  Main.TimeDirection = Option19.Value() ? -1 : 1;
+  direction_ = Option19.Value() ? -1 : 1;
   Main.StopFlag = 0;
   EclipseRunLoop();
 }
@@ -212,7 +212,7 @@ void Form16::Command5_Click() {
 // Command6_Click "+ 1 шаг": as "Продолжить", for one pass.
 void Form16::Command6_Click() {
   if (!haveStart_ || running_) return;
-  Main.TimeDirection = Option19.Value() ? -1 : 1;
+  direction_ = Option19.Value() ? -1 : 1;
   Main.StopFlag = 1;
   EclipseRunLoop();
 }

@@ -254,6 +254,8 @@ class Form16 : public ui::Form {
   bool readerOpened_ = false;      // the run opened the ephemeris reader's file
   int16_t readerStateBefore_ = 0;  // the reader's FileState before the run opened it
   int body_ = 11;
+  int direction_ = 1;  // +1 "вперед", -1 "назад"
+  double observerLongitude_ = 0.0, observerLatitude_ = 0.0;  // degrees, east and north
   bool running_ = false;
   int refreshFlag_ = 0;    // "+обновить": 1 after a start, 2 after the first refresh
   bool refracted_ = false;  // this pass's altitudes carry refraction

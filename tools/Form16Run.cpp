@@ -140,8 +140,20 @@ void Form16::restoreCalendar() const {
 void Form16::EclipseRunLoop() {
   if (running_ || !haveStart_) return;
   running_ = true;
-  while (withErrorTrap(form16text::kRunError, form16text::kTitle, [&] { runPass(); })) {
-    if (Main.StopFlag == 1) break;
+  // The followed body and the observer are the shared inputs of the
+  // apparent-place steps during a pass only: between passes, and after the
+  // run, other windows see their own.
+  const int32_t othersObject = Main.SelectedObject;
+  const double othersLongitude = Main.ObsL, othersLatitude = Main.ObsB;
+  for (;;) {
+    Main.SelectedObject = body_;
+    Main.ObsL = observerLongitude_;
+    Main.ObsB = observerLatitude_;
+    const bool passed = withErrorTrap(form16text::kRunError, form16text::kTitle, [&] { runPass(); });
+    Main.SelectedObject = othersObject;
+    Main.ObsL = othersLongitude;
+    Main.ObsB = othersLatitude;
+    if (!passed || Main.StopFlag == 1) break;
     if (DoEvents() <= 0 || !isLoaded()) break;
   }
   running_ = false;
@@ -455,8 +467,7 @@ void Form16::advanceDate() {
   if (EquinoxFlag == 1) step /= CDbl(Text8.Text());
   if (!(step > 0.0) || !std::isfinite(step))
     throw RuntimeError(ErrorCode::InvalidCall, "step must be positive");
-  Main.Step = step;
-  stepJulianDay_ += Main.TimeDirection * step;
+  stepJulianDay_ += direction_ * step;
   showDateBoxes();
 }
 

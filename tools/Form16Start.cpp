@@ -45,9 +45,9 @@ double positiveNumber(const ui::TextBox& box) {
 // Reads:    the body, step, observer, scale, calendar, day start, direction,
 //           date and report boxes; the chosen source
 // Writes:   the run's own values (calendar, day start, the Julian Day of the
-//           first pass, the start date), Main.SelectedObject, Step, ObsL,
-//           ObsB, JD, JDut, EphemerisJD, TimeDirection, StopFlag, the masses
-//           of the chosen theory; the report files anew with their headers
+//           first pass, the start date, the body, observer and direction),
+//           Main.JD, JDut, EphemerisJD, StopFlag, the masses of the chosen
+//           theory; the report files anew with their headers
 // Notes:    A box that holds no number, a body outside 0..11, a step that is
 //           not above zero or a missing "Dat" folder show "Введите правильно
 //           данные" with the hint on the decimal comma and start nothing.
@@ -82,7 +82,7 @@ bool Form16::prepareRun() {
     return false;
   }
   if (body < 0 || body > kLastBody) throw RuntimeError(ErrorCode::SubscriptOutOfRange, "body");
-  const double step = positiveNumber(Text26);
+  positiveNumber(Text26);  // the step itself is read at every pass
   const double longitude = CDbl(Text24.Text());
   const double latitude = CDbl(Text25.Text());
   const double offsetScale = positiveNumber(Text27);
@@ -90,11 +90,9 @@ bool Form16::prepareRun() {
   const int32_t month = CLng(Text3.Text());
   const double day = CDbl(Text2.Text());
 
-  Main.SelectedObject = body;
   body_ = body;
-  Main.Step = step;
-  Main.ObsL = longitude;
-  Main.ObsB = latitude;
+  observerLongitude_ = longitude;
+  observerLatitude_ = latitude;
   OffsetScale = offsetScale;
   Main.X[kShadowCentre] = 0.0;
   Main.Y[kShadowCentre] = 0.0;
@@ -105,7 +103,7 @@ bool Form16::prepareRun() {
 
   calendarMode_ = Option6.Value() ? 1 : (Option7.Value() ? 2 : 0);
   dayStartHour_ = Option16.Value() ? 12.0 : 0.0;
-  Main.TimeDirection = Option19.Value() ? -1 : 1;
+  direction_ = Option19.Value() ? -1 : 1;
 
   restoreCalendar();
   NormalizeCalendarDate(day, month, year);

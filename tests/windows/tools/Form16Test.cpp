@@ -199,10 +199,16 @@ TEST_F(Form16WindowTest, RunLeavesTheValuesOfOtherWindowsAsItFoundThem) {
   Main.kodMoon = 0;
   Main.kodBary = 2;
   Main.FileState = 5;  // an observed series held by the statistics window
+  Main.SelectedObject = 4;
+  Main.Step = 3600;
+  Main.TimeDirection = 1;
+  Main.ObsL = -70.0;
+  Main.ObsB = -30.0;
 
   Form16& form = windowWithDE405();
   click(form.Option6);   // a calendar and day start of the window's own
   click(form.Option16);
+  click(form.Option19);  // "назад"
   typeDate(form, "2006", "3", "29");
   startOnePass(form);
   nextPass(form);
@@ -219,6 +225,11 @@ TEST_F(Form16WindowTest, RunLeavesTheValuesOfOtherWindowsAsItFoundThem) {
   EXPECT_EQ(Main.kodMoon, 0);
   EXPECT_EQ(Main.kodBary, 2);
   EXPECT_EQ(Main.FileState, 5);
+  EXPECT_EQ(Main.SelectedObject, 4);
+  EXPECT_EQ(Main.Step, 3600);
+  EXPECT_EQ(Main.TimeDirection, 1);
+  EXPECT_EQ(Main.ObsL, -70.0);
+  EXPECT_EQ(Main.ObsB, -30.0);
 }
 
 }  // namespace
