@@ -186,9 +186,9 @@ class Form10 : public ui::Form {
   ui::CheckBox Check5{this};         // "лучи"
 
   // --- Pictures ---
-  ui::PictureBox Picture1{this, 200, 220};   // geocentric view, horizon view
-  ui::PictureBox Picture3{this, 200, 220};   // heliocentric view
-  ui::PictureBox Picture2{this, 560, 300};   // frame of the result picture
+  ui::PictureBox Picture1{this, 186, 205};   // geocentric view, horizon view
+  ui::PictureBox Picture3{this, 186, 205};   // heliocentric view
+  ui::PictureBox Picture2{this, 372, 300};   // frame of the result picture
   ui::PictureBox Picture4{this, 797, 1196};  // result picture
   ui::HScrollBar HScroll1{this};
   ui::VScrollBar VScroll1{this};

@@ -4,17 +4,17 @@
 // then the date, the run and its inputs, the filter and the plots; on the
 // right what each stage of the chain shows, the deviations, the plan runs
 // and the other windows. Readable at 1280 x 800.
-#include <QFont>
 #include <QGridLayout>
 #include <QWidget>
 
 #include "observations/Form10.h"
+#include "ui/Fonts.h"
 
 namespace {
 
 constexpr int kShortBox = 44;
 constexpr int kNumberBox = 96;
-constexpr int kStageBox = 92;
+constexpr int kStageBox = 84;
 
 // A check box with its box beside it.
 void placeTicked(QGridLayout& grid, ui::CheckBox& check, ui::TextBox& box, int row, int column, int width) {
@@ -39,10 +39,7 @@ void Form10::layoutControls() {
   form.setContentsMargins(4, 4, 4, 4);
   form.setHorizontalSpacing(8);
   form.setVerticalSpacing(3);
-  QFont font = window()->font();
-  font.setFamily("DejaVu Sans Condensed");
-  font.setPointSize(8);
-  window()->setFont(font);
+  ui::useCondensedFont(window(), 8);
 
   // --- The two views, their scale and options ---
   QGridLayout& views = ui::addGrid(form, 0, 0);
@@ -62,23 +59,23 @@ void Form10::layoutControls() {
   viewOptions.setColumnStretch(3, 1);
 
   // --- The result picture ---
-  QGridLayout& result = ui::addGrid(form, 1, 0, 1, 2);
+  QGridLayout& result = ui::addGrid(form, 1, 0);
   result.setSpacing(0);
   ui::place(result, Picture2, 0, 0);
   ui::place(result, VScroll1, 0, 1);
   ui::place(result, HScroll1, 1, 0);
   QGridLayout& resultScale = ui::addGrid(result, 2, 0, 1, 2);
   resultScale.setHorizontalSpacing(6);
-  ui::placeCaptioned(resultScale, "kW=", Text28, 0, 0, 30);
-  ui::placeCaptioned(resultScale, "МТ, лет/см", Text6, 0, 2, kShortBox);
-  ui::placeCaptioned(resultScale, "MAlfa, град/см", Text19, 0, 4, kShortBox);
-  ui::placeCaptioned(resultScale, "MdAlfa, угл.сек/см", Text20, 0, 6, kShortBox);
-  ui::placeCaptioned(resultScale, "MdR,тыс.км/см", Text49, 0, 8, kShortBox);
-  ui::placeCaptioned(resultScale, "dY, см", Text53, 0, 10, 30);
-  resultScale.setColumnStretch(12, 1);
+  ui::placeCaptioned(resultScale, "МТ, лет/см", Text6, 0, 0, kShortBox);
+  ui::placeCaptioned(resultScale, "MAlfa, град/см", Text19, 0, 2, kShortBox);
+  ui::placeCaptioned(resultScale, "kW=", Text28, 0, 4, 30);
+  ui::placeCaptioned(resultScale, "MdAlfa, угл.сек/см", Text20, 1, 0, kShortBox);
+  ui::placeCaptioned(resultScale, "MdR,тыс.км/см", Text49, 1, 2, kShortBox);
+  ui::placeCaptioned(resultScale, "dY, см", Text53, 1, 4, 30);
+  resultScale.setColumnStretch(6, 1);
 
   // --- Source of the observed places ---
-  QGridLayout& source = ui::addGrid(form, 0, 1);
+  QGridLayout& source = ui::addGrid(form, 0, 1, 2, 1);
   source.setVerticalSpacing(2);
   ui::place(source, Frame1, 0, 0);
   ui::place(Frame1.grid(), Option1, 0, 0);
@@ -146,15 +143,16 @@ void Form10::layoutControls() {
   ui::addCaption(date, "JD", 1, 0);
   ui::place(date, Text5, 1, 1, 1, 3);
   ui::place(date, Command3, 1, 4);
-  ui::place(date, Frame4, 2, 0, 1, 5);
+  QGridLayout& calendar = ui::addGrid(date, 2, 0, 1, 5);
+  ui::place(calendar, Frame4, 0, 0, 2, 1);
   ui::place(Frame4.grid(), Option5, 0, 0);
-  ui::place(Frame4.grid(), Option6, 0, 1);
-  ui::place(Frame4.grid(), Option7, 0, 2);
-  ui::place(date, Frame7, 3, 0, 1, 3);
+  ui::place(Frame4.grid(), Option6, 1, 0);
+  ui::place(Frame4.grid(), Option7, 2, 0);
+  ui::place(calendar, Frame7, 0, 1);
   ui::place(Frame7.grid(), Option15, 0, 0);
   ui::place(Frame7.grid(), Option16, 0, 1);
-  ui::place(date, Command18, 3, 3, 1, 2);
-  ui::place(date, Text58, 4, 0, 1, 5);
+  ui::place(calendar, Command18, 1, 1);
+  ui::place(date, Text58, 3, 0, 1, 5);
   QGridLayout& buttons = ui::addGrid(run, 1, 0);
   buttons.setHorizontalSpacing(3);
   ui::place(buttons, Command1, 0, 0);
@@ -217,13 +215,13 @@ void Form10::layoutControls() {
   placePair(stages, "+ / -", Text60, Text78, 16);
   QGridLayout& plan = ui::addGrid(stages, 17, 0, 1, 3);
   plan.setHorizontalSpacing(3);
-  ui::place(plan, Command7, 0, 0, 1, 4);
-  ui::place(plan, Text26, 1, 0);
-  ui::addCaption(plan, "по", 1, 1);
-  ui::place(plan, Text27, 1, 2);
+  ui::place(plan, Command7, 0, 0);
+  ui::place(plan, Text26, 0, 1);
+  ui::addCaption(plan, "по", 0, 2);
+  ui::place(plan, Text27, 0, 3);
   ui::setWidthPixels(Text26, 30);
   ui::setWidthPixels(Text27, 30);
-  ui::place(plan, Check8, 1, 3);
+  ui::place(plan, Check8, 1, 0, 1, 4);
   ui::place(plan, Text51, 2, 0);
   ui::place(plan, Text52, 2, 1);
   QGridLayout& windows = ui::addGrid(stages, 18, 0, 1, 3);

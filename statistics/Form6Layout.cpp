@@ -3,11 +3,11 @@
 // results and the shift files; on the right what to load, the sample and
 // its fit range, the editing rows and the other windows. Readable at
 // 1280 x 800.
-#include <QFont>
 #include <QGridLayout>
 #include <QWidget>
 
 #include "statistics/Form6.h"
+#include "ui/Fonts.h"
 
 namespace {
 
@@ -45,10 +45,7 @@ void Form6::layoutControls() {
   form.setVerticalSpacing(3);
   // A condensed face, a little smaller than the window's, so that the
   // picture and the many boxes of this window fit the screen together.
-  QFont font = window()->font();
-  font.setFamily("DejaVu Sans Condensed");
-  font.setPointSize(8);
-  window()->setFont(font);
+  ui::useCondensedFont(window(), 8);
 
   // --- The picture, its bars, the bitmap and the scales ---
   QGridLayout& left = ui::addGrid(form, 0, 0);

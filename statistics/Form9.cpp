@@ -6,13 +6,14 @@
 #include "statistics/Form9.h"
 
 #include <QBoxLayout>
-#include <QFont>
 #include <QGroupBox>
 #include <QLabel>
 #include <QStringList>
 
 #include <string>
 #include <vector>
+
+#include "ui/Fonts.h"
 
 Form9& form9() { return ui::formInstance<Form9>(); }
 
@@ -166,10 +167,7 @@ void Form9::layoutDiagram() {
   auto* outer = new QGroupBox("Celvan7m", window());
   // A condensed face, a little smaller than the window's, so that the whole
   // tree fits on the screen at once.
-  QFont font = outer->font();
-  font.setFamily("DejaVu Sans Condensed");
-  font.setPointSize(8);
-  outer->setFont(font);
+  ui::useCondensedFont(outer, 8);
   auto* rows = new QVBoxLayout(outer);
   rows->setSpacing(2);
   auto* columns = new QHBoxLayout;

@@ -4,11 +4,13 @@
 
 namespace ui {
 
-void useCondensedFont(Control& control, double points) {
-  QFont font = control.widget()->font();
+void useCondensedFont(QWidget* widget, double points) {
+  QFont font = widget->font();
   font.setFamily("DejaVu Sans Condensed");
   font.setPointSizeF(points);
-  control.widget()->setFont(font);
+  widget->setFont(font);
 }
+
+void useCondensedFont(Control& control, double points) { useCondensedFont(control.widget(), points); }
 
 }  // namespace ui

@@ -9,5 +9,7 @@ namespace ui {
 // DejaVu Sans Condensed (which has Cyrillic letters) at the given size, for
 // the control's texts; a picture prints with it from then on.
 void useCondensedFont(Control& control, double points);
+// The same for a whole window (or another widget) and all it holds.
+void useCondensedFont(QWidget* widget, double points);
 
 }  // namespace ui

@@ -138,6 +138,27 @@ TEST_F(Form10Test, ButtonsShowTheOtherWindowsAndCloseTakesTheHelpersAlong) {
   EXPECT_THROW(EndOfFile(file), RuntimeError);  // the observatory file is closed
 }
 
+// A start without a source, or for the Earth, is refused with its message
+// and runs nothing.
+TEST_F(Form10Test, StartIsRefusedWithoutASourceOrForTheEarth) {
+  Form10& form = openWindow();
+  click(form.Command1);
+  EXPECT_EQ(boxes.last().text, "Выберете имитатор");
+  click(form.Option2);
+  click(form.Command1);
+  EXPECT_EQ(boxes.last().text, "Надо открыть файл снова");  // the refusal left the run gate shut
+  Main.StopFlag = 0;
+  click(form.Command1);
+  EXPECT_EQ(boxes.last().text, "Выберете обсерваторию");
+  std::filesystem::copy_file(programFile(kMarsFile), programFile("Obs/GREN3_G_100.txt"));
+  type(form.Text1, "3");
+  click(form.Option9[1]);
+  click(form.Command1);
+  EXPECT_EQ(boxes.last().text, "Землю не наблюдали");
+  EXPECT_EQ(boxes.last().title, "Celvan7.0");
+  EXPECT_EQ(form.statistics.N, 0);
+}
+
 TEST_F(Form10Test, ExitUnloadsEveryWindow) {
   Form10& form = openWindow();
   form2();
