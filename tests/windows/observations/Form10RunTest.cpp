@@ -265,13 +265,15 @@ TEST_F(Form10RunTest, ClosingTheWindowEndsTheRun) {
 }
 
 // A run keeps its calendar, its day start and its scales to itself: the
-// model's speed of gravity, its switch, its state vector, its scales and
-// the model window's boxes are as they were.
+// model's speed of gravity, its switch, its state vector, its scales, the
+// bodies' initial data, masses and elements, and the model window's boxes
+// are as they were.
 TEST_F(Form10RunTest, ARunLeavesTheModelAlone) {
   Form2& model = form2();
   Main.Vgr = 7.5e8;
   Main.FiniteVgrFlag = 1;
   for (int i = 0; i < 66; ++i) Main.StateVector[i] = i + 0.5;
+  const double earthX = Main.X[3], marsVY = Main.VY[4], moonMass = Main.Mass[11], marsLongitude = Main.AlfaL[4];
   const double scales[] = {Main.MT, Main.Mx, Main.MAlfa, Main.MdAlfa, Main.VXsys, Main.AphelionWindowHigh};
   const int16_t forceModel = Main.ForceModel;
   const std::string modelBoxes = model.Text35.Text() + "|" + model.Text38.Text() + "|" + model.Text37.Text();
@@ -287,6 +289,10 @@ TEST_F(Form10RunTest, ARunLeavesTheModelAlone) {
   EXPECT_EQ(Main.Vgr, 7.5e8);
   EXPECT_EQ(Main.FiniteVgrFlag, 1);
   for (int i = 0; i < 66; ++i) EXPECT_EQ(Main.StateVector[i], i + 0.5) << i;
+  EXPECT_EQ(Main.X[3], earthX);  // the initial data of the start-up window
+  EXPECT_EQ(Main.VY[4], marsVY);
+  EXPECT_EQ(Main.Mass[11], moonMass);
+  EXPECT_EQ(Main.AlfaL[4], marsLongitude);
   const double after[] = {Main.MT, Main.Mx, Main.MAlfa, Main.MdAlfa, Main.VXsys, Main.AphelionWindowHigh};
   for (int i = 0; i < 6; ++i) EXPECT_EQ(after[i], scales[i]) << i;
   EXPECT_EQ(Main.ForceModel, forceModel);
