@@ -19,6 +19,9 @@ void Form10::setCaptions() {
   Option1.setCaption("Tab");
   Option2.setCaption("Obs");
   Frame2.setCaption("Tab");
+  for (const AncientTablePreset& preset : observationWindowTablePresets())
+    Option4[preset.index].setCaption(preset.caption);
+  Check19.setCaption("+/-прецесс Tab*");
   Frame3.setCaption("Obs");
   const char* observatories[] = {"", "GREN", "PARI", "USNO", "NIKO", "CAPE", "SUMM", "иное"};
   for (int i = 0; i <= 7; ++i) Option9[i].setCaption(observatories[i]);
@@ -107,7 +110,7 @@ void Form10::setCaptions() {
 void Form10::setDefaults() {
   Option1.setValue(true);
   Option4[0].setValue(true);
-  Option4[0].setVisible(false);
+  for (int hidden : {0, 5, 6}) Option4[hidden].setVisible(false);
   Option9[0].setValue(true);
   Option9[0].setVisible(false);
   Text59.setText("BERL");
@@ -168,6 +171,7 @@ void Form10::connectHandlers() {
   Option1.onClick([this] { Option1_Click(); });
   Option2.onClick([this] { Option2_Click(); });
   Option9.onClick([this](int Index) { Option9_Click(Index); });
+  Option4.onClick([this](int Index) { Option4_Click(Index); });
   Option10.onClick([this] { Option10_Click(); });
   Option11.onClick([this] { Option11_Click(); });
   Option12.onClick([this] { Option12_Click(); });

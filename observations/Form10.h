@@ -29,9 +29,13 @@
 //   Form10Horizon.cpp     ShowHorizonView, the visibility test
 //   Form10Reports.cpp     the report files and "++Статистика"
 #include <array>
+#include <memory>
 #include <string>
+#include <vector>
 
+#include "core/observations/AncientTables.h"
 #include "core/observations/ObservationFiles.h"
+#include "core/spreadsheet/Spreadsheet.h"
 #include "observations/reduction/Reduction.h"
 #include "observations/run/DeviationStatistics.h"
 #include "ui/FormsRuntime.h"
@@ -46,6 +50,7 @@ class Form10 : public ui::Form {
   ui::OptionButton Option2{this};    // "Obs"
   ui::Frame Frame2{this};            // "Tab"
   ui::ControlArray<ui::OptionButton> Option4{this, 0, 10};  // ancient tables; 0 = none
+  ui::CheckBox Check19{this};        // "+/-прецесс Tab*"
   ui::Frame Frame3{this};            // "Obs"
   ui::ControlArray<ui::OptionButton> Option9{this, 0, 7};   // observatories; 0 = none
   ui::TextBox Text59{this};          // "иная Obs" code
@@ -217,6 +222,7 @@ class Form10 : public ui::Form {
   void Option1_Click();
   void Option2_Click();
   void Option9_Click(int Index);
+  void Option4_Click(int Index);
   void Option10_Click();
   void Option11_Click();
   void Option12_Click();
@@ -261,8 +267,15 @@ class Form10 : public ui::Form {
   // Returns false when the object is not visible.
   bool ShowHorizonView();
   // ComputeTablePosition: the table's longitude and latitude of the object
-  // for the date ObsYear, ObsMonth, ObsDayWithTime into LonL and LatB.
+  // for the date ObsYear, ObsMonth, ObsDay and DayHours into LonL and LatB.
   void ComputeTablePosition();
+  // ReadAncientTable: one reading of the table this window's workbook holds
+  // (AncientTables.h); a failure shows "Ошибка вычислений в таблицах" with
+  // the table's name and sets the stop flag.
+  void ReadAncientTable();
+  // ReleaseWorkbook: the table's workbook closed without saving, the
+  // spreadsheet application and the worksheets dropped.
+  void ReleaseWorkbook();
 
   // --- Window state (tests read it) ---
   // 9 while the observatory file is open.
@@ -279,6 +292,17 @@ class Form10 : public ui::Form {
   // Lines of the observatory file passed over as empty or too short since
   // the file was opened.
   int skippedLines = 0;
+  // The tables: the worksheet count of the chosen table's preset, and the
+  // step selector of Option4_Click (0 close and open, 1 open, 2 close, 3
+  // neither).
+  int TableSheetCount = 0;
+  int TableSwitchMode = 0;
+  // The name of the table whose workbook this window holds open ("" when
+  // none). The shared TheoryName may name another table: the eclipse window
+  // sets it too, and it is set before an opening that may fail.
+  const std::string& tableInWorkbook() const { return workbookTable_; }
+  // Worksheets 1..n of that workbook.
+  const std::vector<Worksheet>& TableSheet() const { return tableSheets_; }
 
  protected:
   void Form_Load() override;
@@ -316,6 +340,19 @@ class Form10 : public ui::Form {
   void reopenObservatoryFile();
   void closeObservatoryFile();
   ObservationCriterion criterion() const;
+
+  // --- Tables (Form10Tables.cpp) ---
+  std::string tablePath() const;
+  bool chosenTableNotOpen() const;
+  void openTableWorkbook();
+  void closeTableWorkbook();
+  // Why a "Tab" run may not start (a table chosen whose workbook is not
+  // open, or a body the table does not give); "" when it may.
+  std::string tableRunRefusal(int object) const;
+  std::unique_ptr<Spreadsheet> spreadsheetApp_;
+  Workbook tableWorkbook_;
+  std::vector<Worksheet> tableSheets_;
+  std::string workbookTable_;
 
   // --- Dates (Form10Dates.cpp) ---
   void readCalendarChoice();

@@ -140,5 +140,6 @@ void Form10::acceptEpoch(double t) {
   if (!tableSourceChosen() && Check26.Value() == 1)
     Stat.ZeroLevels[10] = weightBySpanAndCount(Stat.ZeroLevels[10], Main.StartYear, Main.EndYear, n);
   Text29.setText(shownNumber(Stat.ZeroLevels[10]));
-  if (Check22.Value() == 1) appendKeptRecord();
+  // A table has no records to keep: the copy is of an observatory file.
+  if (Check22.Value() == 1 && !tableSourceChosen()) appendKeptRecord();
 }

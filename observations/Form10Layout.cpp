@@ -101,6 +101,7 @@ void Form10::layoutControls() {
   years.setColumnStretch(3, 1);
   ui::place(source, Frame2, 5, 0, 1, 3);
   for (int i = 0; i <= 10; ++i) ui::place(Frame2.grid(), Option4[i], i / 4, i % 4);
+  ui::place(Frame2.grid(), Check19, 3, 0, 1, 4);
 
   // --- Theories and corrections ---
   ui::place(source, Frame5, 6, 0, 1, 3);

@@ -46,11 +46,13 @@ void Form10::Command16_Click() { form21().Show(); }  // "dLl*"
 void Form10::Command17_Click() { form22().Show(); }  // "dLp*"
 void Form10::Command11_Click() { form6().Show(); }   // "К статистике"
 
-// Command14_Click "Закрыть форму": closes the observatory file and unloads
-// this window with the plan and perturbation windows. A run in progress
-// ends at its next pass, when it finds its window gone.
+// Command14_Click "Закрыть форму": closes the observatory file, releases
+// the table's workbook and unloads this window with the plan and
+// perturbation windows. A run in progress ends at its next pass, when it
+// finds its window gone.
 void Form10::Command14_Click() {
   closeObservatoryFile();
+  ReleaseWorkbook();
   Unload();
   ui::unloadForm<Form13>();
   ui::unloadForm<Form21>();

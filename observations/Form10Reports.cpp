@@ -60,15 +60,18 @@ std::string Form10::keptRecordsPath(int object) const {
 }
 
 // The headers of the files the run writes: with "++File Bad, Good №" the
-// kept-records copy (the observatory file's header and the run's years)
-// and the rejected-data file; with "+File Отладка" the trace.
+// kept-records copy (the observatory file's header and the run's years;
+// not for a table) and the rejected-data file; with "+File Отладка" the trace.
 void Form10::writeRunFileHeaders() {
   if (Check22.Value() == 1) {
-    int file = FreeFile();
-    Open(GoodFilePath, OpenMode::Output, file);
-    PrintJoined(file, {Main.TextLines[1]});
-    PrintJoined(file, {Main.StartYear, Main.EndYear});
-    Close(file);
+    int file = 0;
+    if (!tableSourceChosen()) {
+      file = FreeFile();
+      Open(GoodFilePath, OpenMode::Output, file);
+      PrintJoined(file, {Main.TextLines[1]});
+      PrintJoined(file, {Main.StartYear, Main.EndYear});
+      Close(file);
+    }
     file = FreeFile();
     Open(reportName("Bad_data"), OpenMode::Output, file);
     PrintJoined(file, {planetAndObservatoryHead()});

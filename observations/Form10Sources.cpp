@@ -55,11 +55,12 @@ void Form10::Option1_Click() {
   Check26.setEnabled(false);
 }
 
-// Option2_Click "Obs": the observatories' buttons in, the tables' out; no
-// source chosen.
+// Option2_Click "Obs": the observatories' buttons in, the tables' out; the
+// table's workbook released; no source chosen.
 void Form10::Option2_Click() {
   for (int i = 0; i <= 7; ++i) Option9[i].setEnabled(true);
   for (int i = 0; i <= 10; ++i) Option4[i].setEnabled(false);
+  ReleaseWorkbook();
   Main.SourceKind = "Obs";
   Main.TheoryName.clear();
   Main.SourceIndex = 0;

@@ -71,6 +71,10 @@ void Form10::ReadObservationInputs() {
 
   if (tableSourceChosen() && Option4[0].Value()) return static_cast<void>(refuse(form10text::kChooseTable));
   if (!tableSourceChosen() && Option9[0].Value()) return static_cast<void>(refuse(form10text::kChooseObservatory));
+  if (tableSourceChosen()) {
+    const std::string refusal = tableRunRefusal(object);
+    if (!refusal.empty()) return static_cast<void>(refuse(refusal.c_str()));
+  }
   if (object == kEarth) return static_cast<void>(refuse(form10text::kEarthNotObserved));
   if (Check27.Value() == 1 && (object < kFirstPerturbedPlanet || object > kLastPerturbedPlanet))
     return static_cast<void>(refuse(form10text::kNoPerturbationSeries));

@@ -1,11 +1,163 @@
-// The observed place from an ancient table for the date of a "Tab" epoch.
+// The ancient tables as Form10's source: the table buttons with their
+// presets, the opening, binding and release of the table's workbook in the
+// window's own spreadsheet application, and the reading of a table for a
+// date. The window never saves a table's workbook: the table's file stays as
+// the user keeps it, whatever dates the runs wrote into its cells.
+#include <exception>
+#include <string>
+
+#include "core/observations/AncientTables.h"
 #include "core/runtime/MessageBox.h"
+#include "core/runtime/NumberText.h"
+#include "core/runtime/ProgramFolder.h"
+#include "core/runtime/RuntimeError.h"
 #include "core/state/SharedState.h"
 #include "observations/Form10.h"
+#include "observations/Form10Texts.h"
+#include "observations/Form13.h"
 
-// ComputeTablePosition: no table can be evaluated from this window yet; the
-// run is told so and stops after the pass.
+namespace {
+
+constexpr int kYearsShown = 30;
+// The Prec* correction of AlKhwarizmi's start: the precession of this many
+// years at the plan window's rate.
+constexpr double kAlKhwarizmiYears = 15;
+constexpr int16_t kEgyptianCalendar = 2;
+
+}  // namespace
+
+std::string Form10::tablePath() const { return programPath("\\Tab\\" + Main.TheoryName + ".xls"); }
+
+// A table with cells is chosen, but this window holds no workbook of it (its
+// opening failed, or the eclipse window has named another table since).
+bool Form10::chosenTableNotOpen() const {
+  return ancientTableCells(Main.TheoryName) != nullptr && Main.TheoryName != workbookTable_;
+}
+
+// Opens the workbook of the table TheoryName names and binds its first
+// TableSheetCount worksheets. A failure leaves no workbook held: what was
+// opened is closed again and no worksheet stays bound.
+void Form10::openTableWorkbook() {
+  if (!spreadsheetApp_) spreadsheetApp_ = std::make_unique<Spreadsheet>();
+  tableWorkbook_ = spreadsheetApp_->openWorkbook(tablePath());
+  spreadsheetApp_->setVisible(true);
+  try {
+    for (int i = 1; i <= TableSheetCount; ++i) tableSheets_.push_back(tableWorkbook_.worksheet(i));
+  } catch (const std::exception&) {
+    closeTableWorkbook();
+    throw;
+  }
+  workbookTable_ = Main.TheoryName;
+}
+
+// Closes this window's workbook without saving and drops it with its
+// worksheets. The workbook may be gone already (its engine ended): that is
+// no failure of the closing.
+void Form10::closeTableWorkbook() {
+  tableSheets_.clear();
+  workbookTable_.clear();
+  if (!tableWorkbook_.isSet()) return;
+  tableWorkbook_ = Workbook();
+  try {
+    spreadsheetApp_->closeActiveWorkbook();
+  } catch (const RuntimeError&) {
+  }
+}
+
+// Option4_Click: a table chosen (Index 1..10) or none (0). The date boxes,
+// calendar, day start and corrections take the table's presets; a table
+// other than the one this window holds is opened in place of it and read
+// at its preset date, which also fixes the precession the table had then.
+void Form10::Option4_Click(int Index) {
+  try {
+    Main.SelectedObject = CLng(Text1.Text());
+    Main.SourceIndex = static_cast<int16_t>(Index);
+    TableSwitchMode = workbookTable_.empty() ? 1 : 0;
+    Option16.setValue(true);
+    Option6.setValue(true);
+    Text2.setText("1");
+    Text3.setText("1");
+    Check15.setValue(1);
+    Check16.setValue(1);
+    Check17.setValue(0);
+    const AncientTablePreset& preset = observationWindowTablePresets().at(Index);
+    switch (preset.kind) {
+      case AncientTablePreset::Kind::NoTable:
+        TableSwitchMode = workbookTable_.empty() ? 3 : 2;
+        Main.TheoryName.clear();
+        break;
+      case AncientTablePreset::Kind::NameOnly:
+        Main.TheoryName = preset.name;
+        break;
+      case AncientTablePreset::Kind::Table:
+        if (workbookTable_ == preset.name) TableSwitchMode = 3;
+        Main.TheoryName = preset.name;
+        TableSheetCount = preset.sheetCount;
+        Text4.setText(Str(preset.year));
+        Text24.setText(Str(preset.longitude));
+        Text25.setText(Str(preset.latitude));
+        if (preset.calendarMode == kEgyptianCalendar) Option7.setValue(true);
+        if (preset.dayStartHour == 0) Option15.setValue(true);
+        Text2.setText(Str(preset.day));
+        Text3.setText(Str(preset.month));
+        break;
+      case AncientTablePreset::Kind::Nothing:
+        break;
+    }
+    Main.StartYear = CLng(Text4.Text());
+    Text16.setText(Str(Main.StartYear));
+    Text14.setText(Str(Main.StartYear + kYearsShown));
+    if (TableSwitchMode == 3) return;
+    if (TableSwitchMode == 0 || TableSwitchMode == 2) closeTableWorkbook();
+    if (TableSwitchMode == 2) return;
+    openTableWorkbook();
+  } catch (const std::exception&) {
+    MsgBox(std::string(form10text::kTableNotFound) + "\r\n" + tablePath(), form10text::kTableTitle);
+    return;
+  }
+  Command2_Click();
+  Main.JD0 = Main.JD;
+  Main.JDut = Main.JD;
+  ReadAncientTable();
+  Main.SavedPrecession = Main.GeneralPrecession;
+  if (Main.TheoryName == "AlKhwarizmi" && Check19.Value() == 1)
+    Main.SavedPrecession -= form13().PrecessionRate * kAlKhwarizmiYears / 100 / 3600;
+  Main.StopFlag = 0;
+  Main.DateErrorFlag = 0;
+}
+
+// The reading is made on this window's own workbook with the cells of the
+// table it holds; a chosen table whose workbook is not open here is a
+// failure like a cell that is not a number.
+void Form10::ReadAncientTable() {
+  try {
+    if (chosenTableNotOpen())
+      throw RuntimeError(ErrorCode::InvalidCall, "the table's workbook is not open");
+    TableWorkbookCells cells(tableSheets_);
+    readAncientTable(kObservationWindowTableReader, workbookTable_, cells, Main.SelectedObject,
+                     Check19.Value() == 1);
+  } catch (const std::exception&) {
+    MsgBox(form10text::kTableFailed + Main.TheoryName, form10text::kRunTitle);
+    Main.StopFlag = 1;
+  }
+}
+
+// ComputeTablePosition: the loop's reading at the epoch's Julian Day.
 void Form10::ComputeTablePosition() {
-  MsgBox("Ошибка вычислений в таблицах" + Main.TheoryName, "Celvan7.0");
-  Main.StopFlag = 1;
+  Main.JDut = Main.JD;
+  ReadAncientTable();
+}
+
+void Form10::ReleaseWorkbook() {
+  closeTableWorkbook();
+  spreadsheetApp_.reset();
+}
+
+std::string Form10::tableRunRefusal(int object) const {
+  if (chosenTableNotOpen())
+    return std::string(form10text::kTableNotFound) + "\r\n" + tablePath();
+  if (!ancientTableGivesBody(kObservationWindowTableReader, Main.TheoryName, object))
+    return form10text::kTableLacksObjectHead + Main.TheoryName + form10text::kTableLacksObjectTail +
+           std::to_string(object);
+  return "";
 }
