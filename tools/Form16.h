@@ -246,7 +246,12 @@ class Form16 : public ui::Form {
   // The run's own values, kept between passes and calls.
   int calendarMode_ = 0;        // calendar chosen at the start
   double dayStartHour_ = 0.0;   // hour at which the day starts, chosen at the start
-  double stepJulianDay_ = 0.0;  // Julian Day (UT) of the next pass
+  // The Julian Day (UT) of the next pass is the start's plus the days run
+  // since: the days are summed apart, so that the sum of many small steps
+  // keeps its digits beside the large Julian Day.
+  double startJulianDay_ = 0.0;
+  double daysRun_ = 0.0;
+  double stepJulianDay() const { return startJulianDay_ + daysRun_; }
   int startYear_ = 0, startMonth_ = 0;
   double startDay_ = 0.0;
   bool haveStart_ = false;

@@ -197,8 +197,8 @@ bool Form16::runPass() {
 // Stage 1 and 2: the date of the step in the date boxes, in the window's
 // calendar; the universal time and date at Greenwich in Text19.
 void Form16::showDateOfStep() {
-  Main.JDut = stepJulianDay_;
-  Main.JD = stepJulianDay_;
+  Main.JDut = stepJulianDay();
+  Main.JD = Main.JDut;
   showDateBoxes();
   Text5.setText(Str(Main.JDut));
 
@@ -467,7 +467,7 @@ void Form16::advanceDate() {
   if (EquinoxFlag == 1) step /= CDbl(Text8.Text());
   if (!(step > 0.0) || !std::isfinite(step))
     throw RuntimeError(ErrorCode::InvalidCall, "step must be positive");
-  stepJulianDay_ += direction_ * step;
+  daysRun_ += direction_ * step;
   showDateBoxes();
 }
 
@@ -476,7 +476,7 @@ void Form16::advanceDate() {
 // rounding of the sums of steps does not show.
 void Form16::showDateBoxes() {
   restoreCalendar();
-  DateFromJulianDay(stepJulianDay_);
+  DateFromJulianDay(stepJulianDay());
   constexpr double kDayDigits = 1e8;
   Text4.setText(Str(Main.CalendarYear));
   Text3.setText(Str(Main.CalendarMonth));

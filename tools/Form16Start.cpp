@@ -113,7 +113,8 @@ bool Form16::prepareRun() {
   Main.DateErrorFlag = 0;
   const double julianDay = JulianDayFromDate(startDay_, startMonth_, startYear_);
   if (Main.DateErrorFlag == 1) return false;
-  stepJulianDay_ = julianDay;
+  startJulianDay_ = julianDay;
+  daysRun_ = 0.0;
   Main.JD = julianDay;
   Main.JDut = julianDay;
   Main.EphemerisJD = julianDay;
