@@ -18,6 +18,8 @@
 //                         constructions and plots, clearing and closing
 #include <functional>
 
+#include "core/state/Tables.h"
+#include "setup/BodyState.h"
 #include "ui/FormsRuntime.h"
 
 class Form11 : public ui::Form {
@@ -111,6 +113,15 @@ class Form11 : public ui::Form {
   // The Earth's heliocentric longitude and latitude of the phase plane,
   // radians (kept apart from the target's true direction).
   double EarthL = 0, EarthB = 0;
+  // The window's own start states of objects 0..10 (m, m/s) and mean
+  // distances (m): the Earth's and the target's as the first button found
+  // them, the others as the model's start data held them then. The model's
+  // start data, masses and elements stay as the window found them.
+  Table1<double, 10> X0, Y0, Z0, VX0, VY0, VZ0, Rsr;
+  // The day step of the stepping loop and the Julian Day of its start, as
+  // "С шагом" read them (the model's series keep their own start).
+  double StepDays = 0;
+  double SeriesStartJD = 0;
 
  protected:
   void Form_Load() override;
@@ -121,6 +132,8 @@ class Form11 : public ui::Form {
   void connectHandlers();
   void layoutControls();
 
+  void takeModelStartStates();
+  void keepStartState(int object, const BodyState& state);
   bool chooseTarget();
   void placeEarth();
   void placeTarget(int target);

@@ -77,17 +77,17 @@ bool Form11::Command3_Click() {
     Main.VYsys = CDbl(Text4.Text());
     Main.VZsys = CDbl(Text5.Text());
     const int t = Main.SelectedObject;
-    const auto moveWithSystem = [](int object) {
-      Main.VX[object] = kMetresPerKm * Main.VXsys + Main.VX0[object];
-      Main.VY[object] = kMetresPerKm * Main.VYsys + Main.VY0[object];
-      Main.VZ[object] = kMetresPerKm * Main.VZsys + Main.VZ0[object];
+    const auto moveWithSystem = [this](int object) {
+      Main.VX[object] = kMetresPerKm * Main.VXsys + VX0[object];
+      Main.VY[object] = kMetresPerKm * Main.VYsys + VY0[object];
+      Main.VZ[object] = kMetresPerKm * Main.VZsys + VZ0[object];
     };
     moveWithSystem(kEarth);
     if (t < kStar) moveWithSystem(t);
     const double lastLightTime = Main.PropagationTime(kEarth, t);
-    Main.X[t] = Main.X0[t] - lastLightTime * Main.VX[t];
-    Main.Y[t] = Main.Y0[t] - lastLightTime * Main.VY[t];
-    Main.Z[t] = Main.Z0[t] - lastLightTime * Main.VZ[t];
+    Main.X[t] = X0[t] - lastLightTime * Main.VX[t];
+    Main.Y[t] = Y0[t] - lastLightTime * Main.VY[t];
+    Main.Z[t] = Z0[t] - lastLightTime * Main.VZ[t];
     Text24.setText(Str(Main.X[t] / Main.MK));
     Text25.setText(Str(Main.Y[t] / Main.MK));
     Text26.setText(Str(Main.Z[t] / Main.MK));
@@ -112,8 +112,8 @@ bool Form11::Command3_Click() {
     if (scaled) {
       // Z follows the target's; the longitude does not depend on it.
       Main.Z[kSourcePoint] = Main.Z[t];
-      Main.X[kSourcePoint] = Main.X0[t] - k * Main.VX[t] * lightTime;
-      Main.Y[kSourcePoint] = Main.Y0[t] - k * Main.VY[t] * lightTime;
+      Main.X[kSourcePoint] = X0[t] - k * Main.VX[t] * lightTime;
+      Main.Y[kSourcePoint] = Y0[t] - k * Main.VY[t] * lightTime;
       RelativeEclipticPosition(kEarth, kSourcePoint);
       GeoLis = Main.RelativeLongitude[kSourcePoint];
     }

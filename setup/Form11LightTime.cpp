@@ -8,9 +8,11 @@
 #include "core/runtime/MessageBox.h"
 #include "core/runtime/NumberText.h"
 #include "core/runtime/RuntimeError.h"
+#include "core/state/ModelStartData.h"
 #include "core/state/SharedState.h"
 #include "core/theory/Theory.h"
 #include "core/time/TimeScales.h"
+#include "setup/BodyState.h"
 #include "setup/Form11.h"
 #include "setup/Form11Texts.h"
 #include "ui/Runtime.h"
@@ -30,6 +32,8 @@ std::string velocityText(double metresPerSecond) {
 }  // namespace
 
 void Form11::Form_Load() {
+  takeModelStartStates();
+  SeriesStartJD = Main.SeriesStartJD;
   Picture1.Cls();
   Picture1.Scale(-10, 10, 10, -10);
 }
@@ -50,10 +54,12 @@ void Form11::Form_Activate() {
 // Reads:    Text7, Text8, Text6, Check1(0..10), the date boxes, Check2,
 //           Text1, Text2, the star's boxes Text12..Text22; Main.Vsv
 // Writes:   Main.MT, MAlfa, StageCounter = 0, Vgr = Vsv / N, LoopIndexJ,
-//           SelectedObject, CurrentObject, the calendar date and JD, the
-//           New0 masses and elements, X..VZ of 0, 3 and the target, their
-//           start states X0..VZ0, PropagationTime(3, target), the pair
-//           geometry; GeoL0, GeoB0; the boxes of the states and results
+//           SelectedObject, CurrentObject, the calendar date and JD, X..VZ
+//           of 0, 3 and the target, PropagationTime(3, target), the pair
+//           geometry; the window's own start states X0..VZ0 and mean
+//           distances; GeoL0, GeoB0; the boxes of the states and results.
+//           The New0 masses and elements serve the computation only: the
+//           model's masses, elements and start data are put back after it.
 // Notes:    More than one target ticked: StopFlag = 1 and "Должен быть
 //           отмечен только 1 объект"; none ticked: the target last chosen
 //           in any window. A box that is no number, N = 0 or a target out
@@ -61,6 +67,8 @@ void Form11::Form_Activate() {
 //           what was written before stays.
 bool Form11::Command1_Click() {
   return withErrorTrap(form11text::kBadData, form11text::kTitle, [&] {
+    const KeepModelStartData keep;
+    takeModelStartStates();
     Main.MT = CDbl(Text7.Text());
     Main.MAlfa = CDbl(Text8.Text());
     Main.StageCounter = 0;
@@ -78,17 +86,28 @@ bool Form11::Command1_Click() {
       *v = 0;
     const int target = Main.SelectedObject;
     placeTarget(target);
-    for (int object : {kEarth, target}) {
-      Main.X0[object] = Main.X[object];
-      Main.Y0[object] = Main.Y[object];
-      Main.Z0[object] = Main.Z[object];
-      Main.VX0[object] = Main.VX[object];
-      Main.VY0[object] = Main.VY[object];
-      Main.VZ0[object] = Main.VZ[object];
-    }
+    for (int object : {kEarth, target}) keepStartState(object, currentState(object));
     findTrueDirection(target);
     if (Option3.Value()) drawUnlessFarOutside([&] { drawTrueConstructions(target); });
   });
+}
+
+// takeModelStartStates: the model's start states and mean distances as the
+// window's own, before it places the Earth and the target.
+void Form11::takeModelStartStates() {
+  for (int i = 0; i <= 10; ++i) {
+    keepStartState(i, startState(i));
+    Rsr[i] = Main.Rsr[i];
+  }
+}
+
+void Form11::keepStartState(int object, const BodyState& state) {
+  X0[object] = state.position.x;
+  Y0[object] = state.position.y;
+  Z0[object] = state.position.z;
+  VX0[object] = state.velocity.x;
+  VY0[object] = state.velocity.y;
+  VZ0[object] = state.velocity.z;
 }
 
 // chooseTarget: the ticked target into SelectedObject (the last ticked in
@@ -144,6 +163,7 @@ void Form11::placeByTheory(int object, ui::TextBox& meanLongitude) {
   if (Check2.Value() == 1) meanLongitude.setText(Str(Main.kUgol * Main.MeanAnomaly[object]));
   PositionFromElements();
   VelocityFromElements();
+  Rsr[object] = Main.Rsr[object];
 }
 
 // showTrueState: position in thousand km in full, velocity in km/s cut to
@@ -179,12 +199,12 @@ void Form11::Command5_Click() {
   const bool ready = withErrorTrap(form11text::kBadData, form11text::kTitle, [&] {
     Main.StopFlag = 0;
     Check2.setValue(1);
-    Main.Step = CDbl(Text9.Text());
+    StepDays = CDbl(Text9.Text());
     Main.CalendarYear = CLng(Text43.Text());
     Main.CalendarMonth = CLng(Text33.Text());
     Main.CalendarDay = CDbl(Text23.Text());
     Main.JD = JulianDayFromDate(Main.CalendarDay, Main.CalendarMonth, Main.CalendarYear);
-    Main.SeriesStartJD = Main.JD;
+    SeriesStartJD = Main.JD;
     Main.StartYear = Main.CalendarYear;
     Main.StartMonth = Main.CalendarMonth;
     Main.StartDay = Main.CalendarDay;
@@ -217,14 +237,14 @@ void Form11::runSteppingLoop() {
 }
 
 // makeSteppingPass: both buttons at the date of the boxes, then the date
-// moved on by Step days into the boxes (a day of the month beyond the
+// moved on by StepDays into the boxes (a day of the month beyond the
 // month's end carries into the next). False, with the date left where it
 // was, when a button ended with its message.
 bool Form11::makeSteppingPass() {
   if (!Command1_Click() || !Command3_Click()) return false;
   Main.InputYear = Main.CalendarYear;
   Main.InputMonth = Main.CalendarMonth;
-  Main.InputDay = Main.CalendarDay + Main.Step;
+  Main.InputDay = Main.CalendarDay + StepDays;
   NormalizeCalendarDate(Main.InputDay, Main.InputMonth, Main.InputYear);
   Text43.setText(Str(Main.CalendarYear));
   Text33.setText(Str(Main.CalendarMonth));

@@ -41,7 +41,7 @@ void Form11::drawUnlessFarOutside(const std::function<void()>& draw) {
 double Form11::planeY(int slot) const { return Option2.Value() ? Main.Z[slot] : Main.Y[slot]; }
 
 double Form11::planeY0(int slot) const {
-  return Option2.Value() ? Main.Z0[slot] : Main.Y0[slot];
+  return Option2.Value() ? Z0[slot] : Y0[slot];
 }
 
 double Form11::planeSled(int slot) const {
@@ -49,7 +49,7 @@ double Form11::planeSled(int slot) const {
 }
 
 double Form11::planeVY0(int slot) const {
-  return Option2.Value() ? Main.VZ0[slot] : Main.VY0[slot];
+  return Option2.Value() ? VZ0[slot] : VY0[slot];
 }
 
 // DrawAberrationGrid: grey lines at every whole unit, then green axes; its
@@ -73,8 +73,8 @@ void Form11::DrawAberrationOrbits() {
   const int t = Main.SelectedObject;
   const double s = Main.ImageScale;
   if (Option1.Value()) {
-    Picture1.Circle(Main.X[kSun] / s, Main.Y[kSun] / s, Main.Rsr[kEarth] / s, blue());
-    if (t != kStar) Picture1.Circle(Main.X[kSun] / s, Main.Y[kSun] / s, Main.Rsr[t] / s, red());
+    Picture1.Circle(Main.X[kSun] / s, Main.Y[kSun] / s, Rsr[kEarth] / s, blue());
+    if (t != kStar) Picture1.Circle(Main.X[kSun] / s, Main.Y[kSun] / s, Rsr[t] / s, red());
   }
   Picture1.Circle(Main.X[kEarth] / s, planeY(kEarth) / s, kMarkRadius, blue());
   Picture1.Circle(Main.X[t] / s, planeY(t) / s, kMarkRadius, red());
@@ -107,9 +107,9 @@ void Form11::drawTrueConstructions(int target) {
   Picture1.Line(ex, 10, ex, -10, blue());
   Picture1.Line(10, ey, -10, ey, blue());
   Picture1.Line(ex, ey, tx, ty, kNearBlack);
-  Picture1.Line(ex, ey, ex + Main.VX0[kEarth] / kVelocityPerUnit,
+  Picture1.Line(ex, ey, ex + VX0[kEarth] / kVelocityPerUnit,
                 ey + planeVY0(kEarth) / kVelocityPerUnit, kNearBlack);
-  Picture1.Line(tx, ty, tx + Main.VX0[target] / kVelocityPerUnit,
+  Picture1.Line(tx, ty, tx + VX0[target] / kVelocityPerUnit,
                 ty + planeVY0(target) / kVelocityPerUnit, kNearBlack);
 }
 
@@ -121,9 +121,9 @@ void Form11::drawSourceConstructions(int target, int shade) {
   const double s = Main.ImageScale;
   const double tx = Main.X[target] / s, ty = planeY(target) / s;
   Picture1.Circle(tx, ty, kMarkRadius, red());
-  const double sunX = Main.X0[kSun] / s, sunY = planeY0(kSun) / s;
+  const double sunX = X0[kSun] / s, sunY = planeY0(kSun) / s;
   const double systemVY = Option2.Value() ? Main.VZsys : Main.VYsys;
-  Picture1.Line(sunX, sunY, sunX + (Main.VX0[kSun] + 1000 * Main.VXsys) / kVelocityPerUnit,
+  Picture1.Line(sunX, sunY, sunX + (VX0[kSun] + 1000 * Main.VXsys) / kVelocityPerUnit,
                 sunY + (planeVY0(kSun) + 1000 * systemVY) / kVelocityPerUnit, kNearBlack);
   Picture1.Line(Main.X[kEarth] / s, planeY(kEarth) / s, tx, ty, RGB(shade, 0, 0));
 }
@@ -154,7 +154,7 @@ void Form11::drawTotalConstructions(int target, int shade) {
 // plotAgainstTime: the ticked components against the years since the
 // series' start, from the left edge.
 void Form11::plotAgainstTime() {
-  const double x = (Main.JD - Main.SeriesStartJD) / kDaysPerYear / Main.MT - 10;
+  const double x = (Main.JD - SeriesStartJD) / kDaysPerYear / Main.MT - 10;
   plotComponents(x, 0, false);
 }
 
@@ -205,12 +205,12 @@ void Form11::drawOrbitMarkers(int target) {
   Picture1.Circle(Main.X[kEarth] / s, planeY(kEarth) / s, kMarkRadius, blue());
   if (Main.X[target] / s < 20 && planeY(target) / s < 20) {
     Picture1.Circle(Main.Xsled[target] / s, planeSled(target) / s, kMarkRadius, white());
-    Picture1.Circle(Main.X0[target] / s, planeY0(target) / s, kMarkRadius, red());
+    Picture1.Circle(X0[target] / s, planeY0(target) / s, kMarkRadius, red());
   }
   Main.Xsled[kEarth] = Main.X[kEarth];
   Main.Ysled[kEarth] = Main.Y[kEarth];
   Main.Zsled[kEarth] = Main.Z[kEarth];
-  Main.Xsled[target] = Main.X0[target];
-  Main.Ysled[target] = Main.Y0[target];
-  Main.Zsled[target] = Main.Z0[target];
+  Main.Xsled[target] = X0[target];
+  Main.Ysled[target] = Y0[target];
+  Main.Zsled[target] = Z0[target];
 }

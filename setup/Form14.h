@@ -73,6 +73,15 @@ class Form14 : public ui::Form {
   // (thousand km), ellipse minus eccentric.
   double DeltaAlfa = 0;
   double DeltaR = 0;
+  // The window's own working values, apart from the model's start data: the
+  // centres of the constructions (thousand km; 0 the ellipse, 1 the
+  // eccentric, 2 the equant, all on the x axis), the angles of the ellipse
+  // body (0) and of the eccentric body (1) in radians, and the time step in
+  // days.
+  double CentreX[3] = {0, 0, 0};
+  double CentreY[3] = {0, 0, 0};
+  double AlfaL[2] = {0, 0};
+  double TimeStep = 0;
 
  protected:
   void Form_Load() override;

@@ -80,8 +80,8 @@ void Form14::Form_Load() {
 // pictures are not cleared.
 // Reads:    Text1..Text6, Text8..Text10, Option2
 // Writes:   Main.ScratchRadius (R), EksPrevious (e1), EksCurrent (e2),
-//           AngularSpeed(0) (W, rad/day), Mx, MT, MdAlfa, MF, Step; the
-//           centres X0, Y0 (0 ellipse, 1 eccentric, 2 equant); the marks
+//           AngularSpeed(0) (W, rad/day), Mx, MT, MdAlfa, MF; the window's
+//           TimeStep and centres (0 ellipse, 1 eccentric, 2 equant); the marks
 //           Xsled, Ysled (0..3); TopoRadius (b); SunRadius (e2 R);
 //           ModelTime = 0; StopFlag = 0
 // Notes:    A box that is no number: "Введите правильно данные" (title
@@ -91,15 +91,15 @@ void Form14::Command1_Click() {
   const double R = Main.ScratchRadius;
   const double e1 = Main.EksPrevious;
   const double e2 = Main.EksCurrent;
-  Main.X0[0] = e1 * R;
-  Main.X0[1] = Option2.Value() ? e2 * R / 2 : e2 * R;
-  Main.X0[2] = e2 * R;
-  for (int i = 0; i <= 2; ++i) Main.Y0[i] = 0;
+  CentreX[0] = e1 * R;
+  CentreX[1] = Option2.Value() ? e2 * R / 2 : e2 * R;
+  CentreX[2] = e2 * R;
+  for (double& y : CentreY) y = 0;
   Main.TopoRadius = std::sqrt((1 - e1 * e1) * R * R);
   Main.SunRadius = e2 * R;
   for (int i = 0; i <= 2; ++i) {
-    Main.Xsled[i] = Main.X0[i];
-    Main.Ysled[i] = Main.Y0[i];
+    Main.Xsled[i] = CentreX[i];
+    Main.Ysled[i] = CentreY[i];
   }
   Main.Xsled[3] = R;
   Main.Ysled[3] = 0;
@@ -118,7 +118,7 @@ void Form14::readInputs() {
   Main.MT = CDbl(Text6.Text());
   Main.MdAlfa = CDbl(Text8.Text());
   Main.MF = CDbl(Text9.Text());
-  Main.Step = CDbl(Text10.Text());
+  TimeStep = CDbl(Text10.Text());
 }
 
 void Form14::Command4_Click() { Main.StopFlag = 1; }
@@ -153,12 +153,12 @@ void Form14::RunComparisonLoop() {
       DrawOrbitGrid();
       if (!DrawComparisonScene()) return;
       plotDifferences();
-      Main.ModelTime += Main.Step;
+      Main.ModelTime += TimeStep;
       Text17.setText(Str(Main.ModelTime));
       Main.MT = CDbl(Text6.Text());
       Main.MdAlfa = CDbl(Text8.Text());
       Main.MF = CDbl(Text9.Text());
-      Main.Step = CDbl(Text10.Text());
+      TimeStep = CDbl(Text10.Text());
       throwOnFloatingPointFlags();
     } while (endPass());
   });
@@ -174,14 +174,14 @@ void Form14::placeBodies() {
   const Place ellipse = onEllipse(Main.EksPrevious, M);
   const double e2 = Main.EksCurrent;
   const Place eccentric = Option2.Value() ? onEccentricWithEquant(e2, M) : onSimpleEccentric(e2, M);
-  Main.AlfaL[0] = ellipse.angle;
-  Main.AlfaL[1] = eccentric.angle;
+  AlfaL[0] = ellipse.angle;
+  AlfaL[1] = eccentric.angle;
   Main.StartDistance = R * ellipse.distance;
   Main.Rpl = R * eccentric.distance;
   for (int i = 0; i <= 1; ++i) {
     const double r = i == 0 ? Main.StartDistance : Main.Rpl;
-    Main.X[i] = r * std::cos(Main.AlfaL[i]);
-    Main.Y[i] = r * std::sin(Main.AlfaL[i]);
+    Main.X[i] = r * std::cos(AlfaL[i]);
+    Main.Y[i] = r * std::sin(AlfaL[i]);
   }
   if (Option2.Value()) {
     Main.X[2] = R * (e2 + std::cos(M));
@@ -190,15 +190,15 @@ void Form14::placeBodies() {
     Main.X[3] = R * std::cos(M);
     Main.Y[3] = R * std::sin(M);
   }
-  DeltaAlfa = Main.AlfaL[0] - Main.AlfaL[1];
+  DeltaAlfa = AlfaL[0] - AlfaL[1];
   DeltaR = Main.StartDistance - Main.Rpl;
 }
 
 // showPass: the angles (degrees) and distances in full, the differences cut
 // to six decimals.
 void Form14::showPass() {
-  Text11.setText(Str(Main.AlfaL[0] * Main.kUgol));
-  Text12.setText(Str(Main.AlfaL[1] * Main.kUgol));
+  Text11.setText(Str(AlfaL[0] * Main.kUgol));
+  Text12.setText(Str(AlfaL[1] * Main.kUgol));
   Text13.setText(Str(truncateDecimals(DeltaAlfa * Main.kUgol, 6)));
   Text16.setText(Str(truncateDecimals(DeltaR, 6)));
   Text14.setText(Str(Main.StartDistance));

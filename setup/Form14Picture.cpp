@@ -103,7 +103,7 @@ void Form14::drawDeferentAndEllipse() {
   Picture1.Circle(0, 0, R / m, kNearBlack);
   printAt(Picture1, -9, 10, "деферент (эклиптика)", RGB(0, 0, 0));
   printAt(Picture1, 0.5, 10, "эллипс ", red());
-  Picture1.Circle(Main.X0[0] / m, Main.Y0[0] / m, R / m, red(), {.aspect = Main.TopoRadius / R});
+  Picture1.Circle(CentreX[0] / m, CentreY[0] / m, R / m, red(), {.aspect = Main.TopoRadius / R});
   Picture1.Line(0, 0, Main.X[0] / m, Main.Y[0] / m, red());
   Picture1.Circle(Main.X[0] / m, Main.Y[0] / m, kMarkRadius, red());
 }
@@ -114,8 +114,8 @@ void Form14::drawDeferentAndEllipse() {
 void Form14::drawEccentric() {
   const double m = Main.Mx;
   const double R = Main.ScratchRadius;
-  const double cx = Main.X0[1] / m;
-  const double cy = Main.Y0[1] / m;
+  const double cx = CentreX[1] / m;
+  const double cy = CentreY[1] / m;
   Picture1.Circle(cx, cy, R / m, blue());
   Picture1.Line(cx, 10, cx, -10, blue());
   Picture1.Line(0, 0, Main.X[1] / m, Main.Y[1] / m, blue());
@@ -123,8 +123,8 @@ void Form14::drawEccentric() {
   if (Option2.Value()) {
     printAt(Picture1, 7, 10, "эквант", green());
     printAt(Picture1, 0.5, 9, "эксцентр", blue());
-    const double ex = Main.X0[2] / m;
-    const double ey = Main.Y0[2] / m;
+    const double ex = CentreX[2] / m;
+    const double ey = CentreY[2] / m;
     Picture1.Circle(ex, ey, R / m, green());
     Picture1.Line(ex, 10, ex, -10, green());
     drawEquantRay(Main.X[2], Main.Y[2], green());
@@ -149,8 +149,8 @@ void Form14::drawSimpleEccentricEpicycle(double circleX, double circleY, double 
   Picture1.Line(0, 0, 2 * px, 2 * py, lineColour);
   Picture1.Line(px, py, px + Main.SunRadius / m, py, lineColour);
   Picture1.Circle(px, py, kMarkRadius, lineColour);
-  const double cx = Main.X0[1] / m;
-  const double cy = Main.Y0[1] / m;
+  const double cx = CentreX[1] / m;
+  const double cy = CentreY[1] / m;
   const double bx = bodyX / m;
   const double by = bodyY / m;
   Picture1.Line(cx, cy, cx + 2 * (bx - cx), cy + 2 * (by - cy), eccentricColour);
@@ -160,8 +160,8 @@ void Form14::drawSimpleEccentricEpicycle(double circleX, double circleY, double 
 // construction (thousand km) to twice its distance, and a mark at the point.
 void Form14::drawEquantRay(double pointX, double pointY, int32_t colour) {
   const double m = Main.Mx;
-  const double ex = Main.X0[2] / m;
-  const double ey = Main.Y0[2] / m;
+  const double ex = CentreX[2] / m;
+  const double ey = CentreY[2] / m;
   const double px = pointX / m;
   const double py = pointY / m;
   Picture1.Line(ex, ey, ex + 2 * (px - ex), ey + 2 * (py - ey), colour);

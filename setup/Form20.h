@@ -20,6 +20,7 @@
 #include <cstdint>
 #include <string>
 
+#include "core/state/ModelStartData.h"
 #include "setup/TwoBodyOrbitCheck.h"
 #include "ui/FormsRuntime.h"
 
@@ -124,6 +125,17 @@ class Form20 : public ui::Form, private orbitcheck::OrbitCheckEvents {
   // and now, kg m/s.
   double KD0sysY = 0;
   double KDsysY = 0;
+  // The window's own start data of the Earth-Moon pair as the last
+  // "Задать координаты и скорости Луны и Земли" left them (the Earth in
+  // slot 0, the Moon in slot 11 of the start tables, the masses and the
+  // Moon's elements, kodMoon 1), which the check works with; false until
+  // that button has succeeded once, and the check takes the start tables
+  // as they are. The model's own start data stay as the window found them.
+  ModelStartData PairStartData;
+  bool HasPairStartData = false;
+  // The central mass of the Moon's orbit chosen in the window: 0 "mz",
+  // 1 "mz+ml", 2 "mz^3/(mz+ml)^2"; the Moon's velocity is found with it.
+  int16_t KodBary = 0;
 
  protected:
   void Form_Load() override;
@@ -172,6 +184,9 @@ class Form20 : public ui::Form, private orbitcheck::OrbitCheckEvents {
   void drawCross(double x, double y, int32_t colour);
   // A line of text in the picture at x = -9, its top at y.
   void printLine(double y, const std::string& text);
+  // The pair's start data in the shared tables for the check, when the
+  // window has its own.
+  void usePairStartData();
 
   // Horizontal offset of the schematic area that ClearSchemeArea clears.
   int SchemeOffsetX = 0;

@@ -6,6 +6,7 @@
 #include "core/runtime/ErrorTrap.h"
 #include "core/runtime/NumberText.h"
 #include "core/runtime/RuntimeError.h"
+#include "core/state/ModelStartData.h"
 #include "core/state/SharedState.h"
 #include "core/theory/Theory.h"
 #include "core/time/TimeScales.h"
@@ -16,8 +17,8 @@
 namespace {
 
 // Slots while the start data are computed: the Earth's coordinates in 3, the
-// Moon in 11, the Earth's mass (the Earth alone) in 13; the Earth's start
-// data go to slot 0, where the Moon check keeps the Earth.
+// Moon in 11, the Earth's mass (the Earth alone) in 13; in the window's own
+// start data the Earth goes to slot 0, where the Moon check keeps the Earth.
 constexpr int kEarth = 3;
 constexpr int kMoon = 11;
 constexpr int kEarthMass = 13;
@@ -68,18 +69,22 @@ void Form20::Form_Activate() {
 
 // Command6_Click "Задать координаты и скорости Луны и Земли".
 // Reads:    the source options, the date boxes (a theory) or the element
-//           boxes (the screen), Text24, the correction boxes, kodBary
-// Writes:   the mass tables, the Moon's elements (slot 11), X..VZ of slots 3
-//           and 11, the start data X0..VZ0 of slot 0 (the Earth) and 11 (the
-//           Moon), kodMoon = 1, the reference elements and search windows of
-//           the check; the element boxes and the picture
+//           boxes (the screen), Text24, the correction boxes, KodBary
+// Writes:   X..VZ of slots 3 and 11; the window's own start data of the pair
+//           (the masses, the Moon's elements in slot 11, the start states of
+//           slot 0 the Earth and 11 the Moon, kodMoon = 1); the reference
+//           elements and search windows of the check; the element boxes and
+//           the picture. The model's start data, masses, elements, kodMoon
+//           and kodBary are as before.
 // Notes:    Any error (a box that is no number, a zero mass ratio, an
 //           eccentricity of 1 or more) shows "Введите правильно данные"
-//           (title "Celvan7m"); what was stored before it stays. A date that
-//           "G->J" refuses shows the date message and computes nothing for
-//           it.
+//           (title "Celvan7m") and keeps the window's earlier start data. A
+//           date that "G->J" refuses shows the date message and computes
+//           nothing for it.
 void Form20::Command6_Click() {
   withErrorTrap(form20text::kBadInitialData, form20text::kTitle7m, [&] {
+    const KeepModelStartData keep;
+    Main.kodBary = KodBary;
     SetMassesSer0();
     if (Option7.Value()) SetMassesNew0();
     if (Option9.Value()) takeElementsFromScreen();
@@ -96,8 +101,14 @@ void Form20::Command6_Click() {
     throwOnFloatingPointFlags();
     setStartState(kEarthStartSlot, currentState(kEarth));
     setStartState(kMoon, currentState(kMoon));
+    PairStartData = currentModelStartData();
+    HasPairStartData = true;
     drawAndPrintStartData();
   });
+}
+
+void Form20::usePairStartData() {
+  if (HasPairStartData) restoreModelStartData(PairStartData);
 }
 
 // The elements as typed: degrees, thousand km and the Earth/Moon mass ratio.

@@ -8,6 +8,7 @@
 #include "core/runtime/ErrorTrap.h"
 #include "core/runtime/NumberText.h"
 #include "core/runtime/RuntimeError.h"
+#include "core/state/ModelStartData.h"
 #include "core/state/SharedState.h"
 #include "setup/BodyState.h"
 #include "setup/Form20.h"
@@ -113,6 +114,8 @@ int shade(double z, float belowFactor) {
 // from the start tables, then its loop. A box that is no number shows
 // "Задайте правильно данные" (title "Celvan7m") and starts nothing.
 void Form20::Command1_Click() {
+  const KeepModelStartData keep;
+  usePairStartData();
   if (!withErrorTrap(form20text::kBadCheckData, form20text::kTitle7m,
                      [&] { startMoonOrbitCheck(); }))
     return;
@@ -186,6 +189,8 @@ void Form20::Command2_Click() { Main.StopFlag = 1; }
 
 // Command3_Click "Продолжить": the check goes on from where it stopped.
 void Form20::Command3_Click() {
+  const KeepModelStartData keep;
+  usePairStartData();
   Main.StopFlag = 0;
   RunMoonOrbitCheck();
 }

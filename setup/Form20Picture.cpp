@@ -127,31 +127,31 @@ void Form20::offerCorrections(bool focusInBarycentre) {
 }
 
 // Option5_Click "в центре Земли": the central mass of the frame "масса
-// Земли" (kodBary 0 for "mz", 1 for "mz+ml"), the corrections of this focus
+// Земли" (KodBary 0 for "mz", 1 for "mz+ml"), the corrections of this focus
 // and its schematic.
 void Form20::Option5_Click() {
-  if (Option1.Value()) Main.kodBary = 0;
-  if (Option2.Value()) Main.kodBary = 1;
+  if (Option1.Value()) KodBary = 0;
+  if (Option2.Value()) KodBary = 1;
   offerCorrections(false);
   drawFocusScheme(false);
 }
 
 // Option6_Click "в барицентре Земля+Луна": the central mass of the frame
-// "масса барицентра" (kodBary 1 for "mz+ml", 2 for "mz^3/(mz+ml)^2"), the
+// "масса барицентра" (KodBary 1 for "mz+ml", 2 for "mz^3/(mz+ml)^2"), the
 // corrections of this focus and its schematic.
 void Form20::Option6_Click() {
-  if (Option3.Value()) Main.kodBary = 1;
-  if (Option4.Value()) Main.kodBary = 2;
+  if (Option3.Value()) KodBary = 1;
+  if (Option4.Value()) KodBary = 2;
   offerCorrections(true);
   drawFocusScheme(true);
 }
 
 // The central mass of the Moon's orbit for VelocityFromElements, whatever
 // the focus: "mz" 0, "mz+ml" 1 (either frame), "mz^3/(mz+ml)^2" 2.
-void Form20::Option1_Click() { Main.kodBary = 0; }
-void Form20::Option2_Click() { Main.kodBary = 1; }
-void Form20::Option3_Click() { Main.kodBary = 1; }
-void Form20::Option4_Click() { Main.kodBary = 2; }
+void Form20::Option1_Click() { KodBary = 0; }
+void Form20::Option2_Click() { KodBary = 1; }
+void Form20::Option3_Click() { KodBary = 1; }
+void Form20::Option4_Click() { KodBary = 2; }
 
 // Command10_Click "G->J": the date of the boxes, carried past the end of its
 // month, to its Julian Day in Text31. A box that is no number shows

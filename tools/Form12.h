@@ -30,6 +30,7 @@
 //                     HScroll1_Change
 //   Form12Source.cpp  Command6_Click "Задать координаты", Command2_Click
 //                     "Задать координаты для JD = JD + "
+#include "tools/Form12Shared.h"
 #include "ui/FormsRuntime.h"
 
 class Form12 : public ui::Form {
@@ -138,6 +139,10 @@ class Form12 : public ui::Form {
   // The typed coordinates of the body "с экрана" from the frame of the
   // options into the internal frame, saved.
   void SelectedFrameToInternal();
+
+  // The internal-frame places the converter found or was given, kept by
+  // the window itself.
+  Form12Places Saved;
 
  protected:
   void Form_Load() override;

@@ -73,10 +73,10 @@ void addSlot(int slot, int other, double sign) {
   Main.Z[slot] += sign * Main.Z[other];
 }
 
-void loadSaved(int slot) {
-  Main.X[slot] = Main.X0[slot];
-  Main.Y[slot] = Main.Y0[slot];
-  Main.Z[slot] = Main.Z0[slot];
+void loadSaved(const Form12Places& saved, int slot) {
+  Main.X[slot] = saved.X[slot];
+  Main.Y[slot] = saved.Y[slot];
+  Main.Z[slot] = saved.Z[slot];
 }
 
 }  // namespace
@@ -121,7 +121,7 @@ void Form12::prepareContext() {
   SphericalToRectangular(equatorDate, Main.LocalSiderealTime, Main.ObsB, kEarthRadius);
   copySlot(equatorDate, eclipticDate);
   equatorToEclipticSlot(eclipticDate, tDate);
-  loadSaved(kEarth);
+  loadSaved(Saved, kEarth);
   copySlot(kEarth, kDateBase + kEarthOfBase);
   copySlot(kEarth, kJ2000Base + kEarthOfBase);
   copySlot(equatorDate, kJ2000Base + kEquatorialObserver);
@@ -141,9 +141,9 @@ void Form12::prepareContext() {
 void Form12::InternalToSelectedFrame() {
   const int body = Main.SelectedObject;
   checkIndex(body, 0, 11);
-  loadSaved(kSun);
-  loadSaved(kEarth);
-  loadSaved(body);
+  loadSaved(Saved, kSun);
+  loadSaved(Saved, kEarth);
+  loadSaved(Saved, body);
   Main.JD = Main.JDut;
   const double tDate = centuriesFromJ2000(Main.JDut);
   const bool bodyIsEarth = body == kEarth;
@@ -241,9 +241,9 @@ void Form12::SelectedFrameToInternal() {
       PrecessEclipticCoordinates(0.0, centuriesFromJ2000(Main.JD));
       precessSlot(body);
     }
-    Main.X0[body] = Main.X[body];
-    Main.Y0[body] = Main.Y[body];
-    Main.Z0[body] = Main.Z[body];
+    Saved.X[body] = Main.X[body];
+    Saved.Y[body] = Main.Y[body];
+    Saved.Z[body] = Main.Z[body];
   });
 }
 

@@ -37,24 +37,24 @@ struct ViewPoint {
   double x, planY, sideY;
 };
 
-ViewPoint savedPoint(int slot) {
+ViewPoint savedPoint(const Form12Places& saved, int slot) {
   const double s = Main.ImageScale;
-  return {Main.X0[slot] / s, Main.Y0[slot] / s, Main.Z0[slot] / s + kSideViewLift};
+  return {saved.X[slot] / s, saved.Y[slot] / s, saved.Z[slot] / s + kSideViewLift};
 }
 
 ViewPoint offsetBy(ViewPoint p, double dx, double dy, double dz) {
   return {p.x + dx, p.planY + dy, p.sideY + dz};
 }
 
-ViewPoint moonMark() {
-  return offsetBy(savedPoint(kEarth), Main.X[kMoonMarkSlot], Main.Y[kMoonMarkSlot],
+ViewPoint moonMark(const Form12Places& saved) {
+  return offsetBy(savedPoint(saved, kEarth), Main.X[kMoonMarkSlot], Main.Y[kMoonMarkSlot],
                   Main.Z[kMoonMarkSlot]);
 }
 
 // The observer's dot on the rim of the Earth's symbol.
-ViewPoint observerDot() {
+ViewPoint observerDot(const Form12Places& saved) {
   const double k = kEarthSymbolRadius / Main.ScratchRadius;
-  return offsetBy(savedPoint(kEarth), Main.X[kEclipticObserverSlot] * k,
+  return offsetBy(savedPoint(saved, kEarth), Main.X[kEclipticObserverSlot] * k,
                   Main.Y[kEclipticObserverSlot] * k, Main.Z[kEclipticObserverSlot] * k);
 }
 
@@ -150,19 +150,19 @@ void Form12::drawScene() {
   const int body = Main.SelectedObject;
   Main.CurrentObject = kEarth;
   Picture1.setFillStyle(ui::Fill::Transparent);
-  drawEarthSymbol(Picture1, savedPoint(kEarth));
-  circleInBothViews(Picture1, observerDot(), 0.1, kBlack);
+  drawEarthSymbol(Picture1, savedPoint(Saved, kEarth));
+  circleInBothViews(Picture1, observerDot(Saved), 0.1, kBlack);
 
   Picture1.setFillStyle(ui::Fill::Solid);
   Picture1.setFillColor(kYellow);
-  circleInBothViews(Picture1, savedPoint(kSun), 0.6, kYellow);
-  circleInBothViews(Picture1, moonMark(), 0.4, kYellow);
-  drawUnlitHalfOfTheMoon(Picture1, moonMark());
+  circleInBothViews(Picture1, savedPoint(Saved, kSun), 0.6, kYellow);
+  circleInBothViews(Picture1, moonMark(Saved), 0.4, kYellow);
+  drawUnlitHalfOfTheMoon(Picture1, moonMark(Saved));
 
   Main.CurrentObject = static_cast<int16_t>(body);
   if (body != kMoon) {
     Picture1.setFillColor(colourOf(body));
-    circleInBothViews(Picture1, savedPoint(body), 0.2, colourOf(body));
+    circleInBothViews(Picture1, savedPoint(Saved, body), 0.2, colourOf(body));
   }
   Picture1.setFillStyle(ui::Fill::Transparent);
   DrawSightLines();
@@ -173,12 +173,12 @@ void Form12::drawScene() {
 // object number.
 void Form12::DrawSightLines() {
   Main.LoopIndexJ = originObject();
-  ViewPoint start = savedPoint(kSun);
-  if (Main.LoopIndexJ == kEarth) start = savedPoint(kEarth);
-  if (Main.LoopIndexJ == kObserverOrigin) start = observerDot();
+  ViewPoint start = savedPoint(Saved, kSun);
+  if (Main.LoopIndexJ == kEarth) start = savedPoint(Saved, kEarth);
+  if (Main.LoopIndexJ == kObserverOrigin) start = observerDot(Saved);
   const int body = Main.CurrentObject;
   const bool moon = body == kMoon;
-  const ViewPoint end = towards(start, moon ? moonMark() : savedPoint(body));
+  const ViewPoint end = towards(start, moon ? moonMark(Saved) : savedPoint(Saved, body));
   const int32_t colour = moon ? kYellow : colourOf(body);
   Picture1.Line(start.x, start.planY, end.x, end.planY, colour);
   Picture1.Line(start.x, start.sideY, end.x, end.sideY, colour);

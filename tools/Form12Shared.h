@@ -1,4 +1,6 @@
 #pragma once
+#include "core/state/Tables.h"
+
 // What the files of Form12 share: the object slots of the converter and how
 // its boxes show lengths and angles.
 namespace form12slot {
@@ -11,6 +13,13 @@ inline constexpr int kTyped = 11;
 inline constexpr int kObserverOrigin = 15;
 
 }  // namespace form12slot
+
+// The internal-frame places (m) of the Sun, the Earth, the Moon and the
+// chosen body that the converter finds or is given, by object slot (0..11).
+// The converter keeps them itself; the model's start data stay untouched.
+struct Form12Places {
+  Table1<double, 11> X, Y, Z;
+};
 
 // An angle or a time as the boxes show it: cut toward zero to six decimals.
 double form12ShownAngle(double degrees);

@@ -7,6 +7,7 @@
 #include "core/runtime/ErrorTrap.h"
 #include "core/runtime/MessageBox.h"
 #include "core/runtime/NumberText.h"
+#include "core/state/ModelStartData.h"
 #include "core/state/SharedState.h"
 #include "core/theory/Theory.h"
 #include "core/time/TimeScales.h"
@@ -28,10 +29,10 @@ constexpr double kSecondsPerMinute = 60.0;
 constexpr int kOffsetSlot = 14;
 constexpr double kMoonMarkUnits = 2.5;
 
-void saveSlot(int slot) {
-  Main.X0[slot] = Main.X[slot];
-  Main.Y0[slot] = Main.Y[slot];
-  Main.Z0[slot] = Main.Z[slot];
+void saveSlot(Form12Places& saved, int slot) {
+  saved.X[slot] = Main.X[slot];
+  saved.Y[slot] = Main.Y[slot];
+  saved.Z[slot] = Main.Z[slot];
 }
 
 // A planet (or the Earth-Moon barycentre) by JPL0 at the ephemeris time,
@@ -54,7 +55,7 @@ bool isPlanet(int body) { return body >= 1 && body <= 9 && body != kEarth; }
 // The Sun (zero), the Earth's centre and the Moon for the date, saved.
 void Form12::placeEarthAndMoon() {
   Main.X[kSun] = Main.Y[kSun] = Main.Z[kSun] = 0.0;
-  saveSlot(kSun);
+  saveSlot(Saved, kSun);
 
   placePlanetOfTheDate(kEarth);  // the Earth-Moon barycentre
   Main.JD = Main.JDet1;
@@ -70,13 +71,13 @@ void Form12::placeEarthAndMoon() {
   Main.X[kEarth] -= Main.X[kOffsetSlot];
   Main.Y[kEarth] -= Main.Y[kOffsetSlot];
   Main.Z[kEarth] -= Main.Z[kOffsetSlot];
-  saveSlot(kEarth);
+  saveSlot(Saved, kEarth);
 
   SphericalToRectangular(kMoon, Main.LonL[kMoon], Main.LatB[kMoon], moonDistance);
   Main.X[kMoon] += Main.X[kEarth];
   Main.Y[kMoon] += Main.Y[kEarth];
   Main.Z[kMoon] += Main.Z[kEarth];
-  saveSlot(kMoon);
+  saveSlot(Saved, kMoon);
 
   // The Moon's mark for the picture: 2.5 units from the Earth towards it.
   Main.TopoRadius = kMoonMarkUnits;
@@ -88,7 +89,7 @@ void Form12::placeEarthAndMoon() {
 void Form12::placeChosenBody(int body) {
   if (isPlanet(body)) {
     placePlanetOfTheDate(body);
-    saveSlot(body);
+    saveSlot(Saved, body);
   }
   InternalToSelectedFrame();
   Text1.setText(Str(form12ShownLength(Main.X[body])));
@@ -100,6 +101,8 @@ void Form12::placeChosenBody(int body) {
 // Command6_Click "Задать координаты".
 void Form12::Command6_Click() {
   withErrorTrap(form12text::kBadData, form12text::kTitle, [&] {
+    // The DE405 masses and the JPL0 elements serve this computation only.
+    const KeepModelStartData keep;
     for (int k = Option1.LBound(); k <= Option1.UBound(); ++k) {
       Main.CurrentObject = static_cast<int16_t>(k);
       if (Option1[k].Value()) Main.SelectedObject = k;

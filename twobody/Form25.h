@@ -19,6 +19,7 @@
 #include <cstdint>
 #include <string>
 
+#include "core/state/ModelStartData.h"
 #include "ui/FormsRuntime.h"
 
 class Form25 : public ui::Form {
@@ -130,6 +131,18 @@ class Form25 : public ui::Form {
   void Command7_Click();
   void Command8_Click();
 
+  // The pair as the last "Задать координаты и скорости m1 и m2" left it:
+  // the masses, m1's elements and the start states of m2 (slot 0) and m1
+  // (slot 11), which the runs work with; false until that button has
+  // succeeded once, and a run takes the start tables as they are. The
+  // model's own start data stay as the window found them.
+  ModelStartData PairStartData;
+  bool HasPairStartData = false;
+  // The mass slots of m1 and m2 in PairStartData (SelectedObject and
+  // SecondObject as the button left them).
+  int32_t M1MassSlot = 11;
+  int32_t M2MassSlot = 13;
+
   // Run variables of the window.
   int16_t OrbitCentre = 0;
   double IntervalStartTime = 0;
@@ -144,6 +157,9 @@ class Form25 : public ui::Form {
   void Form_Activate() override;
 
  private:
+  // The pair's start data in the shared tables for a run, when the window
+  // has its own.
+  void usePairStartData();
   void setDesignDefaults();
   void connectHandlers();
   void layoutControls();

@@ -1,8 +1,13 @@
 // The pulsar parameter files "\Dat\Pulsar<N>.dat": the masses of m1 and m2
-// (millionths of a solar mass), m1's eccentricity, longitude of periastron
-// and inclination (millionths, degrees), its mean distance (m) and the pulse
-// period P0, which is also the integration step (microseconds), as seven
-// whole numbers on the third line under a title and a blank line.
+// (solar masses), m1's eccentricity, longitude of periastron and inclination
+// (degrees), its mean distance (m) and the pulse period P0, which is also
+// the integration step (s), as seven numbers on the third line under a
+// title and a blank line. The numbers are written with a decimal point and
+// all the digits that read back as the same number, so that a small mass
+// such as m1 = 3.694E-8 keeps its digits. Files of the earlier layout, whose
+// title begins "km1= 1000000*m1", hold whole millionths (the mean distance in
+// whole metres) and are still read.
+#include <charconv>
 #include <string>
 #include <vector>
 
@@ -13,18 +18,35 @@
 #include "core/state/SharedState.h"
 #include "twobody/Form25.h"
 #include "twobody/Form25Texts.h"
-#include "twobody/engine/TwoBody.h"
-
-using twobody::kM1;
 
 namespace {
 
-constexpr int kM2MassSlot = 13;
 constexpr const char* kTitle =
-    "km1= 1000000*m1 / mSol_____km2= 1000000*m2 / mSol___1000000*Eks___1000000*AlfaP "
-    "град___1000000*Betta град___Rsr м___1000000*P0i сек";
+    "m1 / mSol_____m2 / mSol___Eks___AlfaP град___Betta град___Rsr м___P0i сек";
+// The title of the earlier layout of whole millionths.
+constexpr const char* kScaledTitleStart = "km1= 1000000*m1";
 
-std::string wholeNumber(double value) { return Format(Fix(value), "0"); }
+// The parameters of a pulsar file in the units of the boxes, apart from the
+// mean distance in metres.
+struct PulsarParameters {
+  double m1, m2, eks, alfaP, betta, rsr, p0;
+};
+
+// A number as the file holds it: a leading blank for the sign, a decimal
+// point and the shortest digits that read back as the same number, the
+// exponent with "E".
+std::string fileNumberText(double value) {
+  char buffer[32];
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+  std::string text(buffer, result.ptr);
+  for (char& c : text)
+    if (c == 'e') c = 'E';
+  return value < 0 ? text : " " + text;
+}
+
+bool isScaledLayout(const std::string& title) {
+  return title.rfind(kScaledTitleStart, 0) == 0;
+}
 
 }  // namespace
 
@@ -39,19 +61,17 @@ void Form25::Command8_Click() { savePulsarFile(); }
 void Form25::Command7_Click() { loadPulsarFile(); }
 
 // The boxes into the file numbered by Text2, replacing it. Each phase has
-// its message (title "Celvan7m").
+// its message (title "Celvan7m"). The values go from the boxes to the file
+// only; nothing of the model is touched.
 bool Form25::savePulsarFile() {
   const std::string title = form25text::kTitle7m;
   int handle = 0;
+  PulsarParameters p{};
   if (!withErrorTrap(form25text::kGiveFileNumber, title, [&] {
         Main.FileNumber = CInt(Text2.Text());
-        Main.MassRatio[kM1] = CDbl(Text4.Text());
-        Main.MassRatio[kM2MassSlot] = CDbl(Text5.Text());
-        Main.Eks[kM1] = CDbl(Text7.Text());
-        Main.Rsr[kM1] = CDbl(Text10.Text()) * Main.MK;
-        Main.AlfaP[kM1] = CDbl(Text8.Text()) / Main.kUgol;
-        Main.Betta[kM1] = CDbl(Text37.Text()) / Main.kUgol;
-        Main.P00 = CDbl(Text22.Text());
+        p = {CDbl(Text4.Text()),  CDbl(Text5.Text()),           CDbl(Text7.Text()),
+             CDbl(Text8.Text()),  CDbl(Text37.Text()),          CDbl(Text10.Text()) * Main.MK,
+             CDbl(Text22.Text())};
         handle = FreeFile();
       }))
     return false;
@@ -59,19 +79,15 @@ bool Form25::savePulsarFile() {
   if (!withErrorTrap(form25text::kCannotFindFile + std::to_string(Main.FileNumber) + ".dat",
                      title, [&] { Open(programPath(name), OpenMode::Output, handle); }))
     return false;
-  const double mk = Main.MK;
   const bool written =
       withErrorTrap(form25text::kWriteError + std::to_string(Main.FileNumber) + ".dat", title,
                     [&] {
                       PrintZones(handle, {kTitle});
                       PrintZones(handle, {"  "});
-                      PrintZones(handle, {wholeNumber(mk * Main.MassRatio[kM1]),
-                                          wholeNumber(mk * Main.MassRatio[kM2MassSlot]),
-                                          wholeNumber(mk * Main.Eks[kM1]),
-                                          wholeNumber(mk * Main.AlfaP[kM1] * Main.kUgol),
-                                          wholeNumber(mk * Main.Betta[kM1] * Main.kUgol),
-                                          wholeNumber(Main.Rsr[kM1]),
-                                          wholeNumber(Main.P00 * mk)});
+                      std::vector<PrintItem> numbers;
+                      for (double v : {p.m1, p.m2, p.eks, p.alfaP, p.betta, p.rsr, p.p0})
+                        numbers.emplace_back(fileNumberText(v));
+                      PrintZones(handle, numbers);
                     });
   Close(handle);
   return written;
@@ -79,6 +95,8 @@ bool Form25::savePulsarFile() {
 
 // The file numbered by Text2 into the boxes. Each phase has its message
 // (title "Celvan7m"); boxes filled before a reading error keep their text.
+// The numbers are read into the window's own values; nothing of the model is
+// touched.
 bool Form25::loadPulsarFile() {
   const std::string title = form25text::kTitle7m;
   int handle = 0;
@@ -91,27 +109,23 @@ bool Form25::loadPulsarFile() {
   if (!withErrorTrap(form25text::kCannotFindFile + std::to_string(Main.FileNumber) + ".dat",
                      title, [&] { Open(programPath(name), OpenMode::Input, handle); }))
     return false;
-  const double mk = Main.MK;
   const bool read = withErrorTrap(
       form25text::kReadError + std::to_string(Main.FileNumber) + ".dat", title, [&] {
-        Main.ScratchText = InputText(handle);
-        Main.ScratchText = InputText(handle);
-        Main.MassRatio[kM1] = InputNumber(handle);
-        Main.MassRatio[kM2MassSlot] = InputNumber(handle);
-        Main.Eks[kM1] = InputNumber(handle);
-        Main.AlfaP[kM1] = InputNumber(handle);
-        Main.Betta[kM1] = InputNumber(handle);
-        Main.Rsr[kM1] = InputNumber(handle);
-        Main.P00 = InputNumber(handle);
-        Text4.setText(Str(Main.MassRatio[kM1] / mk));
-        Text5.setText(Str(Main.MassRatio[kM2MassSlot] / mk));
-        Text7.setText(Str(Main.Eks[kM1] / mk));
-        Text10.setText(Str(Main.Rsr[kM1] / mk));
+        const bool scaled = isScaledLayout(InputText(handle));
+        InputText(handle);
+        PulsarParameters p{};
+        for (double* v : {&p.m1, &p.m2, &p.eks, &p.alfaP, &p.betta, &p.rsr, &p.p0})
+          *v = InputNumber(handle);
+        const double k = scaled ? Main.MK : 1;
+        Text4.setText(Str(p.m1 / k));
+        Text5.setText(Str(p.m2 / k));
+        Text7.setText(Str(p.eks / k));
+        Text10.setText(Str(p.rsr / Main.MK));
         Text1.setText("0");
-        Text8.setText(Str(Main.AlfaP[kM1] / mk));
+        Text8.setText(Str(p.alfaP / k));
         Text9.setText("0");
-        Text37.setText(Str(Main.Betta[kM1] / mk));
-        Text22.setText(Str(Main.P00 / mk));
+        Text37.setText(Str(p.betta / k));
+        Text22.setText(Str(p.p0 / k));
         Text40.setText("0");
         Text13.setText("0");
       });

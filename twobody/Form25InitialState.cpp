@@ -7,6 +7,7 @@
 #include "core/runtime/ErrorTrap.h"
 #include "core/runtime/NumberText.h"
 #include "core/runtime/RuntimeError.h"
+#include "core/state/ModelStartData.h"
 #include "core/state/SharedState.h"
 #include "core/theory/Theory.h"
 #include "model/UnitGrid.h"
@@ -43,6 +44,13 @@ int objectNumber(const std::string& text) {
   return i;
 }
 
+// The Ser0 elements are taken for their own date; the shared date is put
+// back afterwards.
+struct KeepJulianDay {
+  double julianDay = Main.JD;
+  ~KeepJulianDay() { Main.JD = julianDay; }
+};
+
 // An angle brought into one turn [0, 2 pi).
 double oneTurn(double angle) { return 2 * Main.Pi * FractionPositive(angle / 2 / Main.Pi); }
 
@@ -55,23 +63,13 @@ std::string coordinatesLine(double x, double y, double z, double unit, const cha
 
 }  // namespace
 
-// Form_Load: forward motion and VY sign 1, the empty orbit picture and graph,
-// and the options of Form26 off until they are applied again.
+// Form_Load: the empty orbit picture and graph, and the options of Form26
+// back to their defaults (forward motion, VY sign 1, no curves, no drag)
+// until they are applied again. The model's options are not touched.
 void Form25::Form_Load() {
-  Main.ForceModel = 1;
-  Main.TimeDirection = 1;
+  twobody::timingOptions() = {};
   drawOrbitGrid();
   DrawGraphFrame();
-  Main.N1 = 0;
-  Main.N2 = 0;
-  Main.LongScratch = 0;
-  Main.LastStateIndex = 0;
-  Main.GrDelayCurveFlag = 0;
-  Main.kPgr2 = 0;
-  Main.DragWindow = 0;
-  Main.Y[60] = 0;
-  Main.Y[61] = 0;
-  Main.VsolConstFlag = 0;
   refreshForceOptions();
 }
 
@@ -141,8 +139,13 @@ void Form25::refreshForceOptions() {
 // m2 so that the centre of mass of the pair stays at the origin (for the
 // Moon) and the total momentum is zero, the start state saved for the runs.
 // Wrong boxes show "Введите правильно данные" (title "Celvan7mm").
+// The pair's masses, elements and start state are the window's own
+// (PairStartData): the model's start data, masses, elements, JD, kodMoon and
+// kodBary are as before.
 void Form25::Command6_Click() {
   withErrorTrap(form25text::kBadInitialData, form25text::kTitle7mm, [&] {
+    const KeepModelStartData keep;
+    const KeepJulianDay keepDate;
     Main.CurrentObject = kM1;
     Main.SelectedObject = kM1;
     if (Check14.Value() == 1)
@@ -150,8 +153,19 @@ void Form25::Command6_Click() {
     else
       takeElementsFromScreen();
     placePairAndSaveStart();
+    PairStartData = currentModelStartData();
+    HasPairStartData = true;
+    M1MassSlot = Main.SelectedObject;
+    M2MassSlot = Main.SecondObject;
     printStartState();
   });
+}
+
+void Form25::usePairStartData() {
+  if (!HasPairStartData) return;
+  restoreModelStartData(PairStartData);
+  Main.SelectedObject = M1MassSlot;
+  Main.SecondObject = M2MassSlot;
 }
 
 // The Ser0 elements of object Text12 on 1801 January 1.5 and its mass; the
@@ -213,7 +227,7 @@ void Form25::placePairAndSaveStart() {
   Main.VY[kM2] = -Main.VY[i] * momentumRatio;
   Main.VZ[kM2] = -Main.VZ[i] * momentumRatio;
 
-  const double direction = Main.TimeDirection;
+  const double direction = twobody::timingOptions().timeDirection;
   Main.X0[kM2] = Main.X[kM2];
   Main.Y0[kM2] = Main.Y[kM2];
   Main.Z0[kM2] = Main.Z[kM2];

@@ -11,6 +11,7 @@
 #include "core/runtime/ErrorTrap.h"
 #include "core/runtime/NumberText.h"
 #include "core/runtime/RuntimeError.h"
+#include "core/state/ModelStartData.h"
 #include "core/state/SharedState.h"
 #include "setup/TwoBodyOrbitCheck.h"
 #include "twobody/Form25.h"
@@ -100,6 +101,8 @@ int32_t shaded(int r, int g, int b, double z) {
 // Wrong boxes show "Задайте правильно данные" (title "Celvan7mm") and start
 // nothing.
 void Form25::Command1_Click() {
+  const KeepModelStartData keep;
+  usePairStartData();
   if (!withErrorTrap(form25text::kBadData, form25text::kTitle7mm, [&] { setUpRun(); })) return;
   RunTwoBody();
 }
@@ -190,7 +193,7 @@ void Form25::setUpRun() {
   Main.dAlfa = halfWidth;
   orbitcheck::setSearchWindow(Main.AlfaPPrevious, Main.dAlfa, Main.PerihelionWindowLow,
                               Main.PerihelionWindowHigh);
-  orbitcheck::setSearchWindow(Main.AlfaPPrevious, Main.DragWindow, DragWindowLow,
+  orbitcheck::setSearchWindow(Main.AlfaPPrevious, twobody::timingOptions().dragWindow, DragWindowLow,
                               DragWindowHigh);
   orbitcheck::setSearchWindow(Main.AlfaUPrevious, Main.dAlfa, Main.NodeWindowLow,
                               Main.NodeWindowHigh);
@@ -228,8 +231,8 @@ bool Form25::runPass() {
   Main.FollowedRelativeZ = Main.PairDZ(OrbitCentre, kM1);
   controlStepNearPeriastron(longitude);
   const bool inDragWindow =
-      orbitcheck::isInsideSearchWindow(longitude, DragWindowLow, DragWindowHigh, Main.DragWindow);
-  Main.kPgr1 = inDragWindow ? Main.kPgr2 : 0;
+      orbitcheck::isInsideSearchWindow(longitude, DragWindowLow, DragWindowHigh, twobody::timingOptions().dragWindow);
+  twobody::forceOptions().drag = inDragWindow ? twobody::timingOptions().dragCoefficient : 0;
 
   Text16.setText(sixDecimals(Main.Vpl));
   drawDriftCurves();
@@ -267,12 +270,12 @@ void Form25::advancePair() {
 void Form25::takeRevolutionEvent() {
   const int32_t count = Main.RevolutionCount;
   if (count > 0) Main.Period = Main.ModelTime - Main.PrevRevolutionTime;
-  if (count == 1 && Main.VsolConstFlag == 1) takeDelayOrigin();
+  if (count == 1 && twobody::timingOptions().delaysFromNode) takeDelayOrigin();
   if (count == 2) {
     Main.PrevPeriod = Main.Period;
     Text40.setText(sixDecimals(Main.PrevPeriod / Main.SecondsPerDay));
     Text13.setText(sixDecimals(Main.PrevPeriod));
-    if (Main.VsolConstFlag == 1) printDelays(true);
+    if (twobody::timingOptions().delaysFromNode) printDelays(true);
   }
   if (count > 2) {
     Text34.setText(sixDecimals(Main.Period / Main.SecondsPerDay));
@@ -344,7 +347,7 @@ void Form25::measureAtPeriastron(double longitude) {
     Main.AlfaPCurrent = p;
     orbitcheck::setSearchWindow(p, Main.dAlfa, Main.PerihelionWindowLow,
                                 Main.PerihelionWindowHigh);
-    orbitcheck::setSearchWindow(p, Main.DragWindow, DragWindowLow, DragWindowHigh);
+    orbitcheck::setSearchWindow(p, twobody::timingOptions().dragWindow, DragWindowLow, DragWindowHigh);
   }
   Main.RevolutionCount = Main.RevolutionCount + 1;
   Text35.setText(Str(Main.RevolutionCount));
@@ -360,7 +363,7 @@ void Form25::measureAtPeriastron(double longitude) {
   Text39.setText(sixDecimals(Main.BettaCurrent * Main.kUgol));
   Main.MinValue = 2 * Main.MinValue;
   Main.MaxValue = Main.MaxValue / 2;
-  if (Main.RevolutionCount == 1 && Main.VsolConstFlag == 0) takeDelayOrigin();
+  if (Main.RevolutionCount == 1 && !twobody::timingOptions().delaysFromNode) takeDelayOrigin();
   if (Main.RevolutionCount == 2) {
     if (Check10.Value() == 1) retakeReference();
     printExtremes();
@@ -372,7 +375,7 @@ void Form25::measureAtPeriastron(double longitude) {
     const double analyticDays =
         2 * Main.Pi * std::sqrt(a * a * a / Main.gamma / (m1 + m2)) / Main.SecondsPerDay;
     printAt(Picture1, -9, 6.4, "P1 дни (аналитически)=  " + Str(analyticDays));
-    if (Main.VsolConstFlag == 0) printDelays(false);
+    if (!twobody::timingOptions().delaysFromNode) printDelays(false);
   }
   Main.BettaCurrent = 0;
   rearmTimingExtremes();
@@ -454,6 +457,8 @@ void Form25::Command2_Click() { Main.StopFlag = 1; }
 
 // Command3_Click "Продолжить": the loop from where it stopped.
 void Form25::Command3_Click() {
+  const KeepModelStartData keep;
+  usePairStartData();
   Main.StopFlag = 0;
   RunTwoBody();
 }

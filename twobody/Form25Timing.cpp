@@ -48,7 +48,7 @@ void Form25::rearmTimingExtremes() {
 //           1 - 1/sqrt(1 - v²/c²) per second (a speed of c or more is an
 //           invalid operation for the run's trap); dTm by the weak-field
 //           gravitational delay gamma·m2/(r c²) per second. Both less the
-//           mean rates Y(60), Y(61) of Form26.
+//           mean rates of Form26.
 // Reference: Blandford & Teukolsky, ApJ 205 (1976) 580: the Einstein delay
 //           as the sum of the second-order Doppler and gravitational
 //           redshift terms.
@@ -61,9 +61,9 @@ void Form25::updateTimingPerPass() {
   if (r > Main.Y[41]) Main.Y[41] = r;
   const double h = Main.Step;
   const double c2 = Main.Vsv * Main.Vsv;
-  dTv = dTv - (1 - 1 / std::sqrt(1 - Main.Vpl * Main.Vpl / c2)) * h - h * Main.Y[60];
+  dTv = dTv - (1 - 1 / std::sqrt(1 - Main.Vpl * Main.Vpl / c2)) * h - h * twobody::timingOptions().srMeanRate;
   dTm = dTm + Main.gamma * h * Main.Mass[Main.SecondObject] / Main.SunRadius / c2 -
-        h * Main.Y[61];
+        h * twobody::timingOptions().grMeanRate;
 }
 
 // The origin of both delays: now.
@@ -76,7 +76,8 @@ void Form25::takeDelayOrigin() {
 // One revolution after the origin: both delays and their mean rates per
 // second, when one of the two delay curves is on.
 void Form25::printDelays(bool fromNode) {
-  if (Main.LastStateIndex != 1 && Main.GrDelayCurveFlag != 1) return;
+  const twobody::TimingOptions& options = twobody::timingOptions();
+  if (!options.srDelayCurve && !options.grDelayCurve) return;
   printAt(Picture2, 17, 8.5, "dTv=  " + Str(dTv));
   printAt(Picture2, 17, 7.5, "dTm=  " + Str(dTm));
   const double elapsed = Main.ModelTime - DelayOriginTime;
@@ -89,7 +90,8 @@ void Form25::printDelays(bool fromNode) {
 // The extremes of the radial velocity (km/s) and the Roemer delay (s) over
 // the revolution, when one of their curves is on.
 void Form25::printExtremes() {
-  if (Main.N2 != 1 && Main.LongScratch != 1) return;
+  const twobody::TimingOptions& options = twobody::timingOptions();
+  if (!options.velocityCurve && !options.roemerCurve) return;
   printAt(Picture2, 20, 4, "Vmin=  " + Str(Fix(Main.Y[30]) / 1000));
   printAt(Picture2, 20, 3, "Vmax=  " + Str(Fix(Main.Y[31]) / 1000));
   printAt(Picture2, 20, 2, "dTmin=  " + Str(Fix(1000 * Main.Y[40]) / 1000));
@@ -100,27 +102,27 @@ void Form25::printExtremes() {
 void Form25::drawTimingCurves() {
   const double x = Main.ModelTime / Main.MT;
   const int32_t axis = RGB(120, 120, 120);
-  if (Main.N1 == 1 || Main.N2 == 1 || Main.LongScratch == 1)
+  const twobody::TimingOptions& o = twobody::timingOptions();
+  if (o.pulseRateCurve || o.velocityCurve || o.roemerCurve)
     Picture2.Line(0, kTimingAxis, 25, kTimingAxis, axis);
-  if (Main.N2 == 1)
-    Picture2.PSet(x, Main.ForceModel * Main.VY[kM1] / Main.Z[28] + kTimingAxis, RGB(250, 0, 0));
-  if (Main.LongScratch == 1)
-    Picture2.PSet(x, roemerDelay() / Main.Z[29] + kTimingAxis, RGB(0, 0, 250));
-  if (Main.LastStateIndex == 1 || Main.GrDelayCurveFlag == 1)
-    Picture2.Line(0, kTimingAxis, 25, kTimingAxis, axis);
-  if (Main.LastStateIndex == 1) Picture2.PSet(x, dTv / Main.Z[30] + kTimingAxis, RGB(0, 160, 0));
-  if (Main.GrDelayCurveFlag == 1)
-    Picture2.PSet(x, dTm / Main.Z[31] + kTimingAxis, RGB(0, 250, 0));
+  if (o.velocityCurve)
+    Picture2.PSet(x, o.velocitySign * Main.VY[kM1] / o.velocityScale + kTimingAxis,
+                  RGB(250, 0, 0));
+  if (o.roemerCurve) Picture2.PSet(x, roemerDelay() / o.roemerScale + kTimingAxis, RGB(0, 0, 250));
+  if (o.srDelayCurve || o.grDelayCurve) Picture2.Line(0, kTimingAxis, 25, kTimingAxis, axis);
+  if (o.srDelayCurve) Picture2.PSet(x, dTv / o.srDelayScale + kTimingAxis, RGB(0, 160, 0));
+  if (o.grDelayCurve) Picture2.PSet(x, dTm / o.grDelayScale + kTimingAxis, RGB(0, 250, 0));
 }
 
 // At every output: the received pulse rate over the last NC0 steps (NC0
 // pulses between two arrival times) less the emitted rate.
 void Form25::drawPulseRate() {
   Main.TimeScratch = roemerDelay() + Main.ModelTime;
-  if (Main.N1 == 1) {
+  const twobody::TimingOptions& options = twobody::timingOptions();
+  if (options.pulseRateCurve) {
     const double received = Main.NC0 / (Main.TimeScratch - Main.TCenturies);
-    Picture2.PSet(Main.ModelTime / Main.MT, (received - Main.PrevStep) / Main.Z[27] + kTimingAxis,
-                  RGB(1, 0, 0));
+    Picture2.PSet(Main.ModelTime / Main.MT,
+                  (received - Main.PrevStep) / options.pulseRateScale + kTimingAxis, RGB(1, 0, 0));
   }
   Main.TCenturies = Main.TimeScratch;
 }

@@ -9,13 +9,13 @@
 #include "core/state/SharedState.h"
 #include "twobody/Form25.h"
 #include "twobody/Form25Texts.h"
+#include "twobody/engine/TwoBody.h"
 
 namespace {
 
 constexpr int kScaleBoxWidth = 70;
 constexpr double kMetresPerSecondPerKmPerSecond = 1000;
 
-int32_t onOff(const ui::CheckBox& box) { return box.Value() == 1 ? 1 : 0; }
 
 }  // namespace
 
@@ -96,10 +96,7 @@ void Form26::layoutControls() {
 void Form26::Form_Load() {
   try {
     const double step = CDbl(form25().Text22.Text());
-    if (step > 0) {
-      Main.P00 = step;
-      Text4.setText(Str(Fix(Main.MK / Main.P00) / Main.MK));
-    }
+    if (step > 0) Text4.setText(Str(Fix(Main.MK / step) / Main.MK));
   } catch (const RuntimeError&) {
     Text4.setText("");
   }
@@ -124,24 +121,25 @@ void Form26::applyOptions() {
   const double grRate = CDbl(Text10.Text());
   const double dragWindow = CDbl(Text8.Text());
   const double drag = CDbl(Text1.Text());
-  Main.Z[27] = pulseScale;
-  Main.Z[28] = velocityScale;
-  Main.Z[29] = roemerScale;
-  Main.N1 = onOff(Check1);
-  Main.N2 = onOff(Check2);
-  Main.LongScratch = onOff(Check3);
-  Main.Z[30] = srScale;
-  Main.Z[31] = grScale;
-  Main.Y[60] = srRate;
-  Main.Y[61] = grRate;
-  Main.LastStateIndex = static_cast<int16_t>(onOff(Check6));
-  Main.GrDelayCurveFlag = static_cast<int16_t>(onOff(Check7));
-  Main.VsolConstFlag = Option2.Value() ? 1 : 0;
-  Main.DragWindow = dragWindow;
-  Main.kPgr2 = drag;
-  Main.TimeDirection = Check4.Value() == 1 ? -1 : 1;
-  Main.ForceModel = Check5.Value() == 1 ? -1 : 1;
+  twobody::TimingOptions& o = twobody::timingOptions();
+  o.pulseRateScale = pulseScale;
+  o.velocityScale = velocityScale;
+  o.roemerScale = roemerScale;
+  o.pulseRateCurve = Check1.Value() == 1;
+  o.velocityCurve = Check2.Value() == 1;
+  o.roemerCurve = Check3.Value() == 1;
+  o.srDelayScale = srScale;
+  o.grDelayScale = grScale;
+  o.srMeanRate = srRate;
+  o.grMeanRate = grRate;
+  o.srDelayCurve = Check6.Value() == 1;
+  o.grDelayCurve = Check7.Value() == 1;
+  o.delaysFromNode = Option2.Value();
+  o.dragWindow = dragWindow;
+  o.dragCoefficient = drag;
+  o.timeDirection = Check4.Value() == 1 ? -1 : 1;
+  o.velocitySign = Check5.Value() == 1 ? -1 : 1;
 }
 
-// Command2_Click "Закрыть форму": the options stay in the shared variables.
+// Command2_Click "Закрыть форму": the options stay with the two-body window.
 void Form26::Command2_Click() { Unload(); }

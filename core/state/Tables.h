@@ -17,6 +17,7 @@ class Table1 {
   T* data() { return v_.data(); }
   const T* data() const { return v_.data(); }
   void fill(const T& value) { v_.fill(value); }
+  bool operator==(const Table1&) const = default;
 
  private:
   std::array<T, Hi + 1> v_{};
@@ -29,6 +30,7 @@ class Table2 {
   T& operator()(long i, long k) { check(i, k); return v_[i * (Hi2 + 1) + k]; }
   const T& operator()(long i, long k) const { check(i, k); return v_[i * (Hi2 + 1) + k]; }
   void fill(const T& value) { v_.fill(value); }
+  bool operator==(const Table2&) const = default;
 
  private:
   static void check(long i, long k) { checkIndex(i, 0, Hi1); checkIndex(k, 0, Hi2); }
@@ -41,6 +43,7 @@ class Table3 {
   T& operator()(long i, long j, long k) { check(i, j, k); return v_[(i * (Hi2 + 1) + j) * (Hi3 + 1) + k]; }
   const T& operator()(long i, long j, long k) const { check(i, j, k); return v_[(i * (Hi2 + 1) + j) * (Hi3 + 1) + k]; }
   void fill(const T& value) { v_.fill(value); }
+  bool operator==(const Table3&) const = default;
 
  private:
   static void check(long i, long j, long k) {

@@ -70,9 +70,9 @@ void attract(const PairGeometry& g, int attracting, int attracted) {
   Main.ForceZ(attracting, attracted) = -force * g.dz / g.r;
 }
 
-// Drag kPgr1·v² on each velocity component of `body`, against its sign.
+// Drag k·v² on each velocity component of `body`, against its sign.
 void applyDrag(int attracting, int body) {
-  const double k = Main.kPgr1;
+  const double k = options.drag;
   Main.ForceX(attracting, body) -= k * Main.VX[body] * std::fabs(Main.VX[body]);
   Main.ForceY(attracting, body) -= k * Main.VY[body] * std::fabs(Main.VY[body]);
   Main.ForceZ(attracting, body) -= k * Main.VZ[body] * std::fabs(Main.VZ[body]);
@@ -116,6 +116,11 @@ void evaluateStage(Table1<double, 66>& k, double h) {
 }  // namespace
 
 ForceOptions& forceOptions() { return options; }
+
+TimingOptions& timingOptions() {
+  static TimingOptions timing;
+  return timing;
+}
 
 void rungeKuttaStep(double h) {
   for (Main.LoopIndexJ = 1; Main.LoopIndexJ <= 12; ++Main.LoopIndexJ)

@@ -30,8 +30,36 @@ struct ForceOptions {
   bool ftBySecondSpeed = false;     // "Ft1 определять по V2": the two speeds swapped
   bool ftOnM2 = false;              // "+ Ft2"
   double FtScreen = 0;              // "Ft1, н", N
+  double drag = 0;                  // drag coefficient acting now, N/(m/s)²
 };
 ForceOptions& forceOptions();
+
+// The options of the options window Form26 ("Задать дополнительные
+// параметры"), kept by the two-body window apart from the model's options:
+// which timing curves the run draws and their scales, the mean clock rates
+// to take off, the drag and its window about periastron, the origin of the
+// delay count, the direction of motion and the sign of VY on the graph. The
+// two-body window's load puts them back to these defaults.
+struct TimingOptions {
+  bool pulseRateCurve = false;   // "1/P - 1/P0"
+  bool velocityCurve = false;    // radial velocity VY
+  bool roemerCurve = false;      // Roemer delay Y/c
+  bool srDelayCurve = false;     // special-relativity delay dTv
+  bool grDelayCurve = false;     // general-relativity delay dTm
+  double pulseRateScale = 0;
+  double velocityScale = 0;      // m/s per picture unit
+  double roemerScale = 0;
+  double srDelayScale = 0;
+  double grDelayScale = 0;
+  double srMeanRate = 0;         // taken off dTv per second
+  double grMeanRate = 0;         // taken off dTm per second
+  double dragWindow = 0;         // half-width about periastron, degrees
+  double dragCoefficient = 0;    // drag / V², N/(m/s)²
+  bool delaysFromNode = false;   // the delay count from the ascending node
+  int timeDirection = 1;         // -1: reversed motion
+  int velocitySign = 1;          // sign of VY on the graph
+};
+TimingOptions& timingOptions();
 
 // One classical fourth-order Runge-Kutta step of h seconds over
 // StateVector(1..12) with Diffur11; StepStartState and RungeKuttaK1..K4 are
@@ -43,15 +71,15 @@ void rungeKuttaStep(double h);
 
 // Diffur11: the time derivatives of the two-body state.
 // Reads:    StateVector(1..12); Mass(SelectedObject), Mass(SecondObject);
-//           gamma; Vgr; FiniteVgrFlag; kPgr1 (the drag coefficient in force);
-//           twobody::forceOptions()
+//           gamma; Vgr; FiniteVgrFlag; twobody::forceOptions() (with the
+//           drag coefficient in force)
 // Writes:   X..VZ of slots 0 and 11 (the stage state); Vpl, Vsol; for the
 //           pairs (0, 11) (m2 attracting m1) and (11, 0): PairDX/DY/DZ,
 //           PairDistanceXY, PairDistance, PropagationTime, PairLatitude,
 //           PairLongitude, Force, ForceX/Y/Z; TransverseSpeed; IterIndex;
 //           StateDerivative(1..12)
 // Notes:    Newton's attraction at the instantaneous places, unless the
-//           finite-speed interval is open: then drag kPgr1·v² per velocity
+//           finite-speed interval is open: then drag k·v² per velocity
 //           component against its sign, a tangential force Ft along each
 //           body's velocity, and with FiniteVgrFlag the attracting body
 //           taken where it was one propagation time ago along its current

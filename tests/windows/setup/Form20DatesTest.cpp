@@ -52,7 +52,7 @@ TEST_F(Form20Test, OpensWithJ2000TheEarthInTheFocusAndTheEarthAccelerated) {
   EXPECT_EQ(form.Text34.Text(), "2000");
   EXPECT_EQ(shown(form.Text31), 2451545.0);  // J2000.0
   EXPECT_EQ(Main.VsolConstFlag, 1);
-  EXPECT_EQ(Main.kodBary, 0);
+  EXPECT_EQ(form.KodBary, 0);
   EXPECT_TRUE(form.Option5.Value());
   EXPECT_EQ(form.Check12.Value(), 1);
   EXPECT_TRUE(form.Check12.Enabled());

@@ -22,7 +22,7 @@ TEST_F(Form20Test, TheFocusDecidesTheCorrectionsOfferedAndTheSchematicShown) {
   EXPECT_EQ(blackInSchemeArea(form, true), 0);
 
   click(form.Option6);  // "в барицентре Земля+Луна"
-  EXPECT_EQ(Main.kodBary, 1);  // "mz+ml" of the barycentre's frame
+  EXPECT_EQ(form.KodBary, 1);  // "mz+ml" of the barycentre's frame
   EXPECT_EQ(form.Check5.Value(), 1);
   EXPECT_TRUE(form.Check5.Enabled());
   EXPECT_EQ(form.Check12.Value(), 0);
@@ -33,9 +33,9 @@ TEST_F(Form20Test, TheFocusDecidesTheCorrectionsOfferedAndTheSchematicShown) {
   EXPECT_GT(blackInSchemeArea(form, true), 0);
 
   click(form.Option4);
-  EXPECT_EQ(Main.kodBary, 2);
+  EXPECT_EQ(form.KodBary, 2);
   click(form.Option5);  // back: the Earth's frame still says "mz"
-  EXPECT_EQ(Main.kodBary, 0);
+  EXPECT_EQ(form.KodBary, 0);
   EXPECT_EQ(form.Check12.Value(), 1);
   EXPECT_TRUE(form.Check12.Enabled());
   EXPECT_EQ(form.Check5.Value(), 0);
@@ -57,7 +57,7 @@ TEST_F(Form20Test, EachCentralMassOptionSetsItsCentralMassWhateverTheFocus) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.kodBary);
     click(form.*c.option);
-    EXPECT_EQ(Main.kodBary, c.kodBary);
+    EXPECT_EQ(form.KodBary, c.kodBary);
   }
 }
 

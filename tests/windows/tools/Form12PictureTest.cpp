@@ -61,7 +61,7 @@ TEST_F(Form12PictureTest, EarthStandsAtItsDistanceOnTheStartScale) {
 
   // The Earth's symbol: a circle of 1.2 units about the Earth, whose
   // distance from the Sun is 0.98333 AU / 3e10 m = 4.903 units.
-  const double direction = std::atan2(Main.Y0[3], Main.X0[3]);
+  const double direction = std::atan2(form.Saved.Y[3], form.Saved.X[3]);
   const double distance = 0.98333 * kAUMetres / 3e10;
   EXPECT_GE(blueRimPoints(form.Picture1, distance * std::cos(direction),
                           distance * std::sin(direction), 1.2),

@@ -29,7 +29,7 @@ class Diffur11Test : public ::testing::Test {
     Main.Mass[13] = 5.97e24;
     Main.Vgr = kLightSpeed;
     Main.FiniteVgrFlag = 0;
-    Main.kPgr1 = 0;
+    twobody::forceOptions().drag = 0;
     twobody::forceOptions() = {};
   }
 
@@ -53,7 +53,7 @@ TEST_F(Diffur11Test, ClosedIntervalIsNewtonsLawWhateverTheOtherOptions) {
   for (const twobody::FtMode mode : modes) {
     SCOPED_TRACE(static_cast<int>(mode));
     twobody::forceOptions() = {false, mode, true, true, 1e18};
-    Main.kPgr1 = 1e9;
+    twobody::forceOptions().drag = 1e9;
     place(m2, m1);
     Diffur11();
     const double d[3] = {m1.x - m2.x, m1.y - m2.y, m1.z - m2.z};
@@ -102,12 +102,12 @@ TEST_F(Diffur11Test, DragActsPerVelocityComponentAgainstItsSign) {
   } cases[] = {{1000, 0}, {-1000, 0}, {0, 400}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.vx + c.vy);
-    Main.kPgr1 = 0;
+    twobody::forceOptions().drag = 0;
     twobody::forceOptions().intervalOpen = false;
     place(m2, {3.844e8, 0, 0, c.vx, c.vy, 0});
     Diffur11();
     const double newtonX = accelerationM1(0), newtonY = accelerationM1(1);
-    Main.kPgr1 = k;
+    twobody::forceOptions().drag = k;
     twobody::forceOptions().intervalOpen = true;
     // No Ft in the numerical mode without retardation (FiniteVgrFlag 0).
     Diffur11();

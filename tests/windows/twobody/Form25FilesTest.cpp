@@ -1,12 +1,16 @@
 // Tests of the pulsar parameter files: the layout of the stored line (print
-// zones of 14 columns, whole millionths), the round trip of a pulsar pair's
-// parameters, and the messages of a missing folder and a wrong number.
+// zones of 14 columns, the values with their digits), the round trip of a
+// pulsar pair's parameters, the earlier layout of whole millionths, and the
+// messages of a missing folder and a wrong number.
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "Form25Fixture.h"
+#include "twobody/engine/TwoBody.h"
 #include "core/runtime/TextFile.h"
+#include "core/state/ModelStartData.h"
 
 namespace {
 
@@ -17,53 +21,93 @@ std::string readWhole(const std::filesystem::path& path) {
   return text.str();
 }
 
-// The third line: seven whole numbers, each starting a 14-column print zone.
-TEST_F(Form25Test, SavedLineHoldsWholeMillionthsInPrintZones) {
+// The third line: the seven values of the boxes as numbers with a decimal
+// point, each starting a 14-column print zone, in the units of the boxes
+// (the mean distance in metres): the start texts keep m1 = 3,694E-8 solar
+// masses, which whole millionths would turn into 0.
+TEST_F(Form25Test, SavedLineHoldsTheBoxValuesInPrintZones) {
   Form25& form = openTwoBodyWindow();
   type(form.Text2, "7");
   click(form.Command8);
   ASSERT_EQ(boxes.count(), 0);
   const std::string text = readWhole(folder_ / "Dat" / "Pulsar7.dat");
   const std::size_t third = text.find("\r\n", text.find("\r\n") + 2) + 2;
-  // The start texts: 3,694E-8 and 3,004E-6 solar masses are 0 and 3
-  // millionths; 0,055; 180°; 0°; 384 400 000 m; 60 s.
-  const std::string expected = std::string("0             3             55000         180000000     ") +
-                               "0             384400000     60000000\r\n";
+  const std::string expected = std::string(" 3.694E-08     3.004E-06     0.055         180           0") +
+                               "             384400000     60\r\n";
   EXPECT_EQ(text.substr(third), expected);
   EXPECT_EQ(text.substr(0, text.find("\r\n")),
-            utf8ToCp1251("km1= 1000000*m1 / mSol_____km2= 1000000*m2 / mSol___1000000*Eks___1000000*AlfaP "
-            "град___1000000*Betta град___Rsr м___1000000*P0i сек"));
+            utf8ToCp1251("m1 / mSol_____m2 / mSol___Eks___AlfaP град___Betta град___Rsr м___P0i сек"));
 }
 
 // A binary pulsar's pair (masses and orbit of the Hulse-Taylor pulsar,
-// P0 = 0,059029997 s) saved and loaded back: every value keeps its six
-// decimals; the mean longitude, node and periods show 0.
+// P0 = 0,059029997 s) and the window's start pair saved and loaded back:
+// every value reads back as typed; the mean longitude, node and periods
+// show 0.
 TEST_F(Form25Test, PulsarParametersSurviveTheRoundTrip) {
   Form25& form = openTwoBodyWindow();
-  const struct {
+  struct Value {
     ui::TextBox Form25::*box;
     const char* typed;
-    double loaded;
-  } values[] = {{&Form25::Text4, "1,4398", 1.4398},   {&Form25::Text5, "1,3886", 1.3886},
-                {&Form25::Text7, "0,6171334", 0.617133}, {&Form25::Text8, "292,54487", 292.54487},
-                {&Form25::Text37, "47,2", 47.2},      {&Form25::Text10, "1950,1", 1950.1},
-                {&Form25::Text22, "0,059029997", 0.059029}};
-  for (const auto& v : values) type(form.*v.box, v.typed);
+  };
+  const std::vector<std::vector<Value>> pairs = {
+      {{&Form25::Text4, "1,4398"}, {&Form25::Text5, "1,3886"}, {&Form25::Text7, "0,6171334"},
+       {&Form25::Text8, "292,54487"}, {&Form25::Text37, "47,2"}, {&Form25::Text10, "1950,1"},
+       {&Form25::Text22, "0,059029997"}},
+      {{&Form25::Text4, "3,694E-8"}, {&Form25::Text5, "3,004E-6"}, {&Form25::Text7, "0,055"},
+       {&Form25::Text8, "180"}, {&Form25::Text37, "0"}, {&Form25::Text10, "384,4"},
+       {&Form25::Text22, "60"}}};
+  for (const auto& pair : pairs) {
+    SCOPED_TRACE(pair[0].typed);
+    for (const Value& v : pair) type(form.*v.box, v.typed);
+    type(form.Text2, "1913");
+    click(form.Command8);
+    for (const Value& v : pair) type(form.*v.box, "99");
+    type(form.Text1, "5");
+    type(form.Text9, "7");
+    click(form.Command7);
+    ASSERT_EQ(boxes.count(), 0);
+    for (const Value& v : pair) EXPECT_EQ(shown(form.*v.box), CDbl(v.typed)) << v.typed;
+    EXPECT_EQ(form.Text1.Text(), "0");
+    EXPECT_EQ(form.Text9.Text(), "0");
+    EXPECT_EQ(form.Text40.Text(), "0");
+    EXPECT_EQ(form.Text13.Text(), "0");
+  }
+}
+
+// A file of the earlier layout (whole millionths under the title
+// "km1= 1000000*m1 ...", the mean distance in whole metres) still loads.
+TEST_F(Form25Test, AFileOfTheEarlierLayoutStillLoads) {
+  Form25& form = openTwoBodyWindow();
+  writeFileBytes("Dat/Pulsar1913.dat",
+                 utf8ToCp1251("km1= 1000000*m1 / mSol_____km2= 1000000*m2 / mSol___1000000*Eks___"
+                              "1000000*AlfaP град___1000000*Betta град___Rsr м___1000000*P0i сек\r\n"
+                              "  \r\n") +
+                     " 1439800       1388600       617133        292544870     47200000      "
+                     "1950100000    59029\r\n");
   type(form.Text2, "1913");
-  click(form.Command8);
-  for (const auto& v : values) type(form.*v.box, "99");
-  type(form.Text1, "5");
-  type(form.Text9, "7");
   click(form.Command7);
   ASSERT_EQ(boxes.count(), 0);
-  for (const auto& v : values) {
-    SCOPED_TRACE(v.typed);
-    EXPECT_NEAR(shown(form.*v.box), v.loaded, 1.5e-6);
-  }
-  EXPECT_EQ(form.Text1.Text(), "0");
-  EXPECT_EQ(form.Text9.Text(), "0");
-  EXPECT_EQ(form.Text40.Text(), "0");
-  EXPECT_EQ(form.Text13.Text(), "0");
+  EXPECT_DOUBLE_EQ(shown(form.Text4), 1.4398);
+  EXPECT_DOUBLE_EQ(shown(form.Text5), 1.3886);
+  EXPECT_DOUBLE_EQ(shown(form.Text7), 0.617133);
+  EXPECT_DOUBLE_EQ(shown(form.Text8), 292.54487);
+  EXPECT_DOUBLE_EQ(shown(form.Text37), 47.2);
+  EXPECT_DOUBLE_EQ(shown(form.Text10), 1950.1);
+  EXPECT_DOUBLE_EQ(shown(form.Text22), 0.059029);
+}
+
+// Saving and loading a file leave the model's base step and start data
+// alone: the file's numbers go only between the boxes and the file.
+TEST_F(Form25Test, TheFileButtonsTouchNothingOfTheModel) {
+  Form25& form = openTwoBodyWindow();
+  Main.P00 = 3600;
+  const ModelStartData model = currentModelStartData();
+  type(form.Text2, "1913");
+  click(form.Command8);
+  click(form.Command7);
+  ASSERT_EQ(boxes.count(), 0);
+  EXPECT_EQ(Main.P00, 3600);
+  EXPECT_TRUE(currentModelStartData() == model);
 }
 
 TEST_F(Form25Test, FileMessagesNameTheFileOrTheNumber) {
@@ -99,25 +143,27 @@ TEST_F(Form25Test, OptionsWindowAppliesItsStartControls) {
   Form26& options = form26();
   EXPECT_EQ(options.Text4.Text(), "0,333333");
   click(options.Command1);
-  EXPECT_EQ(Main.N1 + Main.N2 + Main.LongScratch + Main.LastStateIndex + Main.GrDelayCurveFlag, 0);
-  EXPECT_DOUBLE_EQ(Main.Z[27], 0.01);
-  EXPECT_DOUBLE_EQ(Main.Z[28], 100000);
-  EXPECT_DOUBLE_EQ(Main.Z[29], 1);
-  EXPECT_DOUBLE_EQ(Main.Z[30], 0.001);
-  EXPECT_DOUBLE_EQ(Main.Z[31], 0.001);
-  EXPECT_DOUBLE_EQ(Main.DragWindow, 60);
-  EXPECT_EQ(Main.kPgr2, 0);
-  EXPECT_EQ(Main.TimeDirection, 1);
-  EXPECT_EQ(Main.ForceModel, 1);
-  EXPECT_EQ(Main.VsolConstFlag, 0);
+  const twobody::TimingOptions& o = twobody::timingOptions();
+  EXPECT_FALSE(o.pulseRateCurve || o.velocityCurve || o.roemerCurve || o.srDelayCurve ||
+               o.grDelayCurve);
+  EXPECT_DOUBLE_EQ(o.pulseRateScale, 0.01);
+  EXPECT_DOUBLE_EQ(o.velocityScale, 100000);
+  EXPECT_DOUBLE_EQ(o.roemerScale, 1);
+  EXPECT_DOUBLE_EQ(o.srDelayScale, 0.001);
+  EXPECT_DOUBLE_EQ(o.grDelayScale, 0.001);
+  EXPECT_DOUBLE_EQ(o.dragWindow, 60);
+  EXPECT_EQ(o.dragCoefficient, 0);
+  EXPECT_EQ(o.timeDirection, 1);
+  EXPECT_EQ(o.velocitySign, 1);
+  EXPECT_FALSE(o.delaysFromNode);
   // A new load of the two-body window switches the options off again.
   setTicked(options.Check2, true);
   click(options.Command1);
-  EXPECT_EQ(Main.N2, 1);
+  EXPECT_TRUE(o.velocityCurve);
   form.Unload();
   openTwoBodyWindow();
-  EXPECT_EQ(Main.N2, 0);
-  EXPECT_EQ(Main.DragWindow, 0);
+  EXPECT_FALSE(o.velocityCurve);
+  EXPECT_EQ(o.dragWindow, 0);
 }
 
 }  // namespace

@@ -82,33 +82,34 @@ TEST_F(Form25Test, RetardedAttractionPumpsEnergyIntoTheOrbit) {
 // the theory.
 TEST_F(Form25Test, Ser0ElementsPlaceThePairAboutItsCentre) {
   Form25& form = openTwoBodyWindow();
+  const ModelStartData& pair = form.PairStartData;
   setTicked(form.Check14, true);
   type(form.Text12, "3");
   click(form.Command6);
   ASSERT_EQ(boxes.count(), 0);
   EXPECT_EQ(shown(form.Text5), 1);
-  EXPECT_EQ(Main.X0[0], 0);
-  EXPECT_EQ(Main.Y0[0], 0);
+  EXPECT_EQ(pair.X0[0], 0);
+  EXPECT_EQ(pair.Y0[0], 0);
   constexpr double kAu = 1.495978707e11;
-  const double r = std::hypot(Main.X0[11], Main.Y0[11]);
+  const double r = std::hypot(pair.X0[11], pair.Y0[11]);
   EXPECT_GT(r, 0.9832 * kAu);
   EXPECT_LT(r, 1.0168 * kAu);
-  const double v = std::hypot(Main.VX0[11], Main.VY0[11]);
+  const double v = std::hypot(pair.VX0[11], pair.VY0[11]);
   EXPECT_GT(v, 29.28e3);
   EXPECT_LT(v, 30.30e3);
-  EXPECT_NEAR(Main.Mass[3] * Main.VX0[11] + Main.Mass[0] * Main.VX0[0], 0,
-              1e-9 * Main.Mass[3] * v);
+  EXPECT_NEAR(pair.Mass[3] * pair.VX0[11] + pair.Mass[0] * pair.VX0[0], 0,
+              1e-9 * pair.Mass[3] * v);
   // The Moon of the theory about the Earth alone: the centre of mass of the
   // pair stays at the origin.
   type(form.Text12, "11");
   click(form.Command6);
   ASSERT_EQ(boxes.count(), 0);
   EXPECT_NEAR(shown(form.Text4) / shown(form.Text5), 1 / 81.3, 1e-3 / 81.3);
-  const double moonDistance = std::hypot(Main.X0[11] - Main.X0[0], Main.Y0[11] - Main.Y0[0]);
+  const double moonDistance = std::hypot(pair.X0[11] - pair.X0[0], pair.Y0[11] - pair.Y0[0]);
   EXPECT_GT(moonDistance, 356e6);  // perigee and apogee extremes of the Moon
   EXPECT_LT(moonDistance, 407e6);
-  EXPECT_NEAR(Main.Mass[11] * Main.X0[11] + Main.Mass[13] * Main.X0[0], 0,
-              1e-9 * Main.Mass[11] * moonDistance);
+  EXPECT_NEAR(pair.Mass[11] * pair.X0[11] + pair.Mass[13] * pair.X0[0], 0,
+              1e-9 * pair.Mass[11] * moonDistance);
   // An object number beyond the theory's bodies is refused.
   type(form.Text12, "20");
   click(form.Command6);

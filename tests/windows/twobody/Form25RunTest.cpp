@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "Form25Fixture.h"
+#include "twobody/engine/TwoBody.h"
 
 namespace {
 
@@ -34,36 +35,38 @@ double keplerPeriod(double a1, double m1, double m2) {
 // the vis-viva law at apoapsis and the momenta cancel.
 TEST_F(Form25Test, DefaultStartIsTheApoapsisOfTheGivenEllipse) {
   Form25& form = openTwoBodyWindow();
+  const ModelStartData& pair = form.PairStartData;
   click(form.Command6);
   ASSERT_EQ(boxes.count(), 0);
   const double m1 = kM1Solar * kSunMass, m2 = kM2Solar * kSunMass;
   const double apoapsis = kRsr * (1 + kEks);
-  EXPECT_NEAR(Main.X0[11], apoapsis, 1.0);
-  EXPECT_NEAR(Main.Y0[11], 0, 1.0);
-  EXPECT_NEAR(Main.X0[0], -apoapsis * m1 / m2, 1.0);
+  EXPECT_NEAR(pair.X0[11], apoapsis, 1.0);
+  EXPECT_NEAR(pair.Y0[11], 0, 1.0);
+  EXPECT_NEAR(pair.X0[0], -apoapsis * m1 / m2, 1.0);
   const double speed = std::sqrt(barycentricMu(m1, m2) / kRsr * (1 - kEks) / (1 + kEks));
-  EXPECT_NEAR(std::hypot(Main.VX0[11], Main.VY0[11]), speed, 1e-9 * speed);
-  EXPECT_NEAR(m1 * Main.VY0[11] + m2 * Main.VY0[0], 0, 1e-9 * m1 * speed);
-  EXPECT_NEAR(Main.VY0[11], 952.3, 0.1);
-  EXPECT_NEAR(-Main.VY0[0], 11.71, 0.01);
+  EXPECT_NEAR(std::hypot(pair.VX0[11], pair.VY0[11]), speed, 1e-9 * speed);
+  EXPECT_NEAR(m1 * pair.VY0[11] + m2 * pair.VY0[0], 0, 1e-9 * m1 * speed);
+  EXPECT_NEAR(pair.VY0[11], 952.3, 0.1);
+  EXPECT_NEAR(-pair.VY0[0], 11.71, 0.01);
 }
 
 // The reverse motion of Form26 reverses both start velocities at the next
 // "Задать координаты и скорости m1 и m2"; the places stay.
 TEST_F(Form25Test, ReverseMotionReversesTheStartVelocities) {
   Form25& form = openTwoBodyWindow();
+  const ModelStartData& pair = form.PairStartData;
   click(form.Command6);
-  const double vy1 = Main.VY0[11], vy2 = Main.VY0[0], x1 = Main.X0[11];
+  const double vy1 = pair.VY0[11], vy2 = pair.VY0[0], x1 = pair.X0[11];
   click(form.Command5);
   Form26& options = form26();
   setTicked(options.Check4, true);
   click(options.Command1);
-  EXPECT_EQ(Main.TimeDirection, -1);
-  EXPECT_EQ(Main.VY0[11], vy1);  // not before the button
+  EXPECT_EQ(twobody::timingOptions().timeDirection, -1);
+  EXPECT_EQ(pair.VY0[11], vy1);  // not before the button
   click(form.Command6);
-  EXPECT_EQ(Main.VY0[11], -vy1);
-  EXPECT_EQ(Main.VY0[0], -vy2);
-  EXPECT_EQ(Main.X0[11], x1);
+  EXPECT_EQ(pair.VY0[11], -vy1);
+  EXPECT_EQ(pair.VY0[0], -vy2);
+  EXPECT_EQ(pair.X0[11], x1);
 }
 
 // Kepler's third law, the conservation laws and the eccentricity and mean

@@ -1,5 +1,6 @@
 // Tests of the two-body window as the start-up window shows it.
 #include "Form25Fixture.h"
+#include "twobody/engine/TwoBody.h"
 
 namespace {
 
@@ -12,15 +13,20 @@ TEST_F(Form25Test, StartUpButtonShowsTheTwoBodyWindow) {
   EXPECT_DOUBLE_EQ(Main.ImageScale, 100e6);
 }
 
-// Loading the window switches the velocity-delay curve off through
-// LastStateIndex, which the start-up window otherwise keeps at 65.
-TEST_F(Form25Test, LoadSetsTheSharedCurveSwitchesOff) {
+// Loading the window switches its own curves off and sets forward motion;
+// the model's last state index, direction and equations stay as they were.
+TEST_F(Form25Test, LoadSetsItsOwnCurveSwitchesOff) {
+  twobody::timingOptions().srDelayCurve = true;
+  twobody::timingOptions().timeDirection = -1;
   Main.LastStateIndex = 65;
   Main.TimeDirection = -1;
+  Main.ForceModel = 0;
   openTwoBodyWindow();
-  EXPECT_EQ(Main.LastStateIndex, 0);
-  EXPECT_EQ(Main.TimeDirection, 1);
-  EXPECT_EQ(Main.ForceModel, 1);
+  EXPECT_FALSE(twobody::timingOptions().srDelayCurve);
+  EXPECT_EQ(twobody::timingOptions().timeDirection, 1);
+  EXPECT_EQ(Main.LastStateIndex, 65);
+  EXPECT_EQ(Main.TimeDirection, -1);
+  EXPECT_EQ(Main.ForceModel, 0);
 }
 
 }  // namespace
