@@ -24,6 +24,8 @@
 //                           Command15_Click, Command6_Click, Command3_Click
 #include <string>
 
+#include <vector>
+
 #include "ui/FormsRuntime.h"
 
 class Form15 : public ui::Form {
@@ -156,7 +158,8 @@ class Form15 : public ui::Form {
   void solveOptimum();
   void drawGraphs();
   // Plan runs (Form15PlanRuns.cpp).
-  void prepareSequence();
+  bool prepareSequence();
+  bool refuseMeaninglessFactors();
   void presetModelWindow();
   void setFactorsOfExperiment();
 
@@ -166,6 +169,9 @@ class Form15 : public ui::Form {
   // A sequence started by "4-1-..." is going on: only its runs' ends start
   // a next experiment.
   bool sequenceRunning_ = false;
+  // The factors that the last "6- Оптимизировать параметры" gave an
+  // optimum, which "7- задать X0(i) = X(i)opt" makes their zero levels.
+  std::vector<int> optimumFactors_;
 };
 
 // The accessor: loads Form15 (hidden) on first touch.

@@ -96,5 +96,7 @@ void Form15::Command12_Click() {
   const std::string title = "Уровни варьирования плана № " + number;
   const std::string kindLine = std::string(Option2.Value() ? "Roto" : "Orto") + " - для  " + Str(Stat.Nf) + "  факторов ";
   writeProgramFile(planFileName(Main.PlanNumber), {failed, failed, form15text::kTitle7m},
-                   [&](int file) { writePlanFile(file, title, kindLine, kPlanWeightsTitle); });
+                   [&](int file) {
+                     writePlanFile(file, title, kindLine, kPlanWeightsTitle, planArraysAsFactorRows());
+                   });
 }

@@ -10,10 +10,13 @@
 // run ends by an error or the model window refuses to start one. The end of
 // a run that is no experiment of a sequence of this window (a run by hand
 // while a plan number is set) starts nothing.
+#include <algorithm>
+#include <cmath>
 #include <string>
 
 #include "core/runtime/Clock.h"
 #include "core/runtime/ErrorTrap.h"
+#include "core/runtime/MessageBox.h"
 #include "core/runtime/NumberText.h"
 #include "core/runtime/ProgramFolder.h"
 #include "core/runtime/RuntimeError.h"
@@ -35,6 +38,7 @@ constexpr int16_t kPlanPressureLaw = 5;
 constexpr int16_t kNoPressureLaw = 0;
 // Retardation by the positions, velocities and accelerations of the bodies.
 constexpr int16_t kPlanRetardation = 2;
+constexpr double kMetresPerKm = 1000;
 
 // The mass of a body whose ratio to the Sun's mass is m0 / m = ratio. A
 // ratio of 0 is refused before the mass is touched.
@@ -54,16 +58,20 @@ double massFromRatio(double ratio) {
 //           Main.FiniteVgrFlag = 1, kodDX = 2, kodPgr = 5 (0 when X5 is not
 //           a plan factor and its zero level is 0), PlanNumber, Y(88) = 0;
 //           the model window's options of the runs
-// Notes:    A box that is no number, or a first experiment whose mass ratio
-//           X6 or X7 is 0: "Ошибка при выполнение плана" ("Celvan7m"), no run
-//           starts and what was set before stays.
+// Notes:    A box that is no number: "Ошибка при выполнение плана"
+//           ("Celvan7m"), no run starts and what was set before stays. A
+//           factor value that would make a run meaningless is refused
+//           before the model window is touched, with a message naming it.
 void Form15::Command8_Click() {
-  if (!withErrorTrap(kPlanRunError, form15text::kTitle7m, [this] { prepareSequence(); })) return;
+  bool prepared = false;
+  if (!withErrorTrap(kPlanRunError, form15text::kTitle7m, [&] { prepared = prepareSequence(); }))
+    return;
+  if (!prepared) return;
   sequenceRunning_ = true;
   StartNextExperiment();
 }
 
-void Form15::prepareSequence() {
+bool Form15::prepareSequence() {
   Stat.LastRun = CInt(Text6.Text());
   for (int i = 1; i <= 7; ++i) {
     Stat.ZeroLevels[i] = CDbl(Text11[i].Text());
@@ -77,9 +85,48 @@ void Form15::prepareSequence() {
       Text13[f].setText(Str(Stat.RunValues(f, e)));
     }
   }
+  if (refuseMeaninglessFactors()) return false;
   presetModelWindow();
   Main.PlanNumber = CInt(Text4.Text());
   Main.Y[kTestFileMarkSlot] = 0;
+  return true;
+}
+
+// Every factor is applied to the model in every experiment, chosen for the
+// plan or not. Before the first run, the experiments Text5..Text6 are
+// checked for a value that would divide by zero or make a mass or a speed
+// meaningless: a mass ratio X6 or X7 of 0 or below, a speed of gravity X4 of
+// 0 or below, a velocity of the Solar System (X1, X2, X3) of the speed of
+// light or more. The first such value is refused with a message naming the
+// factor, the experiment and its boxes; true when refused.
+bool Form15::refuseMeaninglessFactors() {
+  const int first = std::max(1, static_cast<int>(CInt(Text5.Text())));
+  const int last = std::min(static_cast<int>(Stat.LastRun), static_cast<int>(Stat.RunCount));
+  const auto inPlan = [](int factor) {
+    for (int j = 1; j <= Stat.Nf; ++j)
+      if (Stat.FactorIndex[j] == factor) return true;
+    return false;
+  };
+  for (int e = first; e <= last; ++e) {
+    const auto refuse = [&](int factor, const char* fault) {
+      MsgBox(form15text::meaninglessFactor(factor, e, Str(Stat.RunValues(factor, e)), fault,
+                                           inPlan(factor)),
+             form15text::kTitle7m);
+      return true;
+    };
+    if (!(Stat.RunValues(4, e) > 0)) return refuse(4, form15text::kNoGravitySpeed);
+    for (const int massFactor : {6, 7}) {
+      const double ratio = Stat.RunValues(massFactor, e);
+      if (ratio == 0) return refuse(massFactor, form15text::kDivisionByZeroMass);
+      if (!(ratio > 0)) return refuse(massFactor, form15text::kNegativeMass);
+    }
+    const double speed = std::hypot(Stat.RunValues(1, e), Stat.RunValues(2, e), Stat.RunValues(3, e));
+    if (!(speed * kMetresPerKm < Main.Vsv)) {
+      MsgBox(form15text::fasterThanLight(e, Str(speed)), form15text::kTitle7m);
+      return true;
+    }
+  }
+  return false;
 }
 
 // The model window shown and set for plan runs: the model integrated, no

@@ -83,18 +83,22 @@ void Form15::solveOptimum() {
   Main.ScratchText = "";
   FormatOptimumSystem();
   scrolled::printAt(Picture1, 0, below - 2, Main.ScratchText);
+  optimumFactors_.clear();
   for (int j = 1; j <= Stat.Nf; ++j) {
     const int f = Stat.FactorIndex[j];
+    optimumFactors_.push_back(f);
     scrolled::printAt(Picture1, 12, below - 16.5 - j / 2.0, Main.TextLines[10 + j]);
     Text14[f].setText(Str(cutToMillionths(Stat.Xopt[j])));
     Text15[f].setText(Str(cutToMillionths(Stat.VariationIntervals[f] * Stat.Xopt[j] + Stat.ZeroLevels[f])));
   }
 }
 
-// Command9_Click "7- задать X0(i) = X(i)opt": the natural optimum of every
-// factor, as its box shows it, becomes its zero level.
+// Command9_Click "7- задать X0(i) = X(i)opt": the natural optimum of each
+// factor of the plan, as its box shows it, becomes its zero level. A factor
+// outside the plan has no optimum (its box shows only its start text) and
+// keeps its zero level.
 void Form15::Command9_Click() {
-  for (int i = 1; i <= 7; ++i) Text11[i].setText(Text15[i].Text());
+  for (const int f : optimumFactors_) Text11[f].setText(Text15[f].Text());
 }
 
 // Command13_Click "8- Построить графики": the regression along each plan

@@ -45,10 +45,12 @@ void Form19::listWeights() {
 }
 
 // Command5_Click "Сохранить": the weight boxes into ShiftWeights, then plan
-// file N written whole: its title lines as the last plan file read left
-// them, the factor rows from the plan arrays as they are now, the weights.
+// file N written whole: its title lines and factor rows as the last plan
+// file read or written left them (not the plan arrays, which a test
+// criterion, a fit or a plan run may have rewritten since; the plan arrays
+// only when no plan file has been read or written yet), the weights.
 // Reads:    the weight boxes, Text7, Stat.PlanFileTitle, PlanFileKindLine,
-//           PlanFileWeightsTitle, the plan arrays of factors 1..7
+//           PlanFileWeightsTitle, lastPlanFileFactorRows()
 // Writes:   Stat.ShiftWeights(1..10, 1..6), Main.PlanNumber; the file
 // Notes:    Titles "Celvan7": "Задайте правильно данные" for a box that is no
 //           number (the boxes converted before it stay, no file is written);
@@ -62,7 +64,8 @@ void Form19::Command5_Click() {
   if (!converted) return;
   const std::string name = planFileName(Main.PlanNumber);
   const std::string failed = "Ошибка при записи данных в файл " + name;
-  writeProgramFile(name, {failed, failed, form15text::kTitle7}, [](int file) {
-    writePlanFile(file, Stat.PlanFileTitle, Stat.PlanFileKindLine, Stat.PlanFileWeightsTitle);
+  const PlanFactorRows rows = lastPlanFileFactorRows();
+  writeProgramFile(name, {failed, failed, form15text::kTitle7}, [&](int file) {
+    writePlanFile(file, Stat.PlanFileTitle, Stat.PlanFileKindLine, Stat.PlanFileWeightsTitle, rows);
   });
 }

@@ -192,9 +192,17 @@ class Form6 : public ui::Form {
   // Shift files (Form6Shifts.cpp)
   void listModelShifts(const sample::ShiftFileContents& contents, int body);
   void listObservedShifts(const sample::ShiftFileContents& contents);
-  bool fitEveryExperiment();
+  bool fitEveryExperiment(std::vector<int>& missing);
+  bool loadWithoutItsMessages();
+  std::string chosenShiftFile(int16_t plan, int body) const;
   std::string chosenImitatorFolder() const;
   int chosenShiftParameter() const;
+
+  // True when the last "Загрузить данные полученные" read its series whole.
+  bool seriesLoaded_ = false;
+  // The shift file that the last "Смещение в файле =" chose (relative
+  // path): the only file "Изменить смещение в файле" writes the tables to.
+  std::string shiftFileRead_;
 
   // The point picked last by a mouse press (1 after a load).
   int32_t pickedPoint_ = 1;

@@ -155,12 +155,15 @@ void Form6::fitSample() {
 }
 
 // The shift of the parameter, as the box shows it, becomes the observed
-// shift of the body and, while a plan number is in force, the model shift
-// of the experiment of Text10.
+// shift of the body when the sample is an observed or imitated series, and,
+// while a plan number is in force, the model shift of the experiment of
+// Text10. A model series or a test series leaves the observed shifts alone,
+// so that a criterion never compares the model with itself.
 void Form6::storeShift(int column) {
   if (column < sample::kAlfaP || column >= sample::kAlfaL0) return;
   const double shift = CDbl(Text24.Text());
-  Main.ObservedShifts(Main.SelectedObject, column) = shift;
+  if (Main.FileState == sample::kObservedSeries || Main.FileState == sample::kImitatorSeries)
+    Main.ObservedShifts(Main.SelectedObject, column) = shift;
   if (Main.PlanNumber > 0) {
     Stat.RunIndex = CInt(Text10.Text());
     Main.ModelShifts(Main.SelectedObject, column, Stat.RunIndex) = shift;

@@ -100,6 +100,7 @@ bool Form6::readLoadChoice(LoadChoice& choice) {
 
 // Command6_Click "Загрузить данные полученные".
 void Form6::Command6_Click() {
+  seriesLoaded_ = false;
   LoadChoice choice;
   if (!readLoadChoice(choice)) return;
   const HeldSample held;
@@ -148,6 +149,7 @@ void Form6::Command6_Click() {
   // A series read only in part is no sample to edit: its file is not
   // rewritten from it.
   if (!loaded) Main.FileState = sample::kNoSample;
+  seriesLoaded_ = loaded;
 }
 
 // The records read become the shared sample; the header lines and the

@@ -69,12 +69,20 @@ int Form6::chosenShiftParameter() const {
   return 0;
 }
 
+// The shift file of the choice on the window: the model file of the plan
+// and the body, or the observed file of the imitator folder.
+std::string Form6::chosenShiftFile(int16_t plan, int body) const {
+  return Option7.Value() ? observedShiftFileName(chosenImitatorFolder())
+                         : modelShiftFileName(plan, body);
+}
+
 // Command4_Click "Смещение в файле =".
 void Form6::Command4_Click() {
   const int body = chosenPlanet(), s = chosenShiftParameter();
   int16_t plan = 0;
   if (!withErrorTrap(kBadData, kTitle, [&] { plan = CInt(Text28.Text()); })) return;
   Main.PlanNumber = plan;
+  shiftFileRead_ = chosenShiftFile(plan, body);
   if (!Option7.Value()) {
     Main.FileState = sample::kModelShiftsRead;
     Main.MsgBoxAnswer = 1;
@@ -146,7 +154,9 @@ void Form6::listObservedShifts(const sample::ShiftFileContents& contents) {
 }
 
 // Command5_Click "Изменить смещение в файле": only after a shift file has
-// been chosen by "Смещение в файле =".
+// been chosen by "Смещение в файле =", and only into that file: the tables
+// hold its rows, so with another plan, body, kind or imitator folder chosen
+// since, nothing is written and the message says which file is in memory.
 void Form6::Command5_Click() {
   const int body = chosenPlanet(), s = chosenShiftParameter();
   int16_t plan = 0;
@@ -155,11 +165,20 @@ void Form6::Command5_Click() {
     MsgBox(kNoShiftFileRead, kTitle);
     return;
   }
-  if (Option8.Value() && Check12.Value() == 1 && !fitEveryExperiment()) return;
+  if (chosenShiftFile(plan, body) != shiftFileRead_) {
+    MsgBox(otherShiftFileChosen(shiftFileRead_, chosenShiftFile(plan, body)), kTitle);
+    return;
+  }
+  std::vector<int> missing;
+  const bool batch = Option8.Value() && Check12.Value() == 1;
+  if (batch && !fitEveryExperiment(missing)) return;
   if (!Option7.Value()) {
     if (!withErrorTrap(kBadData, kTitle, [&] {
           const int16_t e = CInt(Text10.Text());
-          Main.ModelShifts(body, s, e) = CDbl(Text24.Text());
+          // The last experiment of a batch without a series keeps its
+          // empty shift, not the fit shown from the one before.
+          const bool lastMissing = !missing.empty() && missing.back() == e;
+          if (!lastMissing) Main.ModelShifts(body, s, e) = CDbl(Text24.Text());
         }))
       return;
     const std::string path = modelShiftFileName(plan, body);
@@ -175,18 +194,47 @@ void Form6::Command5_Click() {
 }
 
 // "все из плана": the series of every experiment of the plan loaded and
-// fitted in turn, each storing its shift; a failure of one shows its
-// message and the next one follows. Returns false when the window was
-// closed meanwhile (then nothing is written).
-bool Form6::fitEveryExperiment() {
+// fitted in turn, each storing its shift; a failure of a fit shows its
+// message and the next one follows. An experiment whose series cannot be
+// loaded is not fitted: its shift of the chosen parameter is left empty
+// (0), never another experiment's, and one message at the end names every
+// such experiment and their count (they are also given back in `missing`).
+// Returns false when the window was closed meanwhile (then nothing is
+// written).
+bool Form6::fitEveryExperiment(std::vector<int>& missing) {
+  const int body = chosenPlanet(), s = chosenShiftParameter();
   const int16_t experiments = Stat.RunCount;
   for (int16_t e = 1; e <= experiments; ++e) {
     Stat.RunIndex = e;
     Text10.setText(Str(e));
-    Command6_Click();
-    Command9_Click();
+    if (loadWithoutItsMessages()) {
+      Command9_Click();
+    } else {
+      missing.push_back(e);
+      Main.ModelShifts(body, s, e) = 0;
+    }
     DoEvents();
     if (!isLoaded()) return false;
   }
+  if (!missing.empty()) {
+    std::string numbers;
+    for (const int e : missing) numbers += (numbers.empty() ? "" : ", ") + Str(e);
+    MsgBox(missingSeries(numbers, Str(static_cast<double>(missing.size()))), kTitle);
+  }
   return true;
+}
+
+// "Загрузить данные полученные" for one experiment of the batch, with the
+// messages of a series that cannot be loaded held back for the batch's one
+// message; a question is still put to the user. True when the series was
+// read whole.
+bool Form6::loadWithoutItsMessages() {
+  MessageBoxHandler previous;
+  previous = setMessageBoxHandler([&previous](const MessageBoxRequest& request) {
+    if (request.buttons == MsgBoxButtons::Ok) return MsgBoxResult::Ok;
+    return previous ? previous(request) : MsgBoxResult::No;
+  });
+  Command6_Click();
+  setMessageBoxHandler(previous);
+  return seriesLoaded_;
 }

@@ -36,6 +36,21 @@ inline constexpr const char* kBitmapError = "Ошибка записи файл�
 inline constexpr const char* kFitError = "Ошибка при обработке данных или маленькие масштабы";
 inline constexpr const char* kNoShiftFileRead = "У Вас не были загружены данные из файла";
 
+// The batch "все из плана": the experiments whose series could not be
+// loaded, their shifts left empty, and their count at the end.
+inline std::string missingSeries(const std::string& experiments, const std::string& count) {
+  return std::string("Не удалось загрузить данные экспериментов № ") + experiments + kCrLf +
+         "Их смещения не рассчитаны и в файле оставлены пустыми (0)." + kCrLf +
+         "Всего пропущено экспериментов: " + count;
+}
+
+// "Изменить смещение в файле" when the file chosen now is not the one that
+// "Смещение в файле =" read.
+inline std::string otherShiftFileChosen(const std::string& read, const std::string& chosen) {
+  return std::string("В памяти смещения из файла ") + read + kCrLf + "а выбран файл " + chosen +
+         kCrLf + "Загрузите его кнопкой \"Смещение в файле =\" или верните прежний выбор";
+}
+
 inline std::string largePictureQuestion() {
   return std::string("Вы действительно хотите") + kCrLf + "такой большой график." + kCrLf +
          "Если Да, то придется подождать";

@@ -13,6 +13,7 @@
 //   11..20  planet p = 1..10: its six weights in per cent, unscaled, with a
 //           decimal point
 // Lines 1, 2 and 10 are read whole and kept, never interpreted.
+#include <array>
 #include <string>
 
 // "\Plan" & N & "\CelvanPlan" & N & ".dat", N without blanks.
@@ -21,10 +22,24 @@ std::string planFileName(int plan);
 // The title of the weights, line 10.
 inline constexpr const char* kPlanWeightsTitle = "весовые коэффициенты смещений параметров орбит планет";
 
+// The four numbers of factors 1..7 as a plan file holds them (unscaled).
+struct PlanFactorRows {
+  std::array<double, 8> zeroLevels{}, intervals{}, xopt{}, xoptNatural{};
+};
+// The factor rows of the plan file read or written last, as they were then
+// (Stat.PlanFileZeroLevels ...): what the weights window writes back with
+// the weights, whatever the plan arrays hold since (a test criterion, a fit
+// or a plan run rewrite them); the plan arrays when no plan file was read
+// or written yet.
+PlanFactorRows lastPlanFileFactorRows();
+// The factor rows as the plan arrays hold them now.
+PlanFactorRows planArraysAsFactorRows();
+
 // readPlanFile: the whole plan file open on file.
 // Writes:   Stat.PlanFileTitle, PlanFileKindLine, PlanFileWeightsTitle (lines
 //           1, 2, 10); Stat.ZeroLevels, VariationIntervals, Xopt, XoptNatural
-//           of factors 1..7 (each number / MK); Stat.ShiftWeights(1..10, 1..6)
+//           of factors 1..7 (each number / MK); Stat.ShiftWeights(1..10, 1..6);
+//           the rows kept as the last plan file's
 // Notes:    A short or malformed file raises the run-time error of list input
 //           at the faulty item; what was read before stays.
 void readPlanFile(int file);
@@ -39,11 +54,11 @@ void readPlanFile(int file);
 bool loadPlanFile(const std::string& typedNumber, const std::string& title);
 
 // writePlanFile: the whole plan file into file, open for output.
-// Given:    the three text lines 1, 2 and 10
-// Reads:    Stat.ZeroLevels, VariationIntervals, Xopt, XoptNatural (1..7),
-//           Stat.ShiftWeights(1..10, 1..6), Main.MK
+// Given:    the three text lines 1, 2 and 10; the factor rows
+// Reads:    Stat.ShiftWeights(1..10, 1..6), Main.MK
+// Writes:   the rows kept as the last plan file's
 void writePlanFile(int file, const std::string& title, const std::string& kindLine,
-                   const std::string& weightsTitle);
+                   const std::string& weightsTitle, const PlanFactorRows& rows);
 
 // planetWeightsLine: the listing line of planet p's weights: "планета  ", p,
 // eleven blanks, then its six weights in the default number text joined by

@@ -106,8 +106,9 @@ struct MainModule {
   Table1<double, 14> VZ;
   // Start coordinates of each object, m: the initial data from which Form2 builds the state
   // vector. Slot 11 holds the Moon's start data relative to its centre and slot 13 the Earth's
-  // offset from the Earth-Moon barycentre while the Earth-Moon split runs. Form11, Form12,
-  // Form14 and Form25 keep their own start or saved coordinates in them.
+  // offset from the Earth-Moon barycentre while the Earth-Moon split runs. The tool windows
+  // (Form11, Form12, Form14, Form20, Form25) keep their own start or saved coordinates in
+  // variables of their own and leave these as they found them.
   Table1<double, 13> X0;
   Table1<double, 26> Y0;
   Table1<double, 13> Z0;
@@ -448,8 +449,8 @@ struct MainModule {
   // Base integration step, s ("P00= "; Form2's Text38 "3600"; the orbit checks and Form25 read
   // their own boxes).
   double P00{};
-  // Current step h, s: P00, or P00/StepDivisor near perihelion. Form10, Form11, Form14, Form16
-  // keep their own step in days in it.
+  // Current step h, s: P00, or P00/StepDivisor near perihelion. Form10 and Form16 keep their
+  // own step in days in it; Form11 and Form14 keep theirs apart.
   double Step{};
   // Step of the previous integration step; scratch of Form25.
   double PrevStep{};
@@ -1091,6 +1092,15 @@ struct StatModule {
   std::string PlanFileTitle{};
   std::string PlanFileKindLine{};
   std::string PlanFileWeightsTitle{};
+  // The factor rows of the plan file read or written last, as they were then
+  // (zero levels, intervals, coded and natural optima of factors 1..7): the
+  // weights save of Form19 writes them back, whatever the plan arrays hold
+  // since. PlanFileRowsKnown is 0 until a plan file was read or written.
+  Table1<double, 9> PlanFileZeroLevels;
+  Table1<double, 9> PlanFileIntervals;
+  Table1<double, 9> PlanFileXopt;
+  Table1<double, 9> PlanFileXoptNatural;
+  int16_t PlanFileRowsKnown{};
 
 };
 

@@ -3,6 +3,8 @@
 // solved by "6-", give that minimum in natural units; "7-" makes it the new
 // zero level; "8-" draws the graphs or reports a scale it cannot draw with.
 #include <cmath>
+#include <string>
+#include <vector>
 
 #include "tests/windows/statistics/Form15Fixture.h"
 
@@ -87,10 +89,19 @@ TEST_F(Optimum, RegressionAndOptimumRecoverAKnownMinimum) {
     EXPECT_NEAR(Stat.RegressionCoefficients[5], std::pow(m.interval[1] / m.s2, 2), 1e-6);
     for (int e = 1; e <= Stat.RunCount; ++e) EXPECT_NEAR(Stat.CriterionCalc[e], Stat.Criterion[e], 1e-6);
 
-    // "7-": the natural optimum, as its box shows it, is the new zero level.
+    // "7-": the natural optimum, as its box shows it, is the new zero level
+    // of each plan factor; the factors outside the plan, which have no
+    // optimum, keep theirs.
+    std::vector<std::string> zeroLevels(8);
+    for (int i = 1; i <= 7; ++i) {
+      if (i != f1 && i != f2) type(form.Text11[i], Str(i * 10 + 0.5));
+      zeroLevels[i] = form.Text11[i].Text();
+    }
     click(form.Command9);
     EXPECT_EQ(form.Text11[f1].Text(), form.Text15[f1].Text());
     EXPECT_EQ(form.Text11[f2].Text(), form.Text15[f2].Text());
+    for (int i = 1; i <= 7; ++i)
+      if (i != f1 && i != f2) EXPECT_EQ(form.Text11[i].Text(), zeroLevels[i]) << i;
     ui::unloadAllForms();
   }
 }

@@ -220,37 +220,58 @@ TEST_F(PlanRuns, StopEndsTheSequenceAndItResumesFromTheStoppedExperiment) {
   EXPECT_EQ(form.Text5.Text(), "4");
 }
 
-// A factor that cannot be set ends the sequence with its message: a mass
-// ratio X6 of 0 in experiment 2 after experiment 1 ran, or in the first
-// experiment before anything runs; the model window refusing a speed of
-// gravity of 0 ends it too, and no plan is left running for the next run by
-// hand.
-TEST_F(PlanRuns, FaultsAndRefusalsEndTheSequence) {
+// Every factor is applied, chosen for the plan or not, so a value that
+// would divide by zero or make a mass or a speed meaningless is refused
+// before the first run, with a message naming the factor, the experiment
+// and its boxes: nothing runs, the model's masses and options stay, and no
+// plan is left running for the next run by hand.
+TEST_F(PlanRuns, MeaninglessFactorsAreRefusedBeforeTheFirstRun) {
+  const std::string notInPlan = " (фактор учитывается, даже если он не отмечен в плане)";
+  const struct {
+    const char* name;
+    std::vector<int> plan;
+    std::vector<std::pair<int, const char*>> zeroLevels, intervals;
+    const char* message;
+  } cases[] = {
+      {"the window's defaults", {1, 2, 3, 4}, {}, {},
+       "Фактор X6=m0/m5 в эксперименте № 1 равен 0: деление на ноль при расчете массы\r\n"
+       "Исправьте нулевой уровень X6"},
+      {"a mass ratio of 0 in experiment 2", {1, 6}, {{4, "1"}, {6, "1"}, {7, "1"}}, {{6, "1"}},
+       "Фактор X6=m0/m5 в эксперименте № 2 равен 0: деление на ноль при расчете массы\r\n"
+       "Исправьте нулевой уровень или интервал варьирования X6"},
+      {"a negative mass ratio", {1, 2}, {{4, "1"}, {6, "1"}, {7, "-5"}}, {},
+       "Фактор X7=m0/m2 в эксперименте № 1 равен -5: масса получается отрицательной\r\n"
+       "Исправьте нулевой уровень X7"},
+      {"no speed of gravity", {1, 2}, {{6, "1"}, {7, "1"}}, {},
+       "Фактор X4=Vgr, Vsv в эксперименте № 1 равен 0: скорость гравитации должна быть больше нуля\r\n"
+       "Исправьте нулевой уровень X4"},
+      {"a system faster than light", {1, 2}, {{1, "300000"}, {4, "1"}, {6, "1"}, {7, "1"}}, {},
+       "Скорость Солнечной системы (X1, X2, X3) в эксперименте № 1 равна 300001,000001667 км/с и не "
+       "меньше скорости света\r\nИсправьте нулевые уровни или интервалы X1, X2, X3"},
+  };
   openModelWindow();
-  Form15& form = planOver({1, 6});
-  click(form.Option5);
-  type(form.Text11[6], "1");
-  type(form.Text12[6], "1");  // experiment 2 has X6 = 1 - 1 = 0
-  click(form.Command8);
-  ASSERT_EQ(boxes.count(), 1);
-  EXPECT_EQ(boxes.last().text, "Ошибка при выполнение плана");
-  EXPECT_EQ(boxes.last().title, "Celvan7m");
-  EXPECT_EQ(testedExperiments(2), std::vector<int>{1});
-  EXPECT_EQ(Main.PlanNumber, 0);
-  EXPECT_DOUBLE_EQ(Main.Mass[5], Main.Mass[0] / 2) << "the mass of experiment 1 stays";
-
-  type(form.Text5, "2");
-  click(form.Command8);
-  EXPECT_EQ(boxes.count(), 2);
-  EXPECT_EQ(boxes.last().text, "Ошибка при выполнение плана");
-  EXPECT_EQ(testedExperiments(2), std::vector<int>{1});
-
-  type(form.Text5, "1");
-  type(form.Text11[4], "0");
-  click(form.Command8);
-  EXPECT_EQ(boxes.last().text, "Скорость гравитации не может быть равна нулю");
-  EXPECT_EQ(boxes.last().title, "Celvan7mmm");
-  EXPECT_EQ(Main.PlanNumber, 0);
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    Form15& form = openOptimisationWindow();
+    for (const auto& [factor, text] : c.zeroLevels) type(form.Text11[factor], text);
+    for (const auto& [factor, text] : c.intervals) type(form.Text12[factor], text);
+    createPlan(form, c.plan);
+    click(form.Option5);
+    const double jupiter = Main.Mass[5];
+    const int16_t retardation = Main.kodDX;
+    boxes.clear();
+    click(form.Command8);
+    ASSERT_EQ(boxes.count(), 1);
+    const std::string message = c.message;
+    const bool named = message.find("Исправьте нулевой уровень X") != std::string::npos;
+    EXPECT_EQ(boxes.last().text, named ? message + notInPlan : message);
+    EXPECT_EQ(boxes.last().title, "Celvan7m");
+    EXPECT_FALSE(programFileExists("Dat/NabPlan2.txt"));
+    EXPECT_EQ(Main.PlanNumber, 0);
+    EXPECT_EQ(Main.Mass[5], jupiter);
+    EXPECT_EQ(Main.kodDX, retardation);
+    form.Unload();
+  }
 }
 
 // A run by hand while a plan number is set (here by loading a plan file)

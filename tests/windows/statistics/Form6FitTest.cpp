@@ -120,9 +120,10 @@ TEST_F(Form6Test, TooFewGroupsAreRefused) {
   EXPECT_EQ(form.Text24.Text(), "Text24");
 }
 
-// The fit of a loaded series stores its shift as the observed shift of the
-// body and, with a plan number in force, as the model shift of the
-// experiment of Text10; AlfaL0 stores nothing.
+// The fit of a model series stores its shift, with a plan number in force,
+// as the model shift of the experiment of Text10 and leaves the observed
+// shift alone; the same series as the imitator's is an observed shift of
+// the body; AlfaL0 stores nothing.
 TEST_F(Form6Test, FitStoresTheShiftOfTheBodyAndTheExperiment) {
   std::vector<Point> points(30);
   for (int i = 0; i < 30; ++i) {
@@ -138,9 +139,16 @@ TEST_F(Form6Test, FitStoresTheShiftOfTheBodyAndTheExperiment) {
   click(form.Command9);
   ASSERT_EQ(boxes.count(), 0) << boxes.last().text;
   EXPECT_NEAR(shown(form.Text24), 180, 1e-7);
-  EXPECT_EQ(Main.ObservedShifts(4, 2), shown(form.Text24));
+  EXPECT_EQ(Main.ObservedShifts(4, 2), 0);
   EXPECT_EQ(Main.ModelShifts(4, 2, 6), shown(form.Text24));
   EXPECT_EQ(Main.ModelShifts(4, 2, 5), 0);
+
+  writeSeries("JPL/Celvan4Nab.txt", 2451545.0, points);
+  click(form.Option7);  // "имитаторе"
+  click(form.Command6);
+  click(form.Command9);
+  ASSERT_EQ(boxes.count(), 0) << boxes.last().text;
+  EXPECT_EQ(Main.ObservedShifts(4, 2), shown(form.Text24));
 
   Main.ObservedShifts(4, 2) = 0;
   Main.PlanNumber = 0;
@@ -176,7 +184,7 @@ TEST_F(Form6Test, SearchOverAllGroupSizesGivesTheMeanOfTheSingleFits) {
   EXPECT_EQ(form.Text4.Text(), "8") << "24 points make at least 3 groups of up to 8";
   EXPECT_NEAR(shown(form.Text24), shiftSum / 8, 1e-6);
   EXPECT_NEAR(shown(form.Text27), bandSum / 8, 1e-6);
-  EXPECT_EQ(Main.ObservedShifts(1, 1), shown(form.Text24));
+  EXPECT_EQ(Main.ModelShifts(1, 1, CInt(form.Text10.Text())), shown(form.Text24));
 }
 
 // An observed series whose weights are all equal fits as with "+Ves=1".

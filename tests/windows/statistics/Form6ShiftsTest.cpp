@@ -2,6 +2,8 @@
 // observed shift file into the shift tables, writing the shift of the last
 // fit back into the whole file, the batch that refits every experiment of a
 // plan, and the refusals.
+#include <functional>
+#include <initializer_list>
 #include <ostream>
 
 #include "tests/windows/statistics/Form6Fixture.h"
@@ -35,6 +37,20 @@ class Form6Shifts : public Form6Test {
     Form6& form = openStatistics();
     click(form.Option3[3]);
     return form;
+  }
+
+  // The Earth's series of the experiments given, in plan 1: experiment e
+  // drifts 0.1·e degrees per century in perihelion.
+  void writeDriftingSeries(std::initializer_list<int> experiments) const {
+    for (const int e : experiments) {
+      std::vector<Point> points(20);
+      for (int i = 0; i < 20; ++i) {
+        points[i].dT = 3652.5 * i;
+        points[i].alfaP = 77 + 0.1 * e * i / 10;
+        points[i].alfaU = 48;
+      }
+      writeSeries("Plan1/Txt3/Celvan3Ras" + std::to_string(e) + ".txt", 2451545.0, points);
+    }
   }
 };
 
@@ -177,15 +193,7 @@ TEST_F(Form6Shifts, MeanLongitudeHasNoShiftToShow) {
 // turn, and the model shift file gets their shifts (360, 720 and 1080 arc
 // seconds per century) in one writing.
 TEST_F(Form6Shifts, BatchFitsEveryExperimentOfThePlan) {
-  for (int e = 1; e <= 3; ++e) {
-    std::vector<Point> points(20);
-    for (int i = 0; i < 20; ++i) {
-      points[i].dT = 3652.5 * i;
-      points[i].alfaP = 77 + 0.1 * e * i / 10;
-      points[i].alfaU = 48;
-    }
-    writeSeries("Plan1/Txt3/Celvan3Ras" + std::to_string(e) + ".txt", 2451545.0, points);
-  }
+  writeDriftingSeries({1, 2, 3});
   writeFileBytes(kModelShifts, modelShiftFile());
   Form6& form = openOnEarth();
   click(form.Command4);
@@ -200,6 +208,67 @@ TEST_F(Form6Shifts, BatchFitsEveryExperimentOfThePlan) {
     const std::vector<double> row = numbersOfLine(lines[2 + e]);
     EXPECT_NEAR(row[1], 360e6 * e, 1);
     EXPECT_EQ(row[2], -2000000 - 250000.0 * e) << "the other shifts as read";
+  }
+}
+
+// A batch over a plan whose series of experiments 2 and 3 are missing:
+// experiment 1 gets its fit, the missing ones no value (not the fit of the
+// experiment before them), and one message names them with their count.
+TEST_F(Form6Shifts, BatchLeavesTheShiftOfAMissingSeriesEmpty) {
+  writeDriftingSeries({1});
+  writeFileBytes(kModelShifts, modelShiftFile());
+  Form6& form = openOnEarth();
+  click(form.Command4);
+  click(form.Check12);
+  click(form.Command5);
+  ASSERT_EQ(boxes.count(), 1);
+  EXPECT_EQ(boxes.last().text,
+            "Не удалось загрузить данные экспериментов № 2, 3\r\n"
+            "Их смещения не рассчитаны и в файле оставлены пустыми (0).\r\n"
+            "Всего пропущено экспериментов: 2");
+  EXPECT_EQ(boxes.last().title, "Celvan7");
+  const std::vector<std::string> lines = fileLines(kModelShifts);
+  ASSERT_EQ(lines.size(), 6u);
+  EXPECT_NEAR(numbersOfLine(lines[3])[1], 360e6, 1);
+  for (int e = 2; e <= 3; ++e) {
+    SCOPED_TRACE(e);
+    const std::vector<double> row = numbersOfLine(lines[2 + e]);
+    EXPECT_EQ(row[1], 0);
+    EXPECT_EQ(row[2], -2000000 - 250000.0 * e) << "the other shifts as read";
+  }
+}
+
+// "Изменить смещение в файле" writes the tables only into the file that
+// "Смещение в файле =" read: with another body, plan or kind chosen since,
+// nothing is written and the message names both files.
+TEST_F(Form6Shifts, WritingIntoAnotherFileThanTheOneReadIsRefused) {
+  writeFileBytes(kModelShifts, modelShiftFile());
+  const std::string original = fileBytes(kModelShifts);
+  const struct {
+    const char* name;
+    std::function<void(Form6&)> change;
+    const char* chosen;
+  } cases[] = {
+      {"body", [](Form6& f) { click(f.Option3[4]); }, "\\Plan1\\Celvan4Ras.dat"},
+      {"plan", [](Form6& f) { type(f.Text28, "2"); }, "\\Plan2\\Celvan3Ras.dat"},
+      {"kind", [](Form6& f) { click(f.Option7); }, "\\JPL\\CelvanNab.dat"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    Form6& form = openOnEarth();
+    click(form.Command4);
+    form.Text24.setText("5");
+    c.change(form);
+    boxes.clear();
+    click(form.Command5);
+    ASSERT_EQ(boxes.count(), 1);
+    EXPECT_EQ(boxes.last().text, std::string("В памяти смещения из файла \\Plan1\\Celvan3Ras.dat\r\n") +
+                                     "а выбран файл " + c.chosen + "\r\n" +
+                                     "Загрузите его кнопкой \"Смещение в файле =\" или верните прежний выбор");
+    EXPECT_EQ(fileBytes(kModelShifts), original);
+    EXPECT_FALSE(programFileExists("Plan1/Celvan4Ras.dat"));
+    EXPECT_FALSE(programFileExists("JPL/CelvanNab.dat"));
+    form.Unload();
   }
 }
 
