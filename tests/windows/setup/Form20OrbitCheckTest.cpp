@@ -116,8 +116,9 @@ TEST_F(Form20Test, TheStartMomentumIsTheStatesOwn) {
   click(form.Command6);
   runCheckUntil(form, [] { return true; });
   ASSERT_EQ(boxes.count(), 0);
-  const long double moon = static_cast<long double>(Main.Mass[11]) * Main.VY0[11];
-  const long double earth = static_cast<long double>(Main.Mass[13]) * Main.VY0[0];
+  const ModelStartData& pair = form.PairStartData;
+  const long double moon = static_cast<long double>(pair.Mass[11]) * pair.VY0[11];
+  const long double earth = static_cast<long double>(pair.Mass[13]) * pair.VY0[0];
   EXPECT_GT(std::fabs(static_cast<double>(moon)), 1e25);
   EXPECT_NEAR(form.KD0sysY, static_cast<double>(moon + earth), 1e7);
 }
