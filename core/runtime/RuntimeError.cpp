@@ -14,9 +14,8 @@ void throwOnFloatingPointFlags() {
   throw RuntimeError(ErrorCode::InvalidCall, "Invalid procedure call or argument");
 }
 
-void checkIndex(long index, long lowest, long highest) {
-  if (index < lowest || index > highest)
-    throw RuntimeError(ErrorCode::SubscriptOutOfRange,
-                       "Subscript out of range: " + std::to_string(index) + " not in " +
-                           std::to_string(lowest) + ".." + std::to_string(highest));
+void throwIndexOutOfRange(long index, long lowest, long highest) {
+  throw RuntimeError(ErrorCode::SubscriptOutOfRange,
+                     "Subscript out of range: " + std::to_string(index) + " not in " +
+                         std::to_string(lowest) + ".." + std::to_string(highest));
 }

@@ -41,5 +41,11 @@ void clearFloatingPointFlags();
 void throwOnFloatingPointFlags();
 
 // Checked index into a table with the given bounds (inclusive), as the
-// classic arrays refuse an index out of range.
-void checkIndex(long index, long lowest, long highest);
+// classic arrays refuse an index out of range. The test is inline, since
+// the tables are read in the model's inner loops; the error is raised out
+// of line.
+[[noreturn]] void throwIndexOutOfRange(long index, long lowest, long highest);
+inline void checkIndex(long index, long lowest, long highest) {
+  if (index < lowest || index > highest) [[unlikely]]
+    throwIndexOutOfRange(index, lowest, highest);
+}
