@@ -21,6 +21,7 @@
 //   Form10Layout.cpp      where the controls stand
 //   Form10Load.cpp        Form_Load, Form_Activate, triggers, other windows, closing, exit
 //   Form10Sources.cpp     "Tab"/"Obs", the observatories, the theory of the planet's orbit
+//   Form10Tables.cpp      the table buttons, the table's workbook, ReadAncientTable
 //   Form10Dates.cpp       "DMY->JD", "JD->DMY", "JD = JD0", the date of an epoch
 //   Form10Start.cpp       ReadObservationInputs, "Начать", "Остановить", "Продолжить", "Сделать 1 шаг"
 //   Form10Loop.cpp        ReduceObservations, one pass per epoch

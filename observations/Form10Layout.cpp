@@ -100,8 +100,18 @@ void Form10::layoutControls() {
   ui::setWidthPixels(Text14, kShortBox);
   years.setColumnStretch(3, 1);
   ui::place(source, Frame2, 5, 0, 1, 3);
-  for (int i = 0; i <= 10; ++i) ui::place(Frame2.grid(), Option4[i], i / 4, i % 4);
-  ui::place(Frame2.grid(), Check19, 3, 0, 1, 4);
+  // The tables three to a row; the hidden buttons (none, and the two tables
+  // without cells) in a row of their own, which takes no room.
+  int shownTable = 0;
+  for (int i = 0; i <= 10; ++i) {
+    if (Option4[i].Visible()) {
+      ui::place(Frame2.grid(), Option4[i], shownTable / 3, shownTable % 3);
+      ++shownTable;
+    } else {
+      ui::place(Frame2.grid(), Option4[i], 4, i % 3);
+    }
+  }
+  ui::place(Frame2.grid(), Check19, 3, 0, 1, 3);
 
   // --- Theories and corrections ---
   ui::place(source, Frame5, 6, 0, 1, 3);

@@ -101,6 +101,15 @@ TEST_F(Form10TablesTest, EveryTableButtonSetsItsPresetsAndWritesItsDateInTheTabl
     EXPECT_NEAR(std::fmod(Main.LonL[0], 360), form.TableSheet()[0].readNumber(sunCell), 1e-9);
     EXPECT_EQ(Main.LatB[0], 0);
   }
+
+  // The table already chosen again (by code, as a click on the chosen
+  // button does nothing): the presets only, nothing read.
+  type(form.Text4, "1700");
+  Main.LonL[0] = -1;
+  form.Option4[10].setValue(true);
+  EXPECT_EQ(form.Text4.Text(), "1640");
+  EXPECT_EQ(Main.LonL[0], -1);
+  EXPECT_EQ(form.tableInWorkbook(), "Wing");
 }
 
 // A run on the Sun over a table: the table's Sun is Meeus's low-precision
