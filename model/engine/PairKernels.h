@@ -298,10 +298,18 @@ void instantClassicalPairs(const StageContext& c, const Interaction& in, double*
   scatterAccelerations(B, ax, ay, az, acceleration);
 }
 
-// Classical law with the sources acting from their traces: each ordered
-// pair on its own, since the trace of i seen from k is not that of k seen
-// from i. For each source, the targets before it and after it.
-//
+// The pull of source a on target b towards its trace at (qx, qy, qz) from
+// b, at distance r, in the loops that meet the source itself as a target:
+// its factor is kept finite there and its coefficient 0 adds nothing.
+inline void pullTowardsTrace(int a, int b, double r, double qx, double qy, double qz, const double* given, double* ax,
+                             double* ay, double* az) {
+  const double finite = b == a ? 1.0 : r;
+  const double g = given[b] * (1.0 / (finite * finite * finite));
+  ax[b] -= g * qx;
+  ay[b] -= g * qy;
+  az[b] -= g * qz;
+}
+
 // The traces along the present velocity (and acceleration) under Newton's
 // law for a fixed count of bodies: for each source every target in one
 // loop, the source itself included with its factor kept finite (its
@@ -334,11 +342,7 @@ inline void velocityTracePairLoop(const Bodies& B, const Coefficients& k, double
         }
         r = std::sqrt(qx * qx + qy * qy + qz * qz);
       }
-      const double finite = b == a ? 1.0 : r;
-      const double g = given[b] * (1.0 / (finite * finite * finite));
-      ax[b] -= g * qx;
-      ay[b] -= g * qy;
-      az[b] -= g * qz;
+      pullTowardsTrace(a, b, r, qx, qy, qz, given, ax, ay, az);
     }
   }
 }
@@ -430,15 +434,14 @@ inline void storedTracePairLoop(const StageContext& c, const Bodies& B, const Co
         qz = stored ? fromTraceZ : oldZ;
         r = std::sqrt(qx * qx + qy * qy + qz * qz);
       }
-      const double finite = b == a ? 1.0 : r;
-      const double g = given[b] * (1.0 / (finite * finite * finite));
-      ax[b] -= g * qx;
-      ay[b] -= g * qy;
-      az[b] -= g * qz;
+      pullTowardsTrace(a, b, r, qx, qy, qz, given, ax, ay, az);
     }
   }
 }
 
+// Classical law with the sources acting from their traces: each ordered
+// pair on its own, since the trace of i seen from k is not that of k seen
+// from i. For each source, the targets before it and after it.
 template <RetardationKind kind, bool inverseSquare, class Record>
 void retardedClassicalPairs(const StageContext& c, const Interaction& in, double* acceleration, Record& record) {
   Bodies B;
