@@ -12,6 +12,6 @@ function(celvan_add_test_suite)
   target_compile_definitions(${ARG_NAME} PRIVATE
     CELVAN_FIXTURES_DIR="${CMAKE_SOURCE_DIR}/tests/fixtures")
   gtest_discover_tests(${ARG_NAME}
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" LABELS ${ARG_NAME}
     DISCOVERY_TIMEOUT 60)
 endfunction()

@@ -4,7 +4,7 @@
 set -euo pipefail
 packages=(cmake ninja-build g++ ccache qt6-base-dev libgtest-dev libgmock-dev
           libbenchmark-dev fonts-dejavu-core alsa-utils
-          libreoffice-calc-nogui python3-uno)
+          libreoffice-calc-nogui python3-uno clang libclang-rt-14-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

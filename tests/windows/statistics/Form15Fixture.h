@@ -114,7 +114,7 @@ class Form15Test : public WindowTest {
     return rows;
   }
   static std::array<WeightRow, 10> uniformWeights(const std::string& weight) {
-    std::array<WeightRow, 10> rows{};
+    std::array<WeightRow, 10> rows;  // strings start empty
     for (WeightRow& row : rows) row.fill(weight);
     return rows;
   }
