@@ -251,9 +251,11 @@ class WindowsKeepToTheirOwn : public ToolWindowTest,
                               public ::testing::WithParamInterface<WindowUse> {};
 
 TEST_P(WindowsKeepToTheirOwn, WhatOtherWindowsOwnStaysAsItWas) {
-  const auto before = std::make_unique<OwnedState>(Main, Stat);
+  // Braces, not make_unique: clang 14 (the sanitizer build) cannot build an
+  // aggregate from parentheses.
+  const auto before = std::unique_ptr<OwnedState>(new OwnedState{Main, Stat});
   GetParam().use();
-  const auto after = std::make_unique<OwnedState>(Main, Stat);
+  const auto after = std::unique_ptr<OwnedState>(new OwnedState{Main, Stat});
   EXPECT_EQ(joined(changedValues(*before, *after)), "");
 }
 
