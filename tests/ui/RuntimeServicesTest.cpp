@@ -3,6 +3,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFile>
 #include <QMessageBox>
 #include <QTemporaryDir>
@@ -71,4 +72,20 @@ TEST(WaveFiles, AMissingOrBrokenFileIsSilentAndNothingWaits) {
   ui::playWaveFile(folder.filePath("Zvuk_end1.wav").toStdString());
   ui::playWaveFile(broken.toStdString());
   SUCCEED();  // returned at once, without an error or a message
+}
+
+// The end-of-run sounds ship beside the executable as plain PCM wave files,
+// so they play wherever a sound device exists.
+TEST(WaveFiles, TheShippedEndSoundsArePcmWaves) {
+  for (const char* name : {"tada.wav", "Zvuk_end1.wav"}) {
+    QFile file(QCoreApplication::applicationDirPath() + "/Arhiv/" + name);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name;
+    const QByteArray head = file.read(44);
+    ASSERT_EQ(head.size(), 44) << name;
+    EXPECT_EQ(head.mid(0, 4), "RIFF") << name;
+    EXPECT_EQ(head.mid(8, 8), "WAVEfmt ") << name;
+    EXPECT_EQ(head[20], 1) << name;  // PCM
+    EXPECT_GT(file.size(), 1000) << name;
+    ui::playWaveFile(file.fileName().toStdString());
+  }
 }
