@@ -100,18 +100,19 @@ void Form10::layoutControls() {
   ui::setWidthPixels(Text14, kShortBox);
   years.setColumnStretch(3, 1);
   ui::place(source, Frame2, 5, 0, 1, 3);
-  // The tables three to a row; the hidden buttons (none, and the two tables
+  // The tables two to a row (their names are long: more would widen the
+  // window past the screen); the hidden buttons (none, and the two tables
   // without cells) in a row of their own, which takes no room.
   int shownTable = 0;
   for (int i = 0; i <= 10; ++i) {
     if (Option4[i].Visible()) {
-      ui::place(Frame2.grid(), Option4[i], shownTable / 3, shownTable % 3);
+      ui::place(Frame2.grid(), Option4[i], shownTable / 2, shownTable % 2);
       ++shownTable;
     } else {
-      ui::place(Frame2.grid(), Option4[i], 4, i % 3);
+      ui::place(Frame2.grid(), Option4[i], 5, i % 2);
     }
   }
-  ui::place(Frame2.grid(), Check19, 3, 0, 1, 3);
+  ui::place(Frame2.grid(), Check19, 4, 0, 1, 2);
 
   // --- Theories and corrections ---
   ui::place(source, Frame5, 6, 0, 1, 3);
