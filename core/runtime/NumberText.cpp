@@ -1,8 +1,8 @@
 // Number to text: the default form (Str, StrSingle) and format masks.
 #include "core/runtime/NumberText.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 
 #include "core/runtime/RuntimeError.h"
@@ -24,19 +24,22 @@ void requireFinite(double value) {
     throw RuntimeError(ErrorCode::Overflow, "Overflow: the number is not finite");
 }
 
-// The value rounded to significantDigits digits (correctly rounded from its
-// binary value by the C library).
+// The value rounded to significantDigits digits, correctly rounded from its
+// binary value. The conversion is the standard library's locale-free one:
+// the process locale (a Russian desktop's decimal comma) cannot reach it.
 DecimalDigits toDecimalDigits(double value, int significantDigits) {
   char buffer[64];
-  std::snprintf(buffer, sizeof buffer, "%.*e", significantDigits - 1, value);
+  const auto written =
+      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, significantDigits - 1);
   DecimalDigits result;
   const char* c = buffer;
   if (*c == '-') { result.negative = true; ++c; }
-  // The C library writes the decimal separator of the process's locale (a
-  // comma on a Russian desktop): only the digits are taken.
   for (; *c != 'e'; ++c)
-    if (*c >= '0' && *c <= '9') result.digits += *c;
-  result.exponent = std::atoi(c + 1);
+    if (*c != '.') result.digits += *c;
+  ++c;  // the exponent: a sign, then at least two digits
+  const bool negativeExponent = *c == '-';
+  for (++c; c != written.ptr; ++c) result.exponent = result.exponent * 10 + (*c - '0');
+  if (negativeExponent) result.exponent = -result.exponent;
   while (result.digits.size() > 1 && result.digits.back() == '0') result.digits.pop_back();
   if (result.digits == "0") result.negative = false;
   return result;
@@ -49,10 +52,10 @@ std::string exponentForm(const DecimalDigits& number) {
     text += kDecimalComma;
     text.append(number.digits, 1);
   }
-  char exponent[16];
-  std::snprintf(exponent, sizeof exponent, "E%c%02d", number.exponent < 0 ? '-' : '+',
-                std::abs(number.exponent));
-  return text + exponent;
+  const int magnitude = std::abs(number.exponent);
+  text += number.exponent < 0 ? "E-" : "E+";
+  if (magnitude < 10) text += '0';
+  return text + std::to_string(magnitude);
 }
 
 std::string positionalForm(const DecimalDigits& number) {

@@ -3,7 +3,6 @@
 // zones; the start writes each header, the run appends one record per
 // opening, so that a file is complete on disk after every record.
 #include <cmath>
-#include <cstdlib>
 #include <sstream>
 #include <vector>
 
@@ -178,7 +177,7 @@ void ModelRun::rewriteRecordCount() {
   int32_t records = 0;
   for (std::size_t i = kSeriesHeaderLines + 1; i < lines.size(); ++i)
     if (!isBlankLine(lines[i])) ++records;
-  const double startDays = std::strtod(startTimes.c_str(), nullptr);
+  const double startDays = Val(startTimes);
   writeRunFile(orbitSampleFile_, OpenMode::Output, Main.RecordFileHandle, [&](int file) {
     for (int i = 0; i < kSeriesHeaderLines; ++i) PrintJoined(file, {lines[i]});
     PrintZones(file, {records, startDays});
