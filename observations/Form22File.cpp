@@ -8,6 +8,7 @@
 #include "core/runtime/ErrorTrap.h"
 #include "core/runtime/NumberText.h"
 #include "core/runtime/ProgramFolder.h"
+#include "core/runtime/SaveFile.h"
 #include "core/runtime/TextFile.h"
 #include "core/state/SharedState.h"
 #include "observations/Form22.h"
@@ -17,7 +18,7 @@ namespace {
 
 // The file of the number typed in Text10.
 std::string coefficientFilePath(const ui::TextBox& fileNumberBox) {
-  return programPath("\\Dat\\dL" + std::to_string(CLng(fileNumberBox.Text())) + ".dat");
+  return programPath("\\Dat\\dL" + std::to_string(FileNumberFromText(fileNumberBox.Text())) + ".dat");
 }
 
 // Runs work on a file number of its own under the window's error trap and
@@ -54,10 +55,19 @@ void Form22::Command3_Click() {
   ShowPlanetCoefficients();
 }
 
+// The boxes into the file numbered by Text10, replacing it only when the
+// whole file is written.
 void Form22::Command4_Click() {
-  withCoefficientFile([&](int file) {
-    ReadPlanetCoefficientBoxes();
-    Open(coefficientFilePath(Text10), OpenMode::Output, file);
+  const FileMessages messages{form22text::kBadData, form22text::kBadData, form22text::kTitle};
+  std::string path;
+  int file = 0;
+  if (!withErrorTrap(messages.failed, messages.title, [&] {
+        ReadPlanetCoefficientBoxes();
+        path = coefficientFilePath(Text10);
+        file = FreeFile();
+      }))
+    return;
+  saveTextFile(path, file, messages, [](int file) {
     for (int q = 1; q <= 4; ++q) {
       PrintZones(file, {form22text::kPlanets[q - 1].fileTitle});
       for (int p = 1; p <= 2; ++p) {

@@ -142,7 +142,7 @@ void Form1::Command3_Click() {
         break;
       case ParameterSource::Screen: loadFromScreen(); break;
       case ParameterSource::File:
-        Main.FileNumber = CInt(Text23.Text());
+        Main.FileNumber = FileNumberFromText(Text23.Text());
         fromFile = true;
         return;  // the file has traps of its own
     }

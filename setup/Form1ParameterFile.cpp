@@ -24,6 +24,7 @@
 #include "core/runtime/NumberText.h"
 #include "core/runtime/ProgramFolder.h"
 #include "core/runtime/RuntimeError.h"
+#include "core/runtime/SaveFile.h"
 #include "core/runtime/TextFile.h"
 #include "core/state/SharedState.h"
 #include "core/time/TimeScales.h"
@@ -106,26 +107,23 @@ void readObjectLine(int fileNumber, int i) {
 //           DataFileHandle, ScratchText; the file
 // Notes:    "Задайте номер файла" for boxes that are no numbers, "Не могу
 //           найти файл \Dat\CelvanN.dat" when the file cannot be created,
-//           "Ошибка записи в файл \Dat\CelvanN.dat" when writing fails (the
-//           file is closed); all under the title "Celvan7m".
+//           "Ошибка записи в файл \Dat\CelvanN.dat" when writing fails (a
+//           value that cannot be written included; the old file then stays
+//           as it was); all under the title "Celvan7m". The file number must
+//           be a whole positive number.
 void Form1::Command4_Click() {
   const bool numbered = withErrorTrap("Задайте номер файла", form1text::kTitle7m, [&] {
-    Main.FileNumber = CInt(Text23.Text());
+    Main.FileNumber = FileNumberFromText(Text23.Text());
     Main.StartYear = CLng(Text34.Text());
     Main.StartMonth = CLng(Text33.Text());
     Main.StartDay = CDbl(Text32.Text());
     Main.DataFileHandle = static_cast<int16_t>(FreeFile());
   });
   if (!numbered) return;
-  const int number = Main.FileNumber;
-  const bool opened = withErrorTrap(cannotFindMessage(number), form1text::kTitle7m, [&] {
-    Open(programPath(form1text::parameterFileName(number)), OpenMode::Output,
-         Main.DataFileHandle);
-  });
-  if (!opened) return;
-  const std::string writeError = "Ошибка записи в файл " + form1text::parameterFileName(number);
-  withErrorTrap(writeError, form1text::kTitle7m, [&] { writeParameterFile(); });
-  Close(Main.DataFileHandle);
+  const std::string name = form1text::parameterFileName(Main.FileNumber);
+  saveTextFile(programPath(name), Main.DataFileHandle,
+               {cannotFindMessage(Main.FileNumber), "Ошибка записи в файл " + name, form1text::kTitle7m},
+               [this](int) { writeParameterFile(); });
 }
 
 void Form1::writeParameterFile() {

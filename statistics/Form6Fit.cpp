@@ -4,6 +4,8 @@
 // shift per century and two standard deviations of the means about the
 // trend as its band; optionally on a test series of known trend and noise,
 // optionally for every group size (the search chooses among them).
+#include <algorithm>
+#include <cmath>
 #include <optional>
 
 #include "core/Constants.h"
@@ -232,12 +234,25 @@ void Form6::drawGroups(const sample::SampleGroups& groups, double epochJD) {
 // The trend and its band of two standard deviations, a point every 20 days
 // over the whole sample (not only the fit range).
 void Form6::drawTrendBand(const sample::Trend& trend, double epochJD, int32_t lastPoint) {
-  constexpr int kDaysBetweenPoints = 20;
+  constexpr double kDaysBetweenPoints = 20;
+  constexpr double kMostBandPoints = 100000;  // far more than a picture has columns
   const int32_t colour = objectColour(PointColorIndex);
   const double band = kSigmaMultiple * trend.sigma;
-  const auto firstDay = static_cast<int64_t>(Fix(Main.dT[1]));
-  const auto lastDay = static_cast<int64_t>(Fix(Main.dT[lastPoint] + Main.ddT[lastPoint]));
-  for (int64_t day = firstDay; day <= lastDay; day += kDaysBetweenPoints) {
+  const double daysPerUnit = sample::kDaysPerJulianYear * Main.MT;
+  const double firstDay = Fix(Main.dT[1]);
+  const double lastDay = Fix(Main.dT[lastPoint] + Main.ddT[lastPoint]);
+  // Only the days the picture shows: its x = day / daysPerUnit + 1.
+  const double left = Picture1.ScaleLeft(), right = left + Picture1.ScaleWidth();
+  const double shownFrom = std::max(firstDay, (std::min(left, right) - 1) * daysPerUnit);
+  const double shownTo = std::min(lastDay, (std::max(left, right) - 1) * daysPerUnit);
+  if (!(shownFrom <= shownTo)) return;
+  // The band keeps its points on firstDay + 20 k; a range wider than the
+  // picture could show point by point takes larger steps.
+  const double step = std::max(kDaysBetweenPoints, (shownTo - shownFrom) / kMostBandPoints);
+  const double start = firstDay + std::ceil((shownFrom - firstDay) / step) * step;
+  const double count = std::floor((shownTo - start) / step);
+  for (double k = 0; k <= count; ++k) {
+    const double day = start + k * step;
     const double t = (day + Main.SeriesStartJD - epochJD) / astro::kDaysPerJulianCentury;
     const double f = trend.at(t);
     const double x = day / sample::kDaysPerJulianYear / Main.MT + 1;

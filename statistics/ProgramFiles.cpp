@@ -6,27 +6,28 @@
 
 namespace {
 
-bool useProgramFile(const std::string& path, OpenMode mode, const FileMessages& messages,
-                    const std::function<void(int)>& work) {
+// A free file number under the trap of the opening.
+int freeFileNumber(const FileMessages& messages) {
   int file = 0;
-  const bool opened = withErrorTrap(messages.cannotOpen, messages.title, [&] {
-    file = FreeFile();
-    Open(programPath(path), mode, file);
-  });
-  if (!opened) return false;
-  const bool done = withErrorTrap(messages.failed, messages.title, [&] { work(file); });
-  Close(file);
-  return done;
+  withErrorTrap(messages.cannotOpen, messages.title, [&] { file = FreeFile(); });
+  return file;
 }
 
 }  // namespace
 
 bool readProgramFile(const std::string& path, const FileMessages& messages,
                      const std::function<void(int)>& read) {
-  return useProgramFile(path, OpenMode::Input, messages, read);
+  const int file = freeFileNumber(messages);
+  if (file == 0) return false;
+  if (!withErrorTrap(messages.cannotOpen, messages.title, [&] { Open(programPath(path), OpenMode::Input, file); }))
+    return false;
+  const bool done = withErrorTrap(messages.failed, messages.title, [&] { read(file); });
+  Close(file);
+  return done;
 }
 
 bool writeProgramFile(const std::string& path, const FileMessages& messages,
                       const std::function<void(int)>& write) {
-  return useProgramFile(path, OpenMode::Output, messages, write);
+  const int file = freeFileNumber(messages);
+  return file != 0 && saveTextFile(programPath(path), file, messages, write);
 }

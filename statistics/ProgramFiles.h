@@ -6,11 +6,7 @@
 #include <functional>
 #include <string>
 
-struct FileMessages {
-  std::string cannotOpen;  // no free file number, or Open refused
-  std::string failed;      // a read or write after the opening failed
-  std::string title;
-};
+#include "core/runtime/SaveFile.h"
 
 // readProgramFile: opens path (written the classic way, "\Plan1\...") for
 // reading and hands its file number to read.
@@ -18,6 +14,8 @@ struct FileMessages {
 //           after the message of the failure
 bool readProgramFile(const std::string& path, const FileMessages& messages,
                      const std::function<void(int file)>& read);
-// writeProgramFile: the same for writing; the file is created or replaced.
+// writeProgramFile: the same for writing; the file is created or replaced
+// only when the whole of it was written (saveTextFile), so a failed write
+// leaves the old file as it was.
 bool writeProgramFile(const std::string& path, const FileMessages& messages,
                       const std::function<void(int file)>& write);

@@ -8,12 +8,15 @@
 // title begins "km1= 1000000*m1", hold whole millionths (the mean distance in
 // whole metres) and are still read.
 #include <charconv>
+#include <cmath>
 #include <string>
 #include <vector>
 
 #include "core/runtime/ErrorTrap.h"
 #include "core/runtime/NumberText.h"
 #include "core/runtime/ProgramFolder.h"
+#include "core/runtime/RuntimeError.h"
+#include "core/runtime/SaveFile.h"
 #include "core/runtime/TextFile.h"
 #include "core/state/SharedState.h"
 #include "twobody/Form25.h"
@@ -35,7 +38,10 @@ struct PulsarParameters {
 // A number as the file holds it: a leading blank for the sign, a decimal
 // point and the shortest digits that read back as the same number, the
 // exponent with "E".
+// A value that is not finite (a box times a scale beyond a Double) has no
+// such text and is refused.
 std::string fileNumberText(double value) {
+  if (!std::isfinite(value)) throw RuntimeError(ErrorCode::Overflow, "Overflow: a pulsar parameter is not finite");
   char buffer[32];
   const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
   std::string text(buffer, result.ptr);
@@ -60,7 +66,8 @@ void Form25::Command8_Click() { savePulsarFile(); }
 // Command7_Click "Загрузить из файла".
 void Form25::Command7_Click() { loadPulsarFile(); }
 
-// The boxes into the file numbered by Text2, replacing it. Each phase has
+// The boxes into the file numbered by Text2, replacing it only when the
+// whole file is written. Each phase has
 // its message (title "Celvan7m"). The values go from the boxes to the file
 // only; nothing of the model is touched.
 bool Form25::savePulsarFile() {
@@ -68,29 +75,24 @@ bool Form25::savePulsarFile() {
   int handle = 0;
   PulsarParameters p{};
   if (!withErrorTrap(form25text::kGiveFileNumber, title, [&] {
-        Main.FileNumber = CInt(Text2.Text());
+        Main.FileNumber = FileNumberFromText(Text2.Text());
         p = {CDbl(Text4.Text()),  CDbl(Text5.Text()),           CDbl(Text7.Text()),
              CDbl(Text8.Text()),  CDbl(Text37.Text()),          CDbl(Text10.Text()) * Main.MK,
              CDbl(Text22.Text())};
         handle = FreeFile();
       }))
     return false;
-  const std::string name = pulsarFileName();
-  if (!withErrorTrap(form25text::kCannotFindFile + std::to_string(Main.FileNumber) + ".dat",
-                     title, [&] { Open(programPath(name), OpenMode::Output, handle); }))
-    return false;
-  const bool written =
-      withErrorTrap(form25text::kWriteError + std::to_string(Main.FileNumber) + ".dat", title,
-                    [&] {
-                      PrintZones(handle, {kTitle});
-                      PrintZones(handle, {"  "});
-                      std::vector<PrintItem> numbers;
-                      for (double v : {p.m1, p.m2, p.eks, p.alfaP, p.betta, p.rsr, p.p0})
-                        numbers.emplace_back(fileNumberText(v));
-                      PrintZones(handle, numbers);
-                    });
-  Close(handle);
-  return written;
+  const std::string number = std::to_string(Main.FileNumber);
+  return saveTextFile(programPath(pulsarFileName()), handle,
+                      {form25text::kCannotFindFile + number + ".dat", form25text::kWriteError + number + ".dat", title},
+                      [&](int) {
+                        PrintZones(handle, {kTitle});
+                        PrintZones(handle, {"  "});
+                        std::vector<PrintItem> numbers;
+                        for (double v : {p.m1, p.m2, p.eks, p.alfaP, p.betta, p.rsr, p.p0})
+                          numbers.emplace_back(fileNumberText(v));
+                        PrintZones(handle, numbers);
+                      });
 }
 
 // The file numbered by Text2 into the boxes. Each phase has its message
@@ -101,7 +103,7 @@ bool Form25::loadPulsarFile() {
   const std::string title = form25text::kTitle7m;
   int handle = 0;
   if (!withErrorTrap(form25text::kBadData, title, [&] {
-        Main.FileNumber = CInt(Text2.Text());
+        Main.FileNumber = FileNumberFromText(Text2.Text());
         handle = FreeFile();
       }))
     return false;

@@ -45,6 +45,13 @@ int16_t CInt(double value) { return roundToWhole<int16_t>(value, "Integer"); }
 
 int32_t CLng(double value) { return roundToWhole<int32_t>(value, "Long"); }
 
+int16_t FileNumberFromText(const std::string& text) {
+  const double number = CDbl(text);
+  if (!(number >= 1 && number <= std::numeric_limits<int16_t>::max()) || number != std::trunc(number))
+    throw RuntimeError(ErrorCode::InvalidCall, "\"" + text + "\" is not a whole positive file number");
+  return static_cast<int16_t>(number);
+}
+
 double Val(const std::string& text) {
   std::string compact;
   compact.reserve(text.size());

@@ -20,6 +20,14 @@ int16_t CInt(double value);
 int32_t CLng(double value);
 inline int16_t CInt(const std::string& text) { return CInt(CDbl(text)); }
 inline int32_t CLng(const std::string& text) { return CLng(CDbl(text)); }
+// FileNumberFromText: the number typed in a box that names a file
+// ("\Dat\Celvan" & N & ".dat").
+// Returns:  the number, a whole number 1..32767
+// Notes:    text that is not a number throws TypeMismatch; a fraction
+//           ("1,5" would otherwise round to file 2), zero, a negative number
+//           or one beyond 32767 throws InvalidCall, so no box can name a file
+//           the user did not mean ("Celvan-1.dat").
+int16_t FileNumberFromText(const std::string& text);
 // Val: the leading number of a text, written with a decimal point.
 // Notes:    blanks, tabs and line feeds anywhere are ignored ("1 2.5" is 12,5);
 //           the exponent may be written with E or D; 0 when the text does not

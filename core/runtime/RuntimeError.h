@@ -9,6 +9,7 @@
 enum class ErrorCode {
   InvalidCall = 5,       // invalid argument (square root of a negative, ...)
   Overflow = 6,          // overflow of a number or of a 16/32-bit conversion
+  OutOfMemory = 7,       // a file too large to read
   SubscriptOutOfRange = 9,
   DivisionByZero = 11,
   TypeMismatch = 13,     // text that does not convert to a number

@@ -1,5 +1,8 @@
 // File numbers: opening, closing and the end-of-file test.
+#include <unistd.h>
+
 #include <array>
+#include <cstdint>
 #include <exception>
 #include <filesystem>
 #include <fstream>
@@ -12,6 +15,12 @@
 namespace {
 
 namespace fs = std::filesystem;
+
+// The largest file a reader takes in (the largest the program knows, a
+// block file of the ephemeris, is about 6 MB).
+constexpr std::uintmax_t kLargestReadableFile = 256u << 20;
+
+bool diskFullForTesting = false;
 
 // Slot 0 is never used, so that a slot's index is its file number.
 std::array<std::optional<OpenTextFile>, kHighestFileNumber + 1>& openFiles() {
@@ -46,13 +55,48 @@ std::string readWholeFile(const std::string& path) {
   if (fs::is_directory(path, ignored)) throwOpenFailure(path, OpenMode::Input);
   std::ifstream stream(path, std::ios::binary);
   if (!stream) throwOpenFailure(path, OpenMode::Input);
+  // A file far beyond any the program writes or reads is refused before a
+  // byte is kept: a corrupt or foreign file must not take all the memory.
+  const std::uintmax_t size = fs::file_size(path, ignored);
+  if (!ignored && size > kLargestReadableFile)
+    throw RuntimeError(ErrorCode::OutOfMemory, "File too large to read (" + std::to_string(size) +
+                                                   " bytes, at most " + std::to_string(kLargestReadableFile) +
+                                                   "): " + path);
   return std::string(std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>());
 }
 
-std::FILE* openStream(const std::string& path, OpenMode mode) {
-  std::FILE* stream = std::fopen(path.c_str(), mode == OpenMode::Append ? "ab" : "wb");
-  if (stream == nullptr) throwOpenFailure(path, mode);
-  return stream;
+std::string temporaryPathBeside(const std::string& path) { return path + ".tmp"; }
+
+// Output goes to a new file beside the target; Append writes at the end of
+// the target itself, one whole record per opening.
+void openForWriting(OpenTextFile& file) {
+  std::error_code ignored;
+  if (fs::is_directory(file.path, ignored)) throwOpenFailure(file.path, file.mode);
+  const bool replacing = file.mode == OpenMode::Output;
+  if (replacing) file.temporaryPath = temporaryPathBeside(file.path);
+  const std::string& written = replacing ? file.temporaryPath : file.path;
+  std::FILE* stream = std::fopen(written.c_str(), replacing ? "wb" : "ab");
+  if (stream == nullptr) throwOpenFailure(file.path, file.mode);
+  file.stream.reset(stream);
+}
+
+// Flushes and closes the stream; an Output file then replaces its target.
+// Returns false when anything was refused; the temporary is gone then and
+// the target is as it was.
+bool finishWriting(OpenTextFile& file, bool keep) {
+  std::FILE* stream = file.stream.release();
+  bool written = keep && !file.writeFailed && !diskFullForTesting;
+  written = std::fflush(stream) == 0 && written;
+  if (written && !file.temporaryPath.empty()) written = ::fsync(::fileno(stream)) == 0;
+  written = std::fclose(stream) == 0 && written;
+  if (file.temporaryPath.empty()) return written;
+  std::error_code failure;
+  if (written) fs::rename(file.temporaryPath, file.path, failure);
+  if (!written || failure) {
+    fs::remove(file.temporaryPath, failure);
+    return false;
+  }
+  return true;
 }
 
 OpenTextFile& openFile(int fileNumber) {
@@ -92,7 +136,7 @@ void Open(const std::string& path, OpenMode mode, int fileNumber) {
   if (mode == OpenMode::Input)
     file.bytes = readWholeFile(file.path);
   else
-    file.stream.reset(openStream(file.path, mode));
+    openForWriting(file);
   openFiles()[fileNumber] = std::move(file);
 }
 
@@ -102,9 +146,18 @@ void Close(int fileNumber) {
   openFiles()[fileNumber].reset();
   // The last buffered lines reach the disk here: a refused write must not
   // pass as a file written.
-  if (file.stream && std::fclose(file.stream.release()) != 0)
+  if (file.stream && !finishWriting(file, true))
     throwFileError(ErrorCode::DeviceIOError, "Device I/O error", file.path);
 }
+
+void Abandon(int fileNumber) {
+  if (!isValidFileNumber(fileNumber) || !openFiles()[fileNumber]) return;
+  OpenTextFile file = std::move(*openFiles()[fileNumber]);
+  openFiles()[fileNumber].reset();
+  if (file.stream) finishWriting(file, file.temporaryPath.empty());
+}
+
+void setDiskFullForTesting(bool full) { diskFullForTesting = full; }
 
 void CloseAll() {
   std::exception_ptr firstFailure;

@@ -16,15 +16,29 @@ int FreeFile();
 // Open: opens a file under a number.
 // Given:    path (UTF-8; a "\" is taken as "/", so a path written the classic
 //           way still names the same file); mode: Input reads the whole file
-//           at once, Output creates or empties it, Append creates it or
-//           writes at its end; fileNumber 1..511
+//           at once, Output writes a new file that replaces the old one at
+//           Close (the lines go to path + ".tmp" until then), Append creates
+//           the file or writes at its end; fileNumber 1..511
 // Notes:    throws RuntimeError: FileNotFound (no such file for Input),
 //           PathNotFound (its folder is missing; folders are never created),
-//           PathFileAccessError (a folder, or no permission), FileAlreadyOpen
-//           (the number is in use), BadFileNumber (outside 1..511).
+//           PathFileAccessError (a folder, or no permission, or the temporary
+//           cannot be created), FileAlreadyOpen (the number is in use),
+//           BadFileNumber (outside 1..511), OutOfMemory (a file to read
+//           larger than 256 MB).
 void Open(const std::string& path, OpenMode mode, int fileNumber);
-void Close(int fileNumber);  // closing a closed file is harmless
+// Close: closes a file; closing a closed file is harmless. A file open for
+// Output is flushed to the disk and then takes the place of the old file.
+// Notes:    a write or a close the system refused throws DeviceIOError; a
+//           file open for Output then leaves the old file as it was.
+void Close(int fileNumber);
+// Abandon: closes a file after a failed save: a file open for Output keeps
+// nothing of what was written and the old file stays as it was (a file open
+// for Append keeps the records already written). Never throws.
+void Abandon(int fileNumber);
 void CloseAll();
+// Tests only: while set, every file written is refused at its close, as a
+// full disk refuses the last buffered lines.
+void setDiskFullForTesting(bool full);
 // EndOfFile (the classic EOF, a name the C library keeps as a macro): true
 // when a file open for input has nothing more to read (always true for a file
 // open for output). An unopened number throws BadFileNumber.

@@ -26,8 +26,10 @@ std::size_t nextZoneStart(std::size_t freeColumn, std::size_t previousItemStart)
 void writeLine(int fileNumber, const std::string& bytes) {
   OpenTextFile& file = fileOpenForWriting(fileNumber);
   const std::string line = bytes + kLineEnd;
-  if (std::fwrite(line.data(), 1, line.size(), file.stream.get()) != line.size())
+  if (std::fwrite(line.data(), 1, line.size(), file.stream.get()) != line.size()) {
+    file.writeFailed = true;
     throw RuntimeError(ErrorCode::DeviceIOError, "Device I/O error: " + file.path);
+  }
 }
 
 }  // namespace

@@ -12,8 +12,12 @@ struct OpenTextFile {
   // Input: the whole file as read (Windows-1251 bytes) and the read position.
   std::string bytes;
   std::size_t position = 0;
-  // Output and Append: the stream written to.
+  // Output and Append: the stream written to. Output writes into a
+  // temporary file beside the target (temporaryPath), which replaces the
+  // target only when the file is closed without an error.
   std::unique_ptr<std::FILE, int (*)(std::FILE*)> stream{nullptr, &std::fclose};
+  std::string temporaryPath;
+  bool writeFailed = false;  // a write was refused: the close keeps nothing
 };
 
 constexpr int kHighestFileNumber = 511;

@@ -9,7 +9,7 @@ void writeRunFile(const std::string& relativePath, OpenMode mode, int16_t& handl
   try {
     write(handle);
   } catch (...) {
-    Close(handle);
+    Abandon(handle);  // a file being replaced keeps its old text
     throw;
   }
   Close(handle);

@@ -10,7 +10,8 @@
 
 // Opens the file (path relative to the program folder, written the classic
 // way, "\Dat\x.txt") in the mode, keeps its number in `handle`, lets
-// `write` print into it and closes it. A file that cannot be opened throws.
+// `write` print into it and closes it. A file that cannot be opened throws;
+// when write throws, a file opened for Output is left as it was before.
 void writeRunFile(const std::string& relativePath, OpenMode mode, int16_t& handle,
                   const std::function<void(int fileNumber)>& write);
 

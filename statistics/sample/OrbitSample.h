@@ -80,8 +80,11 @@ struct SeriesFile {
 //           100, every column / 100 / MK, AlfaL0 * 100 on top; an 8-field
 //           record has ddT = 0, AlfaL0 = dP11 = dU11 = 0 and Ves = 0.01.
 // Notes:    Throws RuntimeError on a short header, a malformed number, a
-//           negative capacity, more records than the capacity and a file
-//           without records; series keeps what was read before.
+//           negative capacity, more records than the capacity, a file
+//           without records and a time no calendar date can carry (T0 or
+//           T0 + dT outside the Julian Days of the years -32768..32767, or
+//           a ddT longer than that whole span); series keeps what was read
+//           before.
 void readSeriesRecords(int fileNumber, bool observed, SeriesFile& series);
 
 // readSeriesHeader: the four header lines of the series file, as they stand.

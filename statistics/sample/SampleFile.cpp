@@ -19,6 +19,23 @@ constexpr int kHeaderLines = 4;
 constexpr const char* kLineEnd = "\r\n";
 constexpr const char* kDashLine = "---------------------";
 
+// The Julian Days of the first day of year -32768 and of the last of year
+// 32767 (rounded outward): the dates the program can name. A series time
+// beyond them is a corrupt file, not an observation.
+constexpr double kEarliestSeriesJD = -10248000;
+constexpr double kLatestSeriesJD = 13690000;
+
+void requirePlausibleTime(double julianDay) {
+  if (!(julianDay >= kEarliestSeriesJD && julianDay <= kLatestSeriesJD))
+    throw RuntimeError(ErrorCode::Overflow, "series: a time of Julian Day " + Str(julianDay) + " names no date");
+}
+
+void requirePlausibleTimes(const SampleRecord& record, double startJD) {
+  requirePlausibleTime(startJD + record.dT);
+  if (!(std::fabs(record.ddT) <= kLatestSeriesJD - kEarliestSeriesJD))
+    throw RuntimeError(ErrorCode::Overflow, "series: an interval of " + Str(record.ddT) + " days");
+}
+
 // The order of the columns in a 13-field record after IG, dT and ddT.
 constexpr std::array<int, 10> kObservedFieldColumns{kVes, kAlfaP, kAlfaU, kBetta, kEks,
                                                    kRsr, kW0,   kAlfaL0, kdP11, kdU11};
@@ -83,6 +100,7 @@ void readSeriesRecords(int fileNumber, bool observed, SeriesFile& series) {
   series.header = readHeader(fileNumber);
   series.declaredCount = CLng(InputNumber(fileNumber));
   series.startJD = InputNumber(fileNumber) / 100;
+  requirePlausibleTime(series.startJD);
   if (series.declaredCount < 0)
     throw RuntimeError(ErrorCode::SubscriptOutOfRange, "series: negative record count");
   while (!EndOfFile(fileNumber)) {
@@ -90,6 +108,7 @@ void readSeriesRecords(int fileNumber, bool observed, SeriesFile& series) {
       throw RuntimeError(ErrorCode::SubscriptOutOfRange, "series: more records than its count line");
     SampleRecord record = observed ? readObservedRecord(fileNumber) : readModelRecord(fileNumber);
     scaleRecord(record);
+    requirePlausibleTimes(record, series.startJD);
     series.records.push_back(record);
   }
   if (series.records.empty()) throw RuntimeError(ErrorCode::SubscriptOutOfRange, "series: no records");

@@ -242,3 +242,25 @@ TEST(Str, NumberTextDoesNotDependOnTheProcessLocale) {
   EXPECT_EQ(masked, "-1234,57");
   EXPECT_EQ(exponent, "1,5E-07");
 }
+
+namespace {
+
+// A box that names a file takes only a whole positive number: "1,5" does not
+// round to file 2, "-1" does not name "Celvan-1.dat".
+TEST(FileNumberFromText, TakesOnlyWholePositiveNumbers) {
+  EXPECT_EQ(FileNumberFromText("1"), 1);
+  EXPECT_EQ(FileNumberFromText(" 12 "), 12);
+  EXPECT_EQ(FileNumberFromText("32767"), 32767);
+  struct Case { std::string text; ErrorCode expected; };
+  const std::vector<Case> cases = {
+      {"1,5", ErrorCode::InvalidCall}, {"-1", ErrorCode::InvalidCall},     {"0", ErrorCode::InvalidCall},
+      {"32768", ErrorCode::InvalidCall}, {"1E+303", ErrorCode::InvalidCall}, {"0,999", ErrorCode::InvalidCall},
+      {"", ErrorCode::TypeMismatch},   {"1.5", ErrorCode::TypeMismatch},   {"один", ErrorCode::TypeMismatch},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    EXPECT_EQ(errorOf([&] { FileNumberFromText(c.text); }), c.expected);
+  }
+}
+
+}  // namespace

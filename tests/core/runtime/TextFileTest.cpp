@@ -264,4 +264,70 @@ TEST_F(TextFileTest, AllFileNumbersInUseLeaveNoneFree) {
   EXPECT_EQ(FreeFile(), 200);
 }
 
+// A file open for Output replaces the old one only when it is closed
+// without an error; every failure leaves the old bytes and no temporary.
+TEST_F(TextFileTest, AFailedWriteLeavesTheOldFileAsItWas) {
+  const std::string old = "old text\r\n";
+  struct Case {
+    const char* what;
+    void (*prepare)(const std::string& temporary);
+    void (*write)(int number);  // after a successful Open
+    bool opens;
+    ErrorCode expected;
+  };
+  const std::vector<Case> cases = {
+      {"the temporary cannot be created", [](const std::string& t) { fs::create_directory(t); }, nullptr, false,
+       ErrorCode::PathFileAccessError},
+      {"the disk refuses the close", [](const std::string&) { setDiskFullForTesting(true); },
+       [](int n) {
+         PrintZones(n, {1});
+         Close(n);
+       },
+       true, ErrorCode::DeviceIOError},
+      {"the save is abandoned", [](const std::string&) {},
+       [](int n) {
+         PrintZones(n, {1});
+         Abandon(n);
+         throw RuntimeError(ErrorCode::Overflow, "a value that cannot be written");
+       },
+       true, ErrorCode::Overflow},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    writeBytes("kept.txt", old);
+    const std::string temporary = path("kept.txt") + ".tmp";
+    c.prepare(temporary);
+    if (c.opens) {
+      Open(path("kept.txt"), OpenMode::Output, 4);
+      EXPECT_EQ(errorOf([&] { c.write(4); }), c.expected);
+    } else {
+      EXPECT_EQ(errorOf([&] { Open(path("kept.txt"), OpenMode::Output, 4); }), c.expected);
+    }
+    setDiskFullForTesting(false);
+    EXPECT_EQ(errorOf([&] { EndOfFile(4); }), ErrorCode::BadFileNumber);  // nothing left open
+    EXPECT_EQ(bytesOf("kept.txt"), old);
+    if (c.opens) {
+      EXPECT_FALSE(fs::exists(temporary));
+    }
+    fs::remove_all(temporary);
+  }
+  // Until it is closed, the old file is what a reader sees.
+  Open(path("kept.txt"), OpenMode::Output, 4);
+  PrintZones(4, {2});
+  EXPECT_EQ(bytesOf("kept.txt"), old);
+  Close(4);
+  EXPECT_EQ(bytesOf("kept.txt"), " 2 \r\n");
+  EXPECT_FALSE(fs::exists(path("kept.txt.tmp")));
+  // A folder is no file to write.
+  EXPECT_EQ(errorOf([&] { Open(path(""), OpenMode::Output, 4); }), ErrorCode::PathFileAccessError);
+}
+
+// A file far larger than any the program keeps is refused before it is read.
+TEST_F(TextFileTest, AHugeFileIsRefusedWithoutReadingIt) {
+  writeBytes("huge.txt", "1");
+  fs::resize_file(path("huge.txt"), std::uintmax_t{300} << 20);  // sparse: no space taken
+  EXPECT_EQ(errorOf([&] { Open(path("huge.txt"), OpenMode::Input, 4); }), ErrorCode::OutOfMemory);
+  EXPECT_EQ(errorOf([&] { EndOfFile(4); }), ErrorCode::BadFileNumber);
+}
+
 }  // namespace
