@@ -17,6 +17,7 @@
 //      µm/s, thousandths).
 // The file keeps the start data X0..VZ0, from which a model run starts;
 // the current tables X..VZ are scratch that other windows overwrite.
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -48,6 +49,9 @@ constexpr double kSunMassScale = 1e25;
 constexpr double kGammaScale = 1e16;
 constexpr double kMetresPerKm = 1000;
 constexpr double kMassRatioScale = 1000;
+// Days in the 65536 years that the date procedures can name: a day count
+// beyond it ("1E+303") gives a file whose date no load accepts.
+constexpr double kLargestDayCount = 65536 * 366.0;
 
 std::string wholeText(double value) { return Format(value, "0"); }
 
@@ -110,13 +114,16 @@ void readObjectLine(int fileNumber, int i) {
 //           "Ошибка записи в файл \Dat\CelvanN.dat" when writing fails (a
 //           value that cannot be written included; the old file then stays
 //           as it was); all under the title "Celvan7m". The file number must
-//           be a whole positive number.
+//           be a whole positive number and the day a count of days a date
+//           can hold, else "Задайте номер файла".
 void Form1::Command4_Click() {
   const bool numbered = withErrorTrap("Задайте номер файла", form1text::kTitle7m, [&] {
     Main.FileNumber = FileNumberFromText(Text23.Text());
     Main.StartYear = CLng(Text34.Text());
     Main.StartMonth = CLng(Text33.Text());
     Main.StartDay = CDbl(Text32.Text());
+    if (!(std::fabs(Main.StartDay) <= kLargestDayCount))
+      throw RuntimeError(ErrorCode::Overflow, "the day names no date the file could be read back with");
     Main.DataFileHandle = static_cast<int16_t>(FreeFile());
   });
   if (!numbered) return;

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QSaveFile>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -305,8 +306,12 @@ void PictureBox::changed() { surface_->update(); }
 
 }  // namespace ui
 
+// The picture goes to a new file that replaces the old one only when it is
+// written whole, so a failed save leaves the old picture.
 void SavePicture(const ui::PictureBox& picture, const std::string& path) {
   const QString file = QString::fromStdString(path);
-  if (!QFileInfo(file).dir().exists() || !picture.image().save(file, "BMP"))
-    throw RuntimeError(ErrorCode::PathNotFound, "Path not found: " + path);
+  if (!QFileInfo(file).dir().exists()) throw RuntimeError(ErrorCode::PathNotFound, "Path not found: " + path);
+  QSaveFile saved(file);
+  if (!saved.open(QIODevice::WriteOnly) || !picture.image().save(&saved, "BMP") || !saved.commit())
+    throw RuntimeError(ErrorCode::DeviceIOError, "Device I/O error: " + path);
 }

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "core/runtime/MessageBoxRecorder.h"
 #include "core/runtime/ProgramFolder.h"
 #include "core/runtime/TextFile.h"
 #include "tests/windows/model/SolarSystemSetup.h"
@@ -44,6 +45,21 @@ std::string bytesOf(const std::filesystem::path& path) {
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
+// Mercury alone with the Sun, its series header written to
+// "\Plan0\Txt1\Celvan1Ras1.txt", time running in the direction given.
+void startMercuryRun(solar::Experiment& experiment, int direction) {
+  solar::resetModel();
+  solar::placeBodies({0, 1});
+  Main.TimeDirection = static_cast<int16_t>(direction);
+  Main.FileNumber = 1;
+  Main.TheoryName = "КЛАССИКА   JPL0";
+  experiment.window.controls.writeOrbitRecords = true;
+  experiment.start();
+  Main.RecordFilePath = "\\Plan0\\Txt1\\Celvan1Ras1.txt";
+  Main.RecordCount = ModelRun::expectedRecordCount(false);
+  experiment.run.writeOrbitSampleHeader(false);
+}
+
 class OrbitSampleFile : public ::testing::TestWithParam<int> {
  protected:
   void SetUp() override {
@@ -60,17 +76,8 @@ class OrbitSampleFile : public ::testing::TestWithParam<int> {
 // aphelion, each with the elements the planet started on.
 TEST_P(OrbitSampleFile, RecordsOfAKeplerOrbitCarryItsElements) {
   const int direction = GetParam();
-  solar::resetModel();
-  solar::placeBodies({0, 1});
-  Main.TimeDirection = static_cast<int16_t>(direction);
-  Main.FileNumber = 1;
-  Main.TheoryName = "КЛАССИКА   JPL0";
   solar::Experiment experiment;
-  experiment.window.controls.writeOrbitRecords = true;
-  experiment.start();
-  Main.RecordFilePath = "\\Plan0\\Txt1\\Celvan1Ras1.txt";
-  Main.RecordCount = ModelRun::expectedRecordCount(false);
-  experiment.run.writeOrbitSampleHeader(false);
+  startMercuryRun(experiment, direction);
   experiment.runYears(2, 1000);
 
   const Series series = readSeries(Main.RecordFilePath);
@@ -106,6 +113,27 @@ TEST_P(OrbitSampleFile, RecordsOfAKeplerOrbitCarryItsElements) {
   EXPECT_EQ(bytes.rfind("\xFD\xEA\xF1\xEF\xE5\xF0\xE8\xEC\xE5\xED\xF2 ", 0), 0u) << "Windows-1251 text";
   EXPECT_EQ(bytes.substr(bytes.size() - 2), "\r\n");
   EXPECT_EQ(bytes.find('\n'), bytes.find("\r\n") + 1);
+}
+
+// At the end of a run the count line is rewritten with the records in the
+// file. When that new file cannot be made (the disk full, the name taken),
+// the series written during the run stays whole: nothing is lost but the
+// count, and the run says it failed.
+TEST_F(OrbitSampleFile, ARefusedCountRewriteKeepsEveryRecord) {
+  MessageBoxRecorder boxes;
+  solar::Experiment experiment;
+  startMercuryRun(experiment, 1);
+  std::filesystem::create_directory(folder_ / "Plan0" / "Txt1" / "Celvan1Ras1.txt.tmp");
+  experiment.runYears(2, 1000);
+
+  EXPECT_GE(boxes.count(), 1);
+  EXPECT_EQ(boxes.last().text, "Ошибка решения уравнений");
+  const Series series = readSeries(Main.RecordFilePath);
+  ASSERT_EQ(series.header.size(), 4u);
+  EXPECT_EQ(series.header[0].rfind("эксперимент № 1 для объекта № 1 из 2 от ", 0), 0u) << series.header[0];
+  EXPECT_EQ(series.count, ModelRun::expectedRecordCount(false)) << "the count of the run's start";
+  ASSERT_GE(series.records.size(), 10u);
+  for (std::size_t i = 0; i < series.records.size(); ++i) EXPECT_GT(series.records[i][5], 0) << i;
 }
 
 INSTANTIATE_TEST_SUITE_P(Directions, OrbitSampleFile, ::testing::Values(1, -1),

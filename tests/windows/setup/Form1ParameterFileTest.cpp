@@ -256,3 +256,30 @@ TEST_F(Form1Test, TheFileNumberMustBeANumberAndTheFolderMustExist) {
   EXPECT_EQ(boxes.boxes()[2].text, "Не могу найти файл \\Dat\\Celvan3.dat");
   for (const MessageBoxRequest& box : boxes.boxes()) EXPECT_EQ(box.title, "Celvan7m");
 }
+
+// Only a whole positive number names a file ("1,5" would round to file 2
+// and overwrite it, "-1" would make Celvan-1.dat), and a day no date can
+// hold is refused before a file is written.
+TEST_F(Form1Test, ASaveNamesOnlyWholePositiveFileNumbersAndDatesThatReadBack) {
+  Form1& form = startProgram();
+  type(form.Text23, "2");
+  click(form.Command4);
+  ASSERT_EQ(boxes.count(), 0) << boxes.last().text;
+  const std::string fileTwo = fileBytes("Dat/Celvan2.dat");
+  const struct {
+    const char* number;
+    const char* day;
+  } refused[] = {{"1,5", "1,5"}, {"-1", "1,5"}, {"0", "1,5"}, {"2", "1E+303"}};
+  for (const auto& c : refused) {
+    SCOPED_TRACE(std::string(c.number) + " / " + c.day);
+    boxes.clear();
+    type(form.Text23, c.number);
+    type(form.Text32, c.day);
+    click(form.Command4);
+    ASSERT_EQ(boxes.count(), 1);
+    EXPECT_EQ(boxes.last().text, "Задайте номер файла");
+  }
+  EXPECT_EQ(fileBytes("Dat/Celvan2.dat"), fileTwo);
+  for (const auto& entry : std::filesystem::directory_iterator(programFile("Dat")))
+    EXPECT_EQ(entry.path().filename(), "Celvan2.dat") << "no other file is made";
+}

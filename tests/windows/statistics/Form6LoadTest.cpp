@@ -281,7 +281,15 @@ INSTANTIATE_TEST_SUITE_P(
                       Malformed{"ShortHeader", "a\r\nb\r\n"},
                       Malformed{"NoRecords", kHeaderBytes + " 2  245154500 \r\n"},
                       Malformed{"NegativeCount", kHeaderBytes + "-2  245154500 \r\n" + kRecord},
-                      Malformed{"CountBeyondALong", kHeaderBytes + " 1E+30  245154500 \r\n" + kRecord}),
+                      Malformed{"CountBeyondALong", kHeaderBytes + " 1E+30  245154500 \r\n" + kRecord},
+                      // Times no date can carry: a span of 10^10 days, one of
+                      // 9.2·10^18 days (past the largest 64-bit day count), a
+                      // start beyond any calendar.
+                      Malformed{"SpanOfTenBillionDays",
+                                kHeaderBytes + " 2  245154500 \r\n" + kRecord + " 4  1000000000000  1  2  3  4  5  6 \r\n"},
+                      Malformed{"SpanBeyondA64BitDayCount",
+                                kHeaderBytes + " 2  245154500 \r\n" + kRecord + " 4  9.2E+20  1  2  3  4  5  6 \r\n"},
+                      Malformed{"StartBeyondAnyCalendar", kHeaderBytes + " 1  1E+30 \r\n" + kRecord}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // A file that cannot be opened: the message names it, and the sample held
