@@ -101,7 +101,7 @@ std::vector<SaveFailures::Writer> SaveFailures::writers() {
            form25().Show();
            type(form25().Text2, "7");
          },
-         [](bool unformattable) { type(unformattable ? form25().Text4 : form25().Text5, unformattable ? "1E+303" : "0,5"); },
+         [](bool unformattable) { type(unformattable ? form25().Text10 : form25().Text5, unformattable ? "1E+303" : "0,5"); },
          [] { click(form25().Command8); }, "Не могу найти файл \\Dat\\Pulsar7.dat",
          "Ошибка записи в файл \\Dat\\Pulsar7.dat", "Celvan7m"},
         {"DLFile", "Dat/dL3.dat",
