@@ -76,10 +76,16 @@ bool Form25::savePulsarFile() {
   PulsarParameters p{};
   if (!withErrorTrap(form25text::kGiveFileNumber, title, [&] {
         Main.FileNumber = FileNumberFromText(Text2.Text());
+        handle = FreeFile();
+      }))
+    return false;
+  // A box that is no number, or a value the file cannot hold (beyond a
+  // Double once scaled), is refused before the file is touched.
+  if (!withErrorTrap(form25text::kBadData, title, [&] {
         p = {CDbl(Text4.Text()),  CDbl(Text5.Text()),           CDbl(Text7.Text()),
              CDbl(Text8.Text()),  CDbl(Text37.Text()),          CDbl(Text10.Text()) * Main.MK,
              CDbl(Text22.Text())};
-        handle = FreeFile();
+        for (double v : {p.m1, p.m2, p.eks, p.alfaP, p.betta, p.rsr, p.p0}) fileNumberText(v);
       }))
     return false;
   const std::string number = std::to_string(Main.FileNumber);

@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <ostream>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -47,6 +48,9 @@ class SaveFailures : public WindowTest, public testing::WithParamInterface<std::
     std::function<void(bool unformattable)> edit;
     std::function<void()> save;
     std::string cannotCreate, failed, title;
+    // The message when a value cannot be written, where the window refuses
+    // it before it opens the file; empty when the save itself fails.
+    std::string refused = {};
   };
 
   static std::vector<Writer> writers();
@@ -103,7 +107,7 @@ std::vector<SaveFailures::Writer> SaveFailures::writers() {
          },
          [](bool unformattable) { type(unformattable ? form25().Text10 : form25().Text5, unformattable ? "1E+303" : "0,5"); },
          [] { click(form25().Command8); }, "Не могу найти файл \\Dat\\Pulsar7.dat",
-         "Ошибка записи в файл \\Dat\\Pulsar7.dat", "Celvan7m"},
+         "Ошибка записи в файл \\Dat\\Pulsar7.dat", "Celvan7m", "Задайте правильно данные"},
         {"DLFile", "Dat/dL3.dat",
          [](SaveFailures&) {
            form22().Show();
@@ -130,7 +134,7 @@ std::vector<SaveFailures::Writer> SaveFailures::writers() {
          },
          [](bool unformattable) {
            if (unformattable)
-             Stat.ZeroLevels[1] = 1e303;  // a plan level beyond whole millionths
+             Stat.PlanFileZeroLevels[1] = 1e303;  // a plan level beyond whole millionths
            else
              type(form19().weightBox(3, 1), "75");
          },
@@ -202,7 +206,10 @@ TEST_P(SaveFailures, TheOldFileKeepsItsBytesAndTheSaveGivesItsOwnMessage) {
 
   EXPECT_EQ(fileBytes(writer.file), old);
   ASSERT_EQ(boxes.count(), 1);
-  EXPECT_EQ(boxes.last().text, failure == Failure::TemporaryCannotBeCreated ? writer.cannotCreate : writer.failed);
+  const std::string expected = failure == Failure::TemporaryCannotBeCreated ? writer.cannotCreate
+                               : failure == Failure::UnformattableValue && !writer.refused.empty() ? writer.refused
+                                                                                                     : writer.failed;
+  EXPECT_EQ(boxes.last().text, expected);
   EXPECT_EQ(boxes.last().title, writer.title);
   if (failure == Failure::TemporaryCannotBeCreated) {
     std::filesystem::remove(temporary);
@@ -217,10 +224,16 @@ TEST_P(SaveFailures, TheOldFileKeepsItsBytesAndTheSaveGivesItsOwnMessage) {
   }
 }
 
+const char* failureName(Failure failure) {
+  static const char* const names[] = {"UnformattableValue", "TemporaryCannotBeCreated", "DiskRefusesTheClose"};
+  return names[static_cast<int>(failure)];
+}
+
+// The test runner prints a failure by its name, not as raw bytes.
+void PrintTo(Failure failure, std::ostream* out) { *out << failureName(failure); }
+
 std::string caseName(const testing::TestParamInfo<std::tuple<int, Failure>>& info) {
-  static const char* const failureNames[] = {"UnformattableValue", "TemporaryCannotBeCreated", "DiskRefusesTheClose"};
-  return std::string(SaveFailures::writers()[std::get<0>(info.param)].name) + "_" +
-         failureNames[static_cast<int>(std::get<1>(info.param))];
+  return std::string(SaveFailures::writers()[std::get<0>(info.param)].name) + "_" + failureName(std::get<1>(info.param));
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryWriter, SaveFailures,
