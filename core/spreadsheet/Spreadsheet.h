@@ -28,6 +28,27 @@
 class SpreadsheetBridge;
 class CellExchange;
 
+// What a cell holds: nothing, a number, a text, or why it could not be read.
+struct CellValue {
+  enum class Kind { Empty, Number, Text, Failed } kind = Kind::Empty;
+  double number = 0;
+  std::string text;
+  ErrorCode error = ErrorCode::InvalidCall;  // why a read failed; its message in text
+};
+
+// Worksheet.cpp: the cell values of an exchange's reply, a kind and a field
+// per cell ("number", "text", "empty" or a failure kind), for `readCount`
+// reads. A reply of another length, or a number field that is no finite
+// number, throws RuntimeError(InvalidCall): the helper's answer is not
+// trusted with a value no table can give.
+std::vector<CellValue> cellValuesFromReply(const std::vector<std::string>& reply,
+                                           std::size_t readCount);
+// Worksheet.cpp: a cell's value as a number (a text read in the user's
+// locale, an empty cell 0) or as text (a number in the default number
+// text); a failed read throws its own error.
+double cellNumber(const CellValue& cell);
+std::string cellText(const CellValue& cell);
+
 // Worksheet: one sheet of an open workbook, or nothing (default).
 class Worksheet {
  public:
@@ -75,13 +96,6 @@ class CellExchange {
   std::string text(std::size_t index) const;
 
  private:
-  // What a cell holds: nothing, a number, a text, or why it could not be read.
-  struct CellValue {
-    enum class Kind { Empty, Number, Text, Failed } kind = Kind::Empty;
-    double number = 0;
-    std::string text;
-    ErrorCode error = ErrorCode::InvalidCall;  // why a read failed; its message in text
-  };
   void useWorkbookOf(const Worksheet& sheet, const std::string& address);
   const CellValue& value(std::size_t index) const;
 

@@ -33,17 +33,6 @@ std::filesystem::path scriptBesideExecutable() {
   return executable.parent_path() / kScriptName;
 }
 
-std::vector<std::string> splitFields(const std::string& line) {
-  std::vector<std::string> fields;
-  std::size_t begin = 0;
-  while (true) {
-    const std::size_t tab = line.find('\t', begin);
-    fields.push_back(line.substr(begin, tab - begin));
-    if (tab == std::string::npos) return fields;
-    begin = tab + 1;
-  }
-}
-
 std::string joinFields(const std::vector<std::string>& fields) {
   std::string line;
   for (const auto& field : fields) {
@@ -65,6 +54,17 @@ bool waitForExit(pid_t pid, int seconds) {
 }
 
 }  // namespace
+
+std::vector<std::string> splitFields(const std::string& line) {
+  std::vector<std::string> fields;
+  std::size_t begin = 0;
+  while (true) {
+    const std::size_t tab = line.find('\t', begin);
+    fields.push_back(line.substr(begin, tab - begin));
+    if (tab == std::string::npos) return fields;
+    begin = tab + 1;
+  }
+}
 
 ErrorCode errorCodeOfKind(const std::string& kind) {
   if (kind == "notfound") return ErrorCode::FileNotFound;

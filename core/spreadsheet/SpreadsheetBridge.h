@@ -42,6 +42,8 @@ class SpreadsheetBridge {
   std::string received_;  // bytes after the last whole line
 };
 
+// The tab-separated fields of one line of the helper (at least one).
+std::vector<std::string> splitFields(const std::string& line);
 // Whether a text can travel as one field of a request (no tab, no line end).
 bool fitsInField(const std::string& text);
 // The text of a reply field, with its escapes undone.

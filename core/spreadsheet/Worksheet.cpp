@@ -18,12 +18,20 @@ std::string exactNumberText(double value) {
   return std::string(buffer, result.ptr);
 }
 
+// A number field of the helper's reply. "inf", "nan" or a value beyond the
+// range of a double are refused like a field that is no number at all: no
+// table cell holds them, and a window would draw or divide by them.
 double numberFromReply(const std::string& text) {
   double value = 0;
   const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (result.ec != std::errc() || result.ptr != text.data() + text.size())
+  if (result.ec != std::errc() || result.ptr != text.data() + text.size() ||
+      !std::isfinite(value))
     throw RuntimeError(ErrorCode::InvalidCall, "the spreadsheet helper gave no number");
   return value;
+}
+
+void requireReadValue(const CellValue& cell) {
+  if (cell.kind == CellValue::Kind::Failed) throw RuntimeError(cell.error, cell.text);
 }
 
 void requireCellAddress(const std::string& address) {
@@ -65,41 +73,51 @@ void CellExchange::run() {
   request.insert(request.end(), writeFields_.begin(), writeFields_.end());
   request.insert(request.end(), readFields_.begin(), readFields_.end());
   const auto reply = bridge_->request(request, kExchangeTimeoutSeconds);
-  if (reply.size() != readFields_.size())
+  values_ = cellValuesFromReply(reply, readFields_.size() / 2);
+}
+
+std::vector<CellValue> cellValuesFromReply(const std::vector<std::string>& reply,
+                                           std::size_t readCount) {
+  if (reply.size() != 2 * readCount)
     throw RuntimeError(ErrorCode::InvalidCall, "the spreadsheet helper gave no cell values");
+  std::vector<CellValue> values;
+  values.reserve(readCount);
   for (std::size_t i = 0; i < reply.size(); i += 2) {
     const std::string& kind = reply[i];
     const std::string& field = reply[i + 1];
     if (kind == "empty")
-      values_.push_back({});
+      values.push_back({});
     else if (kind == "number")
-      values_.push_back({CellValue::Kind::Number, numberFromReply(field), {}});
+      values.push_back({CellValue::Kind::Number, numberFromReply(field), {}});
     else if (kind == "text")
-      values_.push_back({CellValue::Kind::Text, 0, unescapeField(field)});
+      values.push_back({CellValue::Kind::Text, 0, unescapeField(field)});
     else
-      values_.push_back({CellValue::Kind::Failed, 0, unescapeField(field), errorCodeOfKind(kind)});
+      values.push_back({CellValue::Kind::Failed, 0, unescapeField(field), errorCodeOfKind(kind)});
   }
+  return values;
 }
 
-const CellExchange::CellValue& CellExchange::value(std::size_t index) const {
-  if (index >= values_.size())
-    throw RuntimeError(ErrorCode::InvalidCall, "the cell has not been read");
-  const CellValue& value = values_[index];
-  if (value.kind == CellValue::Kind::Failed) throw RuntimeError(value.error, value.text);
-  return value;
-}
-
-double CellExchange::number(std::size_t index) const {
-  const CellValue& cell = value(index);
+double cellNumber(const CellValue& cell) {
+  requireReadValue(cell);
   if (cell.kind == CellValue::Kind::Text) return CDbl(cell.text);
   return cell.number;
 }
 
-std::string CellExchange::text(std::size_t index) const {
-  const CellValue& cell = value(index);
+std::string cellText(const CellValue& cell) {
+  requireReadValue(cell);
   if (cell.kind == CellValue::Kind::Number) return Str(cell.number);
   return cell.text;
 }
+
+const CellValue& CellExchange::value(std::size_t index) const {
+  if (index >= values_.size())
+    throw RuntimeError(ErrorCode::InvalidCall, "the cell has not been read");
+  return values_[index];
+}
+
+double CellExchange::number(std::size_t index) const { return cellNumber(value(index)); }
+
+std::string CellExchange::text(std::size_t index) const { return cellText(value(index)); }
 
 void Worksheet::writeCell(const std::string& address, double value) {
   CellExchange exchange;
