@@ -35,6 +35,7 @@
 #include <vector>
 
 #include "core/observations/AncientTables.h"
+#include "core/observations/HeldTableWorkbook.h"
 #include "core/observations/ObservationFiles.h"
 #include "core/spreadsheet/Spreadsheet.h"
 #include "observations/reduction/Reduction.h"
@@ -301,9 +302,9 @@ class Form10 : public ui::Form {
   // The name of the table whose workbook this window holds open ("" when
   // none). The shared TheoryName may name another table: the eclipse window
   // sets it too, and it is set before an opening that may fail.
-  const std::string& tableInWorkbook() const { return workbookTable_; }
+  const std::string& tableInWorkbook() const { return tables_.table(); }
   // Worksheets 1..n of that workbook.
-  const std::vector<Worksheet>& TableSheet() const { return tableSheets_; }
+  const std::vector<Worksheet>& TableSheet() const { return tables_.sheets(); }
 
  protected:
   void Form_Load() override;
@@ -344,16 +345,11 @@ class Form10 : public ui::Form {
 
   // --- Tables (Form10Tables.cpp) ---
   std::string tablePath() const;
-  bool chosenTableNotOpen() const;
-  void openTableWorkbook();
-  void closeTableWorkbook();
   // Why a "Tab" run may not start (a table chosen whose workbook is not
   // open, or a body the table does not give); "" when it may.
   std::string tableRunRefusal(int object) const;
-  std::unique_ptr<Spreadsheet> spreadsheetApp_;
-  Workbook tableWorkbook_;
-  std::vector<Worksheet> tableSheets_;
-  std::string workbookTable_;
+  // The window's own spreadsheet application, table workbook and worksheets.
+  HeldTableWorkbook tables_;
 
   // --- Dates (Form10Dates.cpp) ---
   void readCalendarChoice();

@@ -9,8 +9,6 @@
 #include "core/observations/AncientTables.h"
 #include "core/runtime/MessageBox.h"
 #include "core/runtime/NumberText.h"
-#include "core/runtime/ProgramFolder.h"
-#include "core/runtime/RuntimeError.h"
 #include "core/state/SharedState.h"
 #include "observations/Form10.h"
 #include "observations/Form10Texts.h"
@@ -26,43 +24,7 @@ constexpr int16_t kEgyptianCalendar = 2;
 
 }  // namespace
 
-std::string Form10::tablePath() const { return programPath("\\Tab\\" + Main.TheoryName + ".xls"); }
-
-// A table with cells is chosen, but this window holds no workbook of it (its
-// opening failed, or the eclipse window has named another table since).
-bool Form10::chosenTableNotOpen() const {
-  return ancientTableCells(Main.TheoryName) != nullptr && Main.TheoryName != workbookTable_;
-}
-
-// Opens the workbook of the table TheoryName names and binds its first
-// TableSheetCount worksheets. A failure leaves no workbook held: what was
-// opened is closed again and no worksheet stays bound.
-void Form10::openTableWorkbook() {
-  if (!spreadsheetApp_) spreadsheetApp_ = std::make_unique<Spreadsheet>();
-  tableWorkbook_ = spreadsheetApp_->openWorkbook(tablePath());
-  spreadsheetApp_->setVisible(true);
-  try {
-    for (int i = 1; i <= TableSheetCount; ++i) tableSheets_.push_back(tableWorkbook_.worksheet(i));
-  } catch (const std::exception&) {
-    closeTableWorkbook();
-    throw;
-  }
-  workbookTable_ = Main.TheoryName;
-}
-
-// Closes this window's workbook without saving and drops it with its
-// worksheets. The workbook may be gone already (its engine ended): that is
-// no failure of the closing.
-void Form10::closeTableWorkbook() {
-  tableSheets_.clear();
-  workbookTable_.clear();
-  if (!tableWorkbook_.isSet()) return;
-  tableWorkbook_ = Workbook();
-  try {
-    spreadsheetApp_->closeActiveWorkbook();
-  } catch (const RuntimeError&) {
-  }
-}
+std::string Form10::tablePath() const { return ancientTablePath(Main.TheoryName); }
 
 // Option4_Click: a table chosen (Index 1..10) or none (0). The date boxes,
 // calendar, day start and corrections take the table's presets; a table
@@ -72,7 +34,8 @@ void Form10::Option4_Click(int Index) {
   try {
     Main.SelectedObject = CLng(Text1.Text());
     Main.SourceIndex = static_cast<int16_t>(Index);
-    TableSwitchMode = workbookTable_.empty() ? 1 : 0;
+    const AncientTablePreset& preset = observationWindowTablePresets().at(Index);
+    TableSwitchMode = tables_.switchFor(preset);
     Option16.setValue(true);
     Option6.setValue(true);
     Text2.setText("1");
@@ -80,17 +43,14 @@ void Form10::Option4_Click(int Index) {
     Check15.setValue(1);
     Check16.setValue(1);
     Check17.setValue(0);
-    const AncientTablePreset& preset = observationWindowTablePresets().at(Index);
     switch (preset.kind) {
       case AncientTablePreset::Kind::NoTable:
-        TableSwitchMode = workbookTable_.empty() ? 3 : 2;
         Main.TheoryName.clear();
         break;
       case AncientTablePreset::Kind::NameOnly:
         Main.TheoryName = preset.name;
         break;
       case AncientTablePreset::Kind::Table:
-        if (workbookTable_ == preset.name) TableSwitchMode = 3;
         Main.TheoryName = preset.name;
         TableSheetCount = preset.sheetCount;
         Text4.setText(Str(preset.year));
@@ -107,10 +67,7 @@ void Form10::Option4_Click(int Index) {
     Main.StartYear = CLng(Text4.Text());
     Text16.setText(Str(Main.StartYear));
     Text14.setText(Str(Main.StartYear + kYearsShown));
-    if (TableSwitchMode == 3) return;
-    if (TableSwitchMode == 0 || TableSwitchMode == 2) closeTableWorkbook();
-    if (TableSwitchMode == 2) return;
-    openTableWorkbook();
+    if (!tables_.carryOut(TableSwitchMode, Main.TheoryName, TableSheetCount)) return;
   } catch (const std::exception&) {
     MsgBox(std::string(form10text::kTableNotFound) + "\r\n" + tablePath(), form10text::kTableTitle);
     return;
@@ -131,11 +88,8 @@ void Form10::Option4_Click(int Index) {
 // failure like a cell that is not a number.
 void Form10::ReadAncientTable() {
   try {
-    if (chosenTableNotOpen())
-      throw RuntimeError(ErrorCode::InvalidCall, "the table's workbook is not open");
-    TableWorkbookCells cells(tableSheets_);
-    readAncientTable(kObservationWindowTableReader, workbookTable_, cells, Main.SelectedObject,
-                     Check19.Value() == 1);
+    tables_.read(kObservationWindowTableReader, Main.TheoryName, Main.SelectedObject,
+                 Check19.Value() == 1);
   } catch (const std::exception&) {
     MsgBox(form10text::kTableFailed + Main.TheoryName, form10text::kRunTitle);
     Main.StopFlag = 1;
@@ -148,16 +102,12 @@ void Form10::ComputeTablePosition() {
   ReadAncientTable();
 }
 
-void Form10::ReleaseWorkbook() {
-  closeTableWorkbook();
-  spreadsheetApp_.reset();
-}
+void Form10::ReleaseWorkbook() { tables_.release(); }
 
 std::string Form10::tableRunRefusal(int object) const {
-  if (chosenTableNotOpen())
+  if (tables_.lacks(Main.TheoryName))
     return std::string(form10text::kTableNotFound) + "\r\n" + tablePath();
   if (!ancientTableGivesBody(kObservationWindowTableReader, Main.TheoryName, object))
-    return form10text::kTableLacksObjectHead + Main.TheoryName + form10text::kTableLacksObjectTail +
-           std::to_string(object);
+    return ancientTableLacksBodyText(Main.TheoryName, object);
   return "";
 }

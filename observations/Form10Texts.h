@@ -27,8 +27,6 @@ inline constexpr const char* kNoAcceptedEpochs =
 inline constexpr const char* kTableNotFound = "Не найдена таблица";
 inline constexpr const char* kTableTitle = "Celvan6";
 inline constexpr const char* kTableFailed = "Ошибка вычислений в таблицах";
-inline constexpr const char* kTableLacksObjectHead = "В таблице ";
-inline constexpr const char* kTableLacksObjectTail = " нет объекта № ";
 inline constexpr const char* kSkippedLinesHead = "Пропущено пустых или коротких строк в файле наблюдений: ";
 
 // Header lines of the report files.

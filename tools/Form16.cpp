@@ -3,6 +3,7 @@
 // buttons, the two date conversions and the closing.
 #include "tools/Form16.h"
 
+#include "core/observations/AncientTables.h"
 #include "core/runtime/ErrorTrap.h"
 #include "core/runtime/NumberText.h"
 #include "core/state/SharedState.h"
@@ -76,9 +77,8 @@ void Form16::setDesignDefaults() {
   Option9[0].setVisible(false);
   Option9[0].setValue(true);
   tableFrame.setCaption("древние таблицы");
-  const char* tables[] = {"",      "AlBattani",   "Alfonso*", "AlKhwarizmi*", "Almagest*", "",
-                          "",      "Rudolphine*", "Streete*", "Tycho",        "Wing"};
-  for (int k = Option4.LBound(); k <= Option4.UBound(); ++k) Option4[k].setCaption(tables[k]);
+  for (const AncientTablePreset& preset : eclipseWindowTablePresets())
+    Option4[preset.index].setCaption(preset.caption);
   for (int hidden : {0, 5, 6, 9}) Option4[hidden].setVisible(false);
   Option4[0].setValue(true);
   Check4.setCaption("исправить Prec* от года создания табл.");
@@ -150,6 +150,7 @@ void Form16::connectHandlers() {
   Option1.onClick([this] { Option1_Click(); });
   Option2.onClick([this] { Option2_Click(); });
   Option9.onClick([this](int Index) { Option9_Click(Index); });
+  Option4.onClick([this](int Index) { Option4_Click(Index); });
 }
 
 // Form_Load: the default texts, the window's first values, the Julian Day of
@@ -267,9 +268,11 @@ void Form16::Command3_Click() {
 
 // Command14_Click "Закрыть форму": a run of the window ends with it (the
 // loop sees the window unloaded after its pass and gives the ephemeris
-// reader back); Form17 and Form21 go with it.
+// reader back); the table's workbook is closed and the window's spreadsheet
+// application dropped; Form17 and Form21 go with it.
 void Form16::Command14_Click() {
   if (running_) Main.StopFlag = 1;
+  tables_.release();
   Unload();
   ui::unloadForm<Form17>();
   ui::unloadForm<Form21>();

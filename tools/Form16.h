@@ -15,6 +15,8 @@
 //                      activation, run control, dates, closing
 //   Form16Layout.cpp   where the controls stand
 //   Form16Source.cpp   the choice of theories or tables, of a theory
+//   Form16Tables.cpp   the table buttons, the table's workbook, the reading
+//                      of a table for a date
 //   Form16Start.cpp    Command1_Click "Начать": checks, report headers
 //   Form16Run.cpp      EclipseRunLoop: time scales, positions, the DE405
 //                      walk, the apparent place, the date step
@@ -25,6 +27,7 @@
 #include <string>
 #include <vector>
 
+#include "core/observations/HeldTableWorkbook.h"
 #include "core/state/Tables.h"
 #include "ui/FormsRuntime.h"
 
@@ -155,6 +158,14 @@ class Form16 : public ui::Form {
   void Option1_Click();
   void Option2_Click();
   void Option9_Click(int Index);
+  void Option4_Click(int Index);
+
+  // ReadAncientTable: one reading of the table this window's workbook
+  // holds, for the body of the run, at the table date; shows the table's
+  // precession in Text31 and the one the Prec* correction applies in
+  // Text41. A failure shows "Ошибка вычислений в таблицах" and sets the
+  // stop flag (Form16Tables.cpp).
+  void ReadAncientTable();
 
   // The stepping loop (Form16Run.cpp).
   void EclipseRunLoop();
@@ -186,6 +197,18 @@ class Form16 : public ui::Form {
   int EquinoxFlag = 0;
   double OffsetScale = 1.0;  // degrees per unit of the picture "dAlfa"
 
+  // --- The tables (Form16Tables.cpp) ---
+  // The chosen table's worksheet count, east longitude of its meridian
+  // (degrees; the run reads the table at the local time there) and the step
+  // selector of Option4_Click (TableSwitch).
+  int TableSheetCount = 0;
+  double TableMeridianLongitude = 0.0;
+  int TableSwitchMode = 0;
+  // The table whose workbook this window holds ("" when none), and its
+  // worksheets 1..n.
+  const std::string& tableInWorkbook() const { return tables_.table(); }
+  const std::vector<Worksheet>& TableSheet() const { return tables_.sheets(); }
+
  protected:
   void Form_Load() override;
   void Form_Activate() override;
@@ -200,6 +223,10 @@ class Form16 : public ui::Form {
   // Steps of the start (Form16Start.cpp).
   bool prepareRun();
   void writeReportHeaders();
+
+  // The tables (Form16Tables.cpp).
+  std::string tableRunRefusal(int body) const;
+  void placeBodiesByTable();
 
   // Steps of a pass (Form16Run.cpp).
   bool runPass();
@@ -266,6 +293,20 @@ class Form16 : public ui::Form {
   bool refracted_ = false;  // this pass's altitudes carry refraction
   double localEt2Day_ = 0.0;  // the local date by ET2 of this pass
   int32_t localEt2Month_ = 0, localEt2Year_ = 0;
+
+  // The tables: the window's own spreadsheet application, workbook and
+  // worksheets; the date written into the table's input cells (in the
+  // table's calendar and day start, local time of its meridian); the Julian
+  // Day of the table's preset date and the table's precession then, both
+  // taken when the table is chosen.
+  HeldTableWorkbook tables_;
+  struct TableDate {
+    int32_t year = 0, month = 0, day = 0;
+    double hours = 0.0;
+  };
+  TableDate tableDate_;
+  double tableStartJulianDay_ = 0.0;
+  double savedPrecession_ = 0.0;
 };
 
 // The accessor: loads Form16 (hidden) on first touch.

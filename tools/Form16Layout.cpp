@@ -14,6 +14,8 @@ constexpr int kNumberBoxWidth = 66;
 constexpr int kShortBoxWidth = 44;
 constexpr int kResultBoxWidth = 80;
 constexpr int kTimeBoxWidth = 118;
+// The precession boxes show a table's precession in full ("-1,91079200838911E-08").
+constexpr int kPrecessionBoxWidth = 160;
 
 }  // namespace
 
@@ -61,8 +63,8 @@ void Form16::layoutControls() {
   ui::place(tableFrame.grid(), Check4, 5, 0, 1, 2);
   ui::place(tableFrame.grid(), Text31, 6, 0);
   ui::place(tableFrame.grid(), Text41, 6, 1);
-  ui::setWidthPixels(Text31, kNumberBoxWidth + 10);
-  ui::setWidthPixels(Text41, kNumberBoxWidth + 10);
+  ui::setWidthPixels(Text31, kPrecessionBoxWidth);
+  ui::setWidthPixels(Text41, kPrecessionBoxWidth);
   frames.setRowStretch(3, 1);
 
   // --- Left bottom: date, calendar, day start, the picture "dAlfa" ---

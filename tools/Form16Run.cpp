@@ -388,7 +388,8 @@ void Form16::giveReaderBack() {
 }
 
 // Stage 8: the geocentric directions and light times of the Sun and the
-// body, the heliocentric pictures, then the positions made geocentric.
+// body, in table mode replaced by the table's, the heliocentric pictures,
+// then the positions made geocentric.
 void Form16::makeGeocentric() {
   Main.JD = Main.JDut;
   const auto body = static_cast<int16_t>(body_);
@@ -398,6 +399,7 @@ void Form16::makeGeocentric() {
     Main.PairDistance(kEarth, k) = Main.Rpl;
     Main.PropagationTime(kEarth, k) = Main.Rpl / Main.Vsv;
   }
+  if (Option1.Value()) placeBodiesByTable();
   for (int16_t k : {kSun, kEarth, body}) {
     Main.CurrentObject = k;
     DrawHelioMarker();

@@ -58,7 +58,10 @@ void Form16::Option2_Click() {
   for (int k = Option9.LBound(); k <= Option9.UBound(); ++k) Option9[k].setEnabled(true);
   for (int k = Option4.LBound(); k <= Option4.UBound(); ++k) Option4[k].setEnabled(false);
   Check4.setEnabled(false);
-  if (!Main.TheoryName.empty() && Main.SourceKind == "Tab") Option4[0].setValue(true);
+  // "none" closes the table this window holds, also when the shared name
+  // has been changed since by the observation window.
+  if (!tableInWorkbook().empty() || (!Main.TheoryName.empty() && Main.SourceKind == "Tab"))
+    Option4[0].setValue(true);  // runs Option4_Click(0)
   Main.SourceKind = "Obs";
   Main.TheoryName.clear();
   Main.SourceIndex = 0;

@@ -82,6 +82,13 @@ bool Form16::prepareRun() {
     return false;
   }
   if (body < 0 || body > kLastBody) throw RuntimeError(ErrorCode::SubscriptOutOfRange, "body");
+  if (Option1.Value()) {
+    const std::string refusal = tableRunRefusal(body);
+    if (!refusal.empty()) {
+      MsgBox(refusal, form16text::kTitle);
+      return false;
+    }
+  }
   positiveNumber(Text26);  // the step itself is read at every pass
   const double longitude = CDbl(Text24.Text());
   const double latitude = CDbl(Text25.Text());
@@ -90,9 +97,9 @@ bool Form16::prepareRun() {
   const int32_t month = CLng(Text3.Text());
   const double day = CDbl(Text2.Text());
 
-  body_ = body;
   observerLongitude_ = longitude;
   observerLatitude_ = latitude;
+  body_ = body;
   OffsetScale = offsetScale;
   Main.X[kShadowCentre] = 0.0;
   Main.Y[kShadowCentre] = 0.0;

@@ -22,5 +22,9 @@ inline constexpr const char* kEquinoxFile = "\\Dat\\TimeYer_data.txt";
 inline constexpr const char* kContactFile = "\\Dat\\Param_data.txt";
 
 inline constexpr const char* kDaysFromEra = "день от 1.1.1 г. н.э.";
+inline constexpr const char* kDaysFromNabonassar = "день от 26.2.746 г. до н.э.";
+
+inline constexpr const char* kTableFileNotFound = "Не найден файл";
+inline constexpr const char* kTableFailed = "Ошибка вычислений в таблицах";
 
 }  // namespace form16text

@@ -148,3 +148,7 @@ void readAncientTable(const AncientTableReader& reader, const std::string& table
 // body the table lacks would compare the program with its own values.
 bool ancientTableGivesBody(const AncientTableReader& reader, const std::string& tableName,
                            int body);
+
+// The message that refuses a run over a body the table does not give:
+// "В таблице " & name & " нет объекта № " & body.
+std::string ancientTableLacksBodyText(const std::string& tableName, int body);

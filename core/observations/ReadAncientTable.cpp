@@ -1,4 +1,5 @@
-// readAncientTable and ancientTableGivesBody: see AncientTables.h.
+// readAncientTable, ancientTableGivesBody and ancientTableLacksBodyText: see
+// AncientTables.h.
 #include <optional>
 #include <string>
 
@@ -53,6 +54,10 @@ bool ancientTableGivesBody(const AncientTableReader& reader, const std::string& 
                            int body) {
   const AncientTableCells* table = readableTable(reader, tableName);
   return table != nullptr && table->bodyCells(body) != nullptr;
+}
+
+std::string ancientTableLacksBodyText(const std::string& tableName, int body) {
+  return "В таблице " + tableName + " нет объекта № " + std::to_string(body);
 }
 
 void readAncientTable(const AncientTableReader& reader, const std::string& tableName,
