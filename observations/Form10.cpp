@@ -98,6 +98,8 @@ void Form10::setCaptions() {
   Command8.setCaption("Очистить рисунки");
   Command7.setCaption("Выполнить эксперименты с");
   Check8.setCaption("использовать тест");
+  Command10.setCaption("Найти коэффициенты уравнения регрессии");
+  Command12.setCaption("Построить графики при X(i)=X(i)opt");
 
   Command9.setCaption("План * ");
   Command16.setCaption("dLl*");
@@ -190,6 +192,9 @@ void Form10::connectHandlers() {
   VScroll1.onChange([this] { VScroll1_Change(); });
   VScroll1.onScroll([this] { VScroll1_Change(); });
   Text51.onChange([this] { Text51_Change(); });
+  Text52.onChange([this] { Text52_Change(); });
+  Command10.onClick([this] { Command10_Click(); });
+  Command12.onClick([this] { Command12_Click(); });
   Command9.onClick([this] { Command9_Click(); });
   Command16.onClick([this] { Command16_Click(); });
   Command17.onClick([this] { Command17_Click(); });

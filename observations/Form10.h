@@ -29,6 +29,7 @@
 //   Form10Pictures.cpp    the two views, the result picture, its scroll bars
 //   Form10Horizon.cpp     ShowHorizonView, the visibility test
 //   Form10Reports.cpp     the report files and "++Статистика"
+//   Form10PlanSummary.cpp the plan summary, its regression and factor plots
 #include <array>
 #include <memory>
 #include <string>
@@ -209,6 +210,8 @@ class Form10 : public ui::Form {
   ui::TextBox Text26{this};          // first experiment
   ui::TextBox Text27{this};          // last experiment
   ui::CheckBox Check8{this};         // "использовать тест"
+  ui::CommandButton Command10{this}; // "Найти коэффициенты уравнения регрессии"
+  ui::CommandButton Command12{this}; // "Построить графики при X(i)=X(i)opt"
 
   // --- Triggers and other windows ---
   ui::TextBox Text51{this};          // trigger: "DMY->JD"
@@ -247,6 +250,12 @@ class Form10 : public ui::Form {
   void Command11_Click();
   void Command14_Click();
   void Command13_Click();
+  // The plan over the observations on the result picture
+  // (Form10PlanSummary.cpp).
+  void Text52_Change();
+  void PrintPlanSummary();
+  void Command10_Click();
+  void Command12_Click();
 
   // ReadObservationInputs: reads and checks every input of a run; leaves
   // Main.StopFlag 0 when the run may start, 1 when it may not. Every box is
@@ -280,6 +289,9 @@ class Form10 : public ui::Form {
   void ReleaseWorkbook();
 
   // --- Window state (tests read it) ---
+  // The line of the result picture below the plan's run table, where the
+  // regression and the optimum print (the picture's top before any plan).
+  double PlanLineBelow = 48;
   // 9 while the observatory file is open.
   int ObsFileState = 0;
   // Path of the kept-records copy, set by "Начать".

@@ -93,7 +93,7 @@ void Form10::Command8_Click() {
   DrawViewGrid(Picture1);
   DrawViewGrid(Picture3);
   PrepareResultPicture();
-  Main.PrintLineY = pictureHeight_;
+  PlanLineBelow = pictureHeight_;
 }
 
 // DrawBodyMark: the disc of Main.CurrentObject in the plan and side views

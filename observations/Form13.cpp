@@ -17,6 +17,11 @@ const char* const kRowLabels[] = {"Rsr, тыс.км.", "Eks", "Betta, град "
 Form13::Form13() : Form(13, "План эксперименов (наблюдения) Celvan7m  ф. 13") {
   setCaptions();
   Text16.onChange([this] { Text16_Change(); });
+  Command3.onClick([this] { Command3_Click(); });
+  Command5.onClick([this] { Command5_Click(); });
+  Command6.onClick([this] { Command6_Click(); });
+  Command7.onClick([this] { Command7_Click(); });
+  Command8.onClick([this] { Command8_Click(); });
   layoutControls();
 }
 
@@ -50,6 +55,11 @@ void Form13::setCaptions() {
   Option6.setCaption("№2");
   Option3.setValue(true);
   Label37.setCaption("X2...X9 = dL3,dL4,dL7,dL5,dL8,dL9,dL10,dL21 ");
+  Command3.setCaption("Оптимизировать отмеченные параметры");
+  Command5.setCaption("Задать нулевые уровни = X(i)opt");
+  Command6.setCaption("X(i)opt=0");
+  Command7.setCaption("Добавить оптимальные параметры в файл");
+  Command8.setCaption("возмущения на форму 22");
   Text16.setText("Text16");
   Text16.setVisible(false);
 }
@@ -106,4 +116,12 @@ void Form13::layoutControls() {
   ui::place(Frame3.grid(), Option6, 0, 1);
   ui::place(perturbations, Label37, 1, 0, 1, 2);
   perturbations.setColumnStretch(2, 1);
+
+  QGridLayout& optimum = ui::addGrid(form, 14, 0, 1, 6);
+  ui::place(optimum, Command3, 0, 0);
+  ui::place(optimum, Command5, 0, 1);
+  ui::place(optimum, Command6, 0, 2);
+  ui::place(optimum, Command7, 1, 0, 1, 2);
+  ui::place(optimum, Command8, 1, 2);
+  optimum.setColumnStretch(3, 1);
 }

@@ -17,6 +17,8 @@
 //
 //   Form13.cpp        captions, defaults, handler wiring, layout, accessor
 //   Form13Boxes.cpp   Form_Load, ReadPlanBoxes, Text16_Change
+//   Form13Optimum.cpp Command3_Click, Command5_Click, Command6_Click
+//   Form13Export.cpp  Form_Activate, Command7_Click, Command8_Click
 #include "ui/FormsRuntime.h"
 
 class Form13 : public ui::Form {
@@ -50,6 +52,11 @@ class Form13 : public ui::Form {
   ui::OptionButton Option6{this};    // "№2"
   ui::Label Label37{this};           // "X2...X9 = ..."
   ui::TextBox Text16{this};          // trigger, hidden
+  ui::CommandButton Command3{this};  // "Оптимизировать отмеченные параметры"
+  ui::CommandButton Command5{this};  // "Задать нулевые уровни = X(i)opt"
+  ui::CommandButton Command6{this};  // "X(i)opt=0"
+  ui::CommandButton Command7{this};  // "Добавить оптимальные параметры в файл"
+  ui::CommandButton Command8{this};  // "возмущения на форму 22"
 
   // Text16_Change: written by the observation window before a run.
   void Text16_Change();
@@ -61,6 +68,18 @@ class Form13 : public ui::Form {
   // shows "Задайте правильно данные для плана" and changes nothing.
   void ReadPlanBoxes();
 
+  // The optimum of the fitted regression (Form13Optimum.cpp): solved and
+  // printed on the observation window's result picture, moved into the
+  // zero levels, cleared.
+  void Command3_Click();
+  void Command5_Click();
+  void Command6_Click();
+  // The export of the zero levels (Form13Export.cpp): one dated point of the
+  // observed series of the plan, shown on the statistics window; the
+  // perturbation coefficients into the perturbation window.
+  void Command7_Click();
+  void Command8_Click();
+
   // The plan's values beside the plan arrays, as ReadPlanBoxes last read
   // them: the velocity of the Solar System (m/s), the precession rate (arc
   // seconds per Julian century) and the perturbation-plan switch (0 or 1).
@@ -70,6 +89,7 @@ class Form13 : public ui::Form {
 
  protected:
   void Form_Load() override;
+  void Form_Activate() override;
 
  private:
   void setCaptions();

@@ -11,6 +11,7 @@
 #include "core/state/SharedState.h"
 #include "statistics/Form15.h"
 #include "statistics/Form15Texts.h"
+#include "statistics/PlanRegression.h"
 #include "statistics/ScaledNumbers.h"
 #include "statistics/ScrolledPicture.h"
 
@@ -38,19 +39,8 @@ void Form15::Command1_Click() {
 
 void Form15::fitRegression() {
   ComputeRegressionCoefficients();
-  const double below = layout_.lineBelow;
-  scrolled::printAt(Picture1, 15, below - 0.5, "Номер коэффициента уравнения регрессии и его значение");
-  const int k = Stat.Nf;
-  const int lastTerm = 2 * k + k * (k - 1) / 2;
-  for (int i = 0; i <= lastTerm; ++i)
-    scrolled::printAt(Picture1, 26, below - 1.5 - i / 2.0,
-                      "b" + Str(i) + "  =  " + Str(cutToMillionths(Stat.RegressionCoefficients[i])));
-  for (int e = 1; e <= Stat.RunCount; ++e) {
-    for (int j = 1; j <= k; ++j) Main.X[j] = Stat.PlanMatrix(j, e);
-    Stat.RunIndex = static_cast<int16_t>(e);
-    EvaluateRegression();
-    Stat.CriterionCalc[e] = Main.Z[e];
-  }
+  planregression::printRegressionCoefficients(Picture1, 26, layout_.lineBelow);
+  planregression::evaluateRegressionAtRuns();
   scrolled::printAt(Picture1, 1, -1, "расчет");
   Picture1.Circle(5, -1.3, 0.2, kComputedColour);
   scrolled::printAt(Picture1, 1, -1.5, "эксперимент");
@@ -74,15 +64,8 @@ void Form15::Command7_Click() {
 
 void Form15::solveOptimum() {
   const double below = layout_.lineBelow;
-  Main.ScratchText = "Исходная система линейных уравнений и ее решение";
-  scrolled::printAt(Picture1, 1, below - 0.5, Main.ScratchText);
-  BuildOptimumSystem();
   // The reduced systems, from six unknowns down to two.
-  const double reducedRows[6] = {0, -14.5, -13, -11, -8.5, -5.5};
-  for (int line = 5; line >= 1; --line) scrolled::printAt(Picture1, 0, below + reducedRows[line], Main.TextLines[line]);
-  Main.ScratchText = "";
-  FormatOptimumSystem();
-  scrolled::printAt(Picture1, 0, below - 2, Main.ScratchText);
+  planregression::printOptimumSystem(Picture1, below, {0, -14.5, -13, -11, -8.5, -5.5});
   optimumFactors_.clear();
   for (int j = 1; j <= Stat.Nf; ++j) {
     const int f = Stat.FactorIndex[j];

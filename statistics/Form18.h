@@ -133,7 +133,6 @@ class Form18 : public ui::Form {
   void plotRegressionAtRuns();
   void drawRegressionCurves();
   void solveForOptimum();
-  double regressionAt(const std::array<double, 7>& point, int run);
 
   // Picture
   void placePictureHorizontally();

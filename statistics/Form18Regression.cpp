@@ -13,6 +13,7 @@
 #include "core/state/SharedState.h"
 #include "statistics/Form18.h"
 #include "statistics/Form18Texts.h"
+#include "statistics/PlanRegression.h"
 
 namespace {
 
@@ -75,12 +76,7 @@ void Form18::printRegressionCoefficients() {
 // The regression at each run's coded point: a red circle above the run (the
 // experiments are the blue ones) and its value on the run's row.
 void Form18::plotRegressionAtRuns() {
-  const int k = Stat.Nf;
-  for (int r = 1; r <= Stat.RunCount; ++r) {
-    std::array<double, 7> point{};
-    for (int j = 1; j <= k; ++j) point[j] = Stat.PlanMatrix(j, r);
-    Stat.CriterionCalc[r] = regressionAt(point, r);
-  }
+  planregression::evaluateRegressionAtRuns();
   printAt(1, -1, "расчет");
   Picture1.Circle(5, -1.3, kCalculatedRadius, kCalculatedColour);
   printAt(1, -1.5, "эксперимент");
@@ -113,7 +109,7 @@ void Form18::drawRegressionCurves() {
     for (int j = 1; j <= k; ++j) point[j] = CDbl(Text3[j].Text());
     for (int g = 0; g <= kCurveSteps; ++g) {
       point[b] = g / 16.0 - 1;
-      Main.Y[b] = regressionAt(point, 1);
+      Main.Y[b] = planregression::regressionAt(point, 1);
       Picture1.Circle(5.0 * b - 4 + g / 8.0, plotHeight(Main.Y[b]), kCurveDotRadius, kCurveColour);
     }
   }
@@ -158,7 +154,7 @@ void Form18::solveForOptimum() {
     Text4[i].setText(Str(Fix(Main.MK * natural) / Main.MK));
   }
   for (int i = 1; i <= k; ++i) optimum[i] = CDbl(Text3[i].Text());
-  const double valueAtOptimum = regressionAt(optimum, 1);
+  const double valueAtOptimum = planregression::regressionAt(optimum, 1);
   Main.ScratchText = "       X0        X1        X2        X3        X4        X5        X6                   Yopt= " +
                      Str(truncateDecimals(valueAtOptimum, 6));
   printAt(0, y - 21, Main.ScratchText);
@@ -184,17 +180,8 @@ void Form18::Command9_Click() {
     const int k = planFactors();
     std::array<double, 7> point{};
     for (int i = 1; i <= k; ++i) point[i] = CDbl(Text1[i].Text());
-    const double value = regressionAt(point, 1);
+    const double value = planregression::regressionAt(point, 1);
     throwOnFloatingPointFlags();
     Text9.setText(Str(value));
   });
-}
-
-// The regression at a coded point (factors 1..Nf of point), evaluated into
-// Main.Z(run) by EvaluateRegression, which also sets Yopt.
-double Form18::regressionAt(const std::array<double, 7>& point, int run) {
-  for (int i = 1; i <= Stat.Nf; ++i) Main.X[i] = point[i];
-  Stat.RunIndex = static_cast<int16_t>(run);
-  EvaluateRegression();
-  return Main.Z[run];
 }

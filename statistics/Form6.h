@@ -154,6 +154,13 @@ class Form6 : public ui::Form {
   void DrawSampleFrame();
   void SearchGroupSplits();
 
+  // takeExportedSeries: the observed series that the observation plan
+  // window has just written and left as the shared sample (Main.FileState
+  // 5) becomes this window's loaded series, as after "Загрузить данные
+  // полученные", on the parameter chosen now, with markedPoint framed in
+  // the next listing, ready for "Аппроксимировать данные выборки".
+  void takeExportedSeries(int32_t markedPoint);
+
   // The colour number of the sample's points and curve (index into the
   // object colour tables).
   int16_t PointColorIndex = 11;

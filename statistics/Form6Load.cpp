@@ -152,6 +152,21 @@ void Form6::Command6_Click() {
   seriesLoaded_ = loaded;
 }
 
+void Form6::takeExportedSeries(int32_t markedPoint) {
+  Main.SampleParameter = chosenColumn();
+  seriesLoaded_ = true;
+  w0Replaced_ = false;
+  markedPoint_ = markedPoint;
+  pickedPoint_ = 1;
+  Text4.setText("1");
+  DateFromJulianDay(Main.SeriesStartJD);
+  sampleStartYear_ = Main.CalendarYear;
+  if (Main.RecordCount >= 1) {
+    DateFromJulianDay(Main.SeriesStartJD + Main.dT[Main.RecordCount]);
+    sampleEndYear_ = Main.CalendarYear;
+  }
+}
+
 // The records read become the shared sample; the header lines and the
 // start of the listing are kept. The angle of the chosen column is reduced
 // to one turn when "Fix(Alfa)" is ticked.

@@ -81,11 +81,17 @@ struct SeriesFile {
 //           record has ddT = 0, AlfaL0 = dP11 = dU11 = 0 and Ves = 0.01.
 // Notes:    Throws RuntimeError on a short header, a malformed number, a
 //           negative capacity, more records than the capacity, a file
-//           without records and a time no calendar date can carry (T0 or
-//           T0 + dT outside the Julian Days of the years -32768..32767, or
-//           a ddT longer than that whole span); series keeps what was read
-//           before.
-void readSeriesRecords(int fileNumber, bool observed, SeriesFile& series);
+//           without records (unless mayBeEmpty: a series that is still to
+//           receive its first point) and a time no calendar date can carry
+//           (T0 or T0 + dT outside the Julian Days of the years
+//           -32768..32767, or a ddT longer than that whole span); series
+//           keeps what was read before.
+void readSeriesRecords(int fileNumber, bool observed, SeriesFile& series, bool mayBeEmpty = false);
+
+// takeSeriesAsSample: the records of series become the shared sample.
+// Writes:   Main.RecordCount, SeriesStartJD, dT, ddT, SampleValues (records
+//           1..N, resized)
+void takeSeriesAsSample(const SeriesFile& series);
 
 // readSeriesHeader: the four header lines of the series file, as they stand.
 // Notes:    Throws RuntimeError when the file cannot be opened or has fewer
@@ -110,10 +116,24 @@ void writeSampleRecords(int fileNumber, const std::vector<std::string>& header, 
 // negative ones into (0, 360]; 0 stays 0 (-10 -> 350, 725 -> 5, -360 -> 360).
 double reduceAngleToOneTurn(double degrees);
 
+// How a listing shows the weight and the nine elements: the format mask of
+// each column, and the factor of Rsr (millions of km) on the listing.
+struct ListingMasks {
+  std::array<const char*, kLastColumn + 1> mask{};
+  double rsrFactor = 1;
+};
+// The statistics window's listing of a loaded series.
+extern const ListingMasks kSampleListing;
+// The listing of a series after the observation plan window has added its
+// optimum: Rsr in thousand km.
+extern const ListingMasks kOptimumExportListing;
+
 // sampleListingLine: the text line of a record in the listing, with its CR
 // LF; the marked record between two dash lines.
-// Given:    number, the calendar year of T0 + dT, the record, marked
-std::string sampleListingLine(int32_t number, int32_t year, const SampleRecord& record, bool marked);
+// Given:    number, the calendar year of T0 + dT, the record, marked, the
+//           masks of the listing
+std::string sampleListingLine(int32_t number, int32_t year, const SampleRecord& record, bool marked,
+                              const ListingMasks& masks = kSampleListing);
 
 // ===================== SampleEdits.cpp =====================
 
@@ -136,6 +156,13 @@ void removeSampleRecord(int32_t k);
 // recordsDatedAt: the records whose absolute time T0 + dT equals jd exactly.
 std::vector<int32_t> recordsDatedAt(double jd);
 
+// recordsOnStoredDate: the records whose absolute time T0 + dT falls in the
+// same hundredth of a day as jd. A series file keeps T0 and dT as whole
+// hundredths of a day cut toward zero, so a record written for jd reads
+// back as jd cut to the hundredth: this finds it again where an exact
+// comparison would not.
+std::vector<int32_t> recordsOnStoredDate(double jd);
+
 // insertSampleRecord: a new record at Julian Day jd, interval days long,
 // with value in column and weight 1, all its other columns 0.
 // Writes:   Main.RecordCount = N + 1, the sample arrays resized; the record
@@ -146,6 +173,15 @@ std::vector<int32_t> recordsDatedAt(double jd);
 // Notes:    jd must lie in (0, kLatestSeriesJD) and differ from every
 //           record's time.
 int32_t insertSampleRecord(double jd, double interval, int column, double value);
+
+// keepStartOnStoredHundredth: T0 moved back to the whole hundredth of a day
+// that a series file keeps of it, every dT grown by the difference, so the
+// records keep their absolute times. Without it a T0 with a finer fraction
+// (the date of a new first record) would be cut on writing while the dT of
+// the other records are cut as well, and their dates would each come back
+// one hundredth of a day early.
+// Writes:   Main.SeriesStartJD, Main.dT(1..N)
+void keepStartOnStoredHundredth();
 
 // ===================== TrendFit.cpp =====================
 

@@ -5,6 +5,7 @@
 
 #include "core/runtime/RuntimeError.h"
 #include "core/state/SharedState.h"
+#include "statistics/ScaledNumbers.h"
 #include "statistics/sample/OrbitSample.h"
 
 namespace sample {
@@ -83,6 +84,14 @@ std::vector<int32_t> recordsDatedAt(double jd) {
   return dated;
 }
 
+std::vector<int32_t> recordsOnStoredDate(double jd) {
+  const double hundredth = wholeUnits(100 * jd);
+  std::vector<int32_t> dated;
+  for (int32_t i = 1; i <= Main.RecordCount; ++i)
+    if (wholeUnits(100 * (Main.SeriesStartJD + Main.dT[i])) == hundredth) dated.push_back(i);
+  return dated;
+}
+
 int32_t insertSampleRecord(double jd, double interval, int column, double value) {
   const int32_t n = Main.RecordCount;
   checkIndex(column, 1, kLastColumn);
@@ -109,6 +118,14 @@ int32_t insertSampleRecord(double jd, double interval, int column, double value)
   Main.SampleValues(column, position) = value;
   Main.SampleValues(kVes, position) = 1;
   return position;
+}
+
+void keepStartOnStoredHundredth() {
+  const double stored = wholeUnits(100 * Main.SeriesStartJD) / 100;
+  const double shift = Main.SeriesStartJD - stored;
+  if (shift == 0) return;
+  Main.SeriesStartJD = stored;
+  for (int32_t i = 1; i <= Main.RecordCount; ++i) Main.dT[i] += shift;
 }
 
 }  // namespace sample

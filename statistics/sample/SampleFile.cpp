@@ -96,7 +96,7 @@ bool isSeriesFromFile(int16_t kind) {
   return kind == kImitatorSeries || kind == kModelSeries || kind == kObservedSeries;
 }
 
-void readSeriesRecords(int fileNumber, bool observed, SeriesFile& series) {
+void readSeriesRecords(int fileNumber, bool observed, SeriesFile& series, bool mayBeEmpty) {
   series.header = readHeader(fileNumber);
   series.declaredCount = CLng(InputNumber(fileNumber));
   series.startJD = InputNumber(fileNumber) / 100;
@@ -111,7 +111,23 @@ void readSeriesRecords(int fileNumber, bool observed, SeriesFile& series) {
     requirePlausibleTimes(record, series.startJD);
     series.records.push_back(record);
   }
-  if (series.records.empty()) throw RuntimeError(ErrorCode::SubscriptOutOfRange, "series: no records");
+  if (series.records.empty() && !mayBeEmpty)
+    throw RuntimeError(ErrorCode::SubscriptOutOfRange, "series: no records");
+}
+
+void takeSeriesAsSample(const SeriesFile& series) {
+  const int32_t n = static_cast<int32_t>(series.records.size());
+  Main.RecordCount = n;
+  Main.SeriesStartJD = series.startJD;
+  Main.dT.redim(n);
+  Main.ddT.redim(n);
+  Main.SampleValues.redim(kLastColumn, n);
+  for (int32_t i = 1; i <= n; ++i) {
+    const SampleRecord& record = series.records[i - 1];
+    Main.dT[i] = record.dT;
+    Main.ddT[i] = record.ddT;
+    for (int c = 1; c <= kLastColumn; ++c) Main.SampleValues(c, i) = record.value[c];
+  }
 }
 
 std::vector<std::string> readSeriesHeader(const std::string& relativePath) {
@@ -141,17 +157,26 @@ double reduceAngleToOneTurn(double degrees) {
   return degrees;
 }
 
-std::string sampleListingLine(int32_t number, int32_t year, const SampleRecord& record, bool marked) {
+const ListingMasks kSampleListing{{"", "000000.00", "000000.00", "00.00000", "0.000000000", "0000.0000000",
+                                   "0000.00000", "0000000.000", "00.000000", "00.000000", "0.0000"},
+                                  1};
+const ListingMasks kOptimumExportListing{{"", "000000.0000", "000000.0000", "000.00000", "0.0000000", "0000000.000",
+                                          "0000.0000", "0000000.000", "00.000000", "00.000000", "00.000"},
+                                         1000};
+
+std::string sampleListingLine(int32_t number, int32_t year, const SampleRecord& record, bool marked,
+                              const ListingMasks& masks) {
   const auto& v = record.value;
+  auto shown = [&](const char* label, int column, double factor = 1) {
+    return std::string("    ") + label + Format(factor * v[column], masks.mask[column]);
+  };
   std::string line;
   if (marked) line += std::string(kDashLine) + kLineEnd;
   line += (number <= 9 ? "  " : "") + Str(number) + "   IG= " + Format(year, "0000");
   line += "    dT= " + Format(record.dT, "0000000.00") + "    ddT= " + Format(record.ddT, "000000.00");
-  line += "    Ves= " + Format(v[kVes], "0.0000") + "    AlfaP  = " + Format(v[kAlfaP], "000000.00");
-  line += "    AlfaU  = " + Format(v[kAlfaU], "000000.00") + "    Betta  = " + Format(v[kBetta], "00.00000");
-  line += "    Eks  = " + Format(v[kEks], "0.000000000") + "    Rsr  = " + Format(v[kRsr], "0000.0000000");
-  line += "    W0  = " + Format(v[kW0], "0000.00000") + "    AlfaL0  = " + Format(v[kAlfaL0], "0000000.000");
-  line += "    dP11  = " + Format(v[kdP11], "00.000000") + "    dU11  = " + Format(v[kdU11], "00.000000");
+  line += shown("Ves= ", kVes) + shown("AlfaP  = ", kAlfaP) + shown("AlfaU  = ", kAlfaU) + shown("Betta  = ", kBetta);
+  line += shown("Eks  = ", kEks) + shown("Rsr  = ", kRsr, masks.rsrFactor) + shown("W0  = ", kW0);
+  line += shown("AlfaL0  = ", kAlfaL0) + shown("dP11  = ", kdP11) + shown("dU11  = ", kdU11);
   line += kLineEnd;
   if (marked) line += std::string(kDashLine) + kLineEnd;
   return line;

@@ -15,6 +15,8 @@
 #include "core/runtime/TextFile.h"
 #include "core/state/SharedState.h"
 #include "core/state/StartUpState.h"
+#include "observations/Form10.h"
+#include "observations/Form13.h"
 #include "observations/Form22.h"
 #include "setup/Form1.h"
 #include "statistics/Form15.h"
@@ -69,12 +71,13 @@ class SaveFailures : public WindowTest, public testing::WithParamInterface<std::
   }
 
   // A series file in the layout the model writes: header, count line, records.
-  void writeSeries(const std::string& relative, const std::vector<form6test::Point>& points) const {
+  void writeSeries(const std::string& relative, const std::vector<form6test::Point>& points,
+                   bool observed = false) const {
     std::string text;
     for (const std::string& line : form6test::kSeriesHeader) text += line + "\r\n";
     text += form6test::printed(static_cast<double>(points.size())) + form6test::printed(245154500) + "\r\n";
     for (std::size_t i = 0; i < points.size(); ++i)
-      text += form6test::recordLine(static_cast<int>(i) + 1, points[i], false) + "\r\n";
+      text += form6test::recordLine(static_cast<int>(i) + 1, points[i], observed) + "\r\n";
     writeFileBytes(relative, utf8ToCp1251(text));
   }
 
@@ -183,6 +186,32 @@ std::vector<SaveFailures::Writer> SaveFailures::writers() {
          },
          [] { click(form6().Command1); }, "Ошибка записи данных в файл\r\n\\Plan1\\Txt1\\Celvan1Ras1.txt",
          "Ошибка записи данных в файл\r\n\\Plan1\\Txt1\\Celvan1Ras1.txt", "Celvan7"},
+        {"ObservedSeriesWithAnExportedOptimum", "Ser/Plan1/Celvan4Nab.txt",
+         [](SaveFailures& test) {
+           std::vector<form6test::Point> points(4);
+           for (std::size_t i = 0; i < points.size(); ++i) {
+             points[i].dT = 7305.0 * i;
+             points[i].ddT = 3652.5;
+             points[i].alfaP = 336 + 0.5 * i;
+             points[i].rsr = 227.9366;
+           }
+           test.writeSeries("Ser/Plan1/Celvan4Nab.txt", points, true);
+           form10().Show();
+           for (int i = 1; i <= 9; ++i) type(form13().Text1[i], "1");
+           type(form13().Text26, "1");
+           Stat.ZeroLevels[10] = 1;
+           Main.SelectedObject = 4;
+           Main.JD0 = 2451545.0 + 10000.25;
+           Main.JDet2 = Main.JD0 + 1826.25;
+         },
+         [](bool unformattable) {
+           // Another day, so that the export adds a point rather than asks.
+           Main.JD0 += 1;
+           Main.JDet2 += 1;
+           if (unformattable) type(form13().Text1[4], "1E+303");
+         },
+         [] { click(form13().Command7); }, "Не могу найти файл\r\n\\Ser\\Plan1\\Celvan4Nab.txt",
+         "Ошибка записи данных в файл\r\n\\Ser\\Plan1\\Celvan4Nab.txt", "Celvan7"},
     };
 }
 

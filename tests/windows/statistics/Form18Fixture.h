@@ -23,6 +23,7 @@
 #include "statistics/Form8.h"
 #include "ui/MessageBoxRecorder.h"
 #include "ui/UserActions.h"
+#include "windows/support/PicturePixels.h"
 #include "windows/support/WindowTest.h"
 
 class Form18Test : public WindowTest {
@@ -68,34 +69,12 @@ class Form18Test : public WindowTest {
   }
 
 
-  // Pixels of the given colour within a square of half-side `reach` pixels
-  // around the user point (x, y) of the picture.
   static int pixelsNear(const ui::PictureBox& picture, double x, double y, int reach, int32_t colour) {
-    const QImage& image = picture.image();
-    const double px = (x - picture.ScaleLeft()) * image.width() / picture.ScaleWidth();
-    const double py = (y - picture.ScaleTop()) * image.height() / picture.ScaleHeight();
-    const QColor wanted(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
-    int count = 0;
-    for (int dx = -reach; dx <= reach; ++dx)
-      for (int dy = -reach; dy <= reach; ++dy) {
-        const int ix = static_cast<int>(std::lround(px)) + dx;
-        const int iy = static_cast<int>(std::lround(py)) + dy;
-        if (image.valid(ix, iy) && image.pixelColor(ix, iy) == wanted) ++count;
-      }
-    return count;
+    return picturepixels::pixelsNear(picture, x, y, reach, colour);
   }
-
-  // Pixels of the given colour anywhere in the picture.
   static int pixelsOfColour(const ui::PictureBox& picture, int32_t colour) {
-    const QImage& image = picture.image();
-    const QColor wanted(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
-    int count = 0;
-    for (int y = 0; y < image.height(); ++y)
-      for (int x = 0; x < image.width(); ++x)
-        if (image.pixelColor(x, y) == wanted) ++count;
-    return count;
+    return picturepixels::pixelsOfColour(picture, colour);
   }
-
 };
 
 // The standard test of the designer: the full quadratic with every
