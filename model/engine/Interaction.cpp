@@ -36,6 +36,12 @@ void listAttractingBodies(Interaction& in) {
   for (int a = 0; a < in.attractingBodyCount; ++a)
     for (int b = 0; b < in.attractingBodyCount; ++b)
       in.attractingGM[a][b] = in.receivedGM[b][a] = in.sourceGM[in.attractingBodies[a]][in.attractingBodies[b]];
+  int p = 0;
+  for (int a = 0; a < in.attractingBodyCount; ++a)
+    for (int b = a + 1; b < in.attractingBodyCount; ++b, ++p) {
+      in.attractingPairs.given[p] = in.attractingGM[a][b];
+      in.attractingPairs.received[p] = in.receivedGM[a][b];
+    }
 }
 
 }  // namespace

@@ -25,6 +25,20 @@ constexpr int coordinateIndex(int c, int b) { return c * kBodyCount + b; }
 // value evaluates nothing and the step reuses the last derivatives.
 enum class ForceModelKind { Classical, Relativistic, NoEvaluation };
 
+// Unordered pairs among n bodies, and that count rounded up to whole
+// vectors of eight.
+constexpr int pairCount(int n) { return n * (n - 1) / 2; }
+constexpr int paddedPairCount(int n) { return (pairCount(n) + 7) / 8 * 8; }
+constexpr int kPairSlots = paddedPairCount(kBodyCount);
+
+// The coefficients of the unordered pairs (a, b), a < b, of the attracting
+// bodies in the order (0, 1), (0, 2), ..., (1, 2), ...: given[p] what a
+// gives b, received[p] what a receives from b (m³/s²); 0 past the last pair.
+struct PairCoefficients {
+  double given[kPairSlots] = {};
+  double received[kPairSlots] = {};
+};
+
 // Where an attracting body acts from (kodDX, only with a finite speed of
 // gravity): its present position, or its trace from the present velocity
 // (DX1), from velocity and acceleration (DX2), or from the stored positions
@@ -56,6 +70,7 @@ struct Interaction {
   bool attractingBodiesLeadTheState = false;
   double attractingGM[kBodyCount][kBodyCount] = {};
   double receivedGM[kBodyCount][kBodyCount] = {};
+  PairCoefficients attractingPairs;
 
   // Gravity pressure (classical model with a finite speed of gravity only;
   // None otherwise): the law, its coefficients, and how the pair

@@ -236,29 +236,56 @@ inline void instantPairLoop(const Bodies& B, const Coefficients& k, const Intera
   }
 }
 
-// Newton's law among a fixed count of bodies, each unordered pair once:
-// the loop of instantPairLoop on the positions x, y, z of the bodies, with
-// the sums ax, ay, az apart from everything it reads, so that the compiler
-// keeps the source's values in registers and vectorises the targets.
+// Newton's law among a fixed count of bodies, each unordered pair once, in
+// three passes: the pair vectors gathered in pair order, then the distance
+// and the two pulls of every pair in one loop over all the pairs (padded to
+// whole vectors with harmless pairs, so that the square roots and divisions
+// run at full vector width), then the sums. The sums take the pairs in the
+// order of instantPairLoop, and every pull is computed as there, so the
+// accelerations are the same to the last bit.
 template <int count>
-inline void newtonPairLoop(const double* x, const double* y, const double* z, const Coefficients& k,
+inline void newtonPairLoop(const double* x, const double* y, const double* z, const PairCoefficients& k,
                            double* __restrict ax, double* __restrict ay, double* __restrict az) {
+  constexpr int pairs = pairCount(count);
+  constexpr int slots = paddedPairCount(count);
+  alignas(64) double dx[slots], dy[slots], dz[slots];
+  int p = 0;
+#pragma GCC unroll 16
+  for (int a = 0; a + 1 < count; ++a)
+#pragma GCC unroll 16
+    for (int b = a + 1; b < count; ++b, ++p) {
+      dx[p] = x[b] - x[a];
+      dy[p] = y[b] - y[a];
+      dz[p] = z[b] - z[a];
+    }
+  for (int q = pairs; q < slots; ++q) {
+    dx[q] = 1;  // a unit distance and no mass: finite, adds nothing
+    dy[q] = dz[q] = 0;
+  }
+  alignas(64) double tx[slots], ty[slots], tz[slots], sx[slots], sy[slots], sz[slots];
+  for (int q = 0; q < slots; ++q) {
+    const double r = std::sqrt(dx[q] * dx[q] + dy[q] * dy[q] + dz[q] * dz[q]);
+    const double f = 1.0 / (r * r * r);
+    const double onTarget = k.given[q] * f, onSource = k.received[q] * f;
+    tx[q] = onTarget * dx[q];
+    ty[q] = onTarget * dy[q];
+    tz[q] = onTarget * dz[q];
+    sx[q] = onSource * dx[q];
+    sy[q] = onSource * dy[q];
+    sz[q] = onSource * dz[q];
+  }
+  p = 0;
+#pragma GCC unroll 16
   for (int a = 0; a + 1 < count; ++a) {
-    const double xa = x[a], ya = y[a], za = z[a];
-    const double* given = k.given[a];
-    const double* received = k.received[a];
     double axa = 0, aya = 0, aza = 0;
-    for (int b = a + 1; b < count; ++b) {
-      const double dx = x[b] - xa, dy = y[b] - ya, dz = z[b] - za;
-      const double r = std::sqrt(dx * dx + dy * dy + dz * dz);
-      const double f = 1.0 / (r * r * r);
-      const double onTarget = given[b] * f, onSource = received[b] * f;
-      ax[b] -= onTarget * dx;
-      ay[b] -= onTarget * dy;
-      az[b] -= onTarget * dz;
-      axa += onSource * dx;
-      aya += onSource * dy;
-      aza += onSource * dz;
+#pragma GCC unroll 16
+    for (int b = a + 1; b < count; ++b, ++p) {
+      ax[b] -= tx[p];
+      ay[b] -= ty[p];
+      az[b] -= tz[p];
+      axa += sx[p];
+      aya += sy[p];
+      aza += sz[p];
     }
     ax[a] += axa;
     ay[a] += aya;
@@ -274,7 +301,7 @@ inline bool newtonOnTheState(const StageContext& c, const Interaction& in, doubl
   if constexpr (Record::active) return false;
   if (!in.inverseSquare || !in.attractingBodiesLeadTheState) return false;
   const double* s = c.state;
-  const Coefficients k = coefficientsOf<Record>(in);
+  const PairCoefficients& k = in.attractingPairs;
   double* ax = acceleration;
   double* ay = acceleration + kBodyCount;
   double* az = acceleration + 2 * kBodyCount;
@@ -292,7 +319,7 @@ void instantClassicalPairs(const StageContext& c, const Interaction& in, double*
   const Coefficients k = coefficientsOf<Record>(in);
   double ax[kBodyCount] = {}, ay[kBodyCount] = {}, az[kBodyCount] = {};
   withFixedCount<Record>(B, [&]<int n>() {
-    if constexpr (n > 0 && inverseSquare) newtonPairLoop<n>(B.x, B.y, B.z, k, ax, ay, az);
+    if constexpr (n > 0 && inverseSquare) newtonPairLoop<n>(B.x, B.y, B.z, in.attractingPairs, ax, ay, az);
     else instantPairLoop<n, inverseSquare>(B, k, in, ax, ay, az, record);
   });
   scatterAccelerations(B, ax, ay, az, acceleration);
