@@ -100,6 +100,7 @@ void Form10::setCaptions() {
   Check8.setCaption("использовать тест");
   Command10.setCaption("Найти коэффициенты уравнения регрессии");
   Command12.setCaption("Построить графики при X(i)=X(i)opt");
+  Check30.setCaption("Звук в конце");
 
   Command9.setCaption("План * ");
   Command16.setCaption("dLl*");
@@ -163,6 +164,7 @@ void Form10::setDefaults() {
   Text28.setText("1");
   Text26.setText("1");
   Text27.setText("43");
+  Check30.setValue(1);
   Text51.setText("Text51");
   Text52.setText("Text52");
   Text51.setVisible(false);
@@ -186,6 +188,7 @@ void Form10::connectHandlers() {
   Command6.onClick([this] { Command6_Click(); });
   Command8.onClick([this] { Command8_Click(); });
   Command15.onClick([this] { Command15_Click(); });
+  Command7.onClick([this] { Command7_Click(); });
   HScroll2.onChange([this] { HScroll2_Change(); });
   HScroll1.onChange([this] { HScroll1_Change(); });
   HScroll1.onScroll([this] { HScroll1_Change(); });

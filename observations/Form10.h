@@ -30,6 +30,7 @@
 //   Form10Horizon.cpp     ShowHorizonView, the visibility test
 //   Form10Reports.cpp     the report files and "++Статистика"
 //   Form10PlanSummary.cpp the plan summary, its regression and factor plots
+//   Form10PlanRuns.cpp    "Выполнить эксперименты с": the experiments of the plan
 #include <array>
 #include <memory>
 #include <string>
@@ -212,6 +213,7 @@ class Form10 : public ui::Form {
   ui::CheckBox Check8{this};         // "использовать тест"
   ui::CommandButton Command10{this}; // "Найти коэффициенты уравнения регрессии"
   ui::CommandButton Command12{this}; // "Построить графики при X(i)=X(i)opt"
+  ui::CheckBox Check30{this};        // "Звук в конце"
 
   // --- Triggers and other windows ---
   ui::TextBox Text51{this};          // trigger: "DMY->JD"
@@ -240,6 +242,11 @@ class Form10 : public ui::Form {
   void Command6_Click();
   void Command8_Click();
   void Command15_Click();
+  // Command7_Click "Выполнить эксперименты с": experiments Text26 to Text27
+  // of the plan, each a full reduction of the same observations with the
+  // experiment's orbit; with "использовать тест" the criteria of a known
+  // test function instead.
+  void Command7_Click();
   void HScroll2_Change();
   void HScroll1_Change();
   void VScroll1_Change();
@@ -389,6 +396,12 @@ class Form10 : public ui::Form {
   bool filterAccepts(double t);
   void acceptEpoch(double t);
   void plotPoint(double t, double y, int32_t colour);
+
+  // --- Plan runs (Form10PlanRuns.cpp) ---
+  void runPlanExperiments();
+  void runTestFunction();
+  bool runExperiment(int run);
+  void printCriterion(int run, double belowTop);
 
   // --- Reports (Form10Reports.cpp) ---
   void writeRunFileHeaders();

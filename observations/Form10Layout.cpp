@@ -234,10 +234,11 @@ void Form10::layoutControls() {
   ui::setWidthPixels(Text26, 30);
   ui::setWidthPixels(Text27, 30);
   ui::place(plan, Check8, 1, 0, 1, 4);
+  ui::place(plan, Check30, 2, 0, 1, 4);
   ui::place(plan, Command10, 3, 0, 1, 4);
   ui::place(plan, Command12, 4, 0, 1, 4);
-  ui::place(plan, Text51, 2, 0);
-  ui::place(plan, Text52, 2, 1);
+  ui::place(plan, Text51, 5, 0);
+  ui::place(plan, Text52, 5, 1);
   QGridLayout& windows = ui::addGrid(stages, 18, 0, 1, 3);
   windows.setSpacing(3);
   ui::place(windows, Command9, 0, 0);

@@ -13,105 +13,13 @@
 #include "observations/Form10.h"
 #include "observations/Form10Texts.h"
 #include "observations/Form13.h"
+#include "observations/ModelBodiesKeeper.h"
 #include "ui/Runtime.h"
 
 namespace {
 
 constexpr double kHoursPerDay = 24;
 constexpr double kDegreesPerHour = 15;
-
-// The plan window's system velocity, precession rate and perturbation-plan
-// switch, which the reduction reads from shared slots that the model uses
-// otherwise: set for the length of one epoch's reduction and put back
-// afterwards, so that the model's values stay as they were.
-class PlanValuesForEpoch {
- public:
-  explicit PlanValuesForEpoch(const Form13& plan)
-      : vx_(Main.VXsys), vy_(Main.VYsys), vz_(Main.VZsys), force_(Main.ForceModel), rate_(Main.AphelionWindowHigh) {
-    Main.VXsys = plan.VXsys;
-    Main.VYsys = plan.VYsys;
-    Main.VZsys = plan.VZsys;
-    Main.ForceModel = static_cast<int16_t>(plan.PerturbationPlan);
-    Main.AphelionWindowHigh = plan.PrecessionRate;
-  }
-  ~PlanValuesForEpoch() {
-    Main.VXsys = vx_;
-    Main.VYsys = vy_;
-    Main.VZsys = vz_;
-    Main.ForceModel = force_;
-    Main.AphelionWindowHigh = rate_;
-  }
-  PlanValuesForEpoch(const PlanValuesForEpoch&) = delete;
-  PlanValuesForEpoch& operator=(const PlanValuesForEpoch&) = delete;
-
- private:
-  double vx_, vy_, vz_;
-  int16_t force_;
-  double rate_;
-};
-
-// The model's bodies (positions, velocities, masses, elements) and its
-// date, which the theories and the chain overwrite while they place the
-// bodies of an epoch: kept before the epoch and put back after it, so that
-// the initial data of the start-up window and a model run waiting on the
-// model window find their values as they left them.
-class ModelBodiesKeeper {
- public:
-  ModelBodiesKeeper()
-      : x_(Main.X), y_(Main.Y), z_(Main.Z), vx_(Main.VX), vy_(Main.VY), vz_(Main.VZ), x0_(Main.X0), y0_(Main.Y0),
-        z0_(Main.Z0), mass_(Main.Mass), massRatio_(Main.MassRatio), alfaL_(Main.AlfaL), alfaP_(Main.AlfaP),
-        alfaU_(Main.AlfaU), betta_(Main.Betta), eks_(Main.Eks), rsr_(Main.Rsr), wsr_(Main.Wsr),
-        meanAnomaly_(Main.MeanAnomaly), jd_(Main.JD), kodMoon_(Main.kodMoon), kodBary_(Main.kodBary) {}
-  ~ModelBodiesKeeper() {
-    Main.X = x_;
-    Main.Y = y_;
-    Main.Z = z_;
-    Main.VX = vx_;
-    Main.VY = vy_;
-    Main.VZ = vz_;
-    Main.X0 = x0_;
-    Main.Y0 = y0_;
-    Main.Z0 = z0_;
-    Main.Mass = mass_;
-    Main.MassRatio = massRatio_;
-    Main.AlfaL = alfaL_;
-    Main.AlfaP = alfaP_;
-    Main.AlfaU = alfaU_;
-    Main.Betta = betta_;
-    Main.Eks = eks_;
-    Main.Rsr = rsr_;
-    Main.Wsr = wsr_;
-    Main.MeanAnomaly = meanAnomaly_;
-    Main.JD = jd_;
-    Main.kodMoon = kodMoon_;
-    Main.kodBary = kodBary_;
-  }
-  ModelBodiesKeeper(const ModelBodiesKeeper&) = delete;
-  ModelBodiesKeeper& operator=(const ModelBodiesKeeper&) = delete;
-
- private:
-  decltype(Main.X) x_;
-  decltype(Main.Y) y_;
-  decltype(Main.Z) z_;
-  decltype(Main.VX) vx_;
-  decltype(Main.VY) vy_;
-  decltype(Main.VZ) vz_;
-  decltype(Main.X0) x0_;
-  decltype(Main.Y0) y0_;
-  decltype(Main.Z0) z0_;
-  decltype(Main.Mass) mass_;
-  decltype(Main.MassRatio) massRatio_;
-  decltype(Main.AlfaL) alfaL_;
-  decltype(Main.AlfaP) alfaP_;
-  decltype(Main.AlfaU) alfaU_;
-  decltype(Main.Betta) betta_;
-  decltype(Main.Eks) eks_;
-  decltype(Main.Rsr) rsr_;
-  decltype(Main.Wsr) wsr_;
-  decltype(Main.MeanAnomaly) meanAnomaly_;
-  double jd_;
-  int16_t kodMoon_, kodBary_;
-};
 
 }  // namespace
 
@@ -195,6 +103,12 @@ ReductionChoices Form10::reductionChoices() {
   c.refraction = Check23.Value() == 1;
   c.nutation = Check17.Value() == 1;
   c.tableSource = tableSourceChosen();
+  const Form13& plan = form13();
+  c.systemVX = plan.VXsys;
+  c.systemVY = plan.VYsys;
+  c.systemVZ = plan.VZsys;
+  c.precessionRate = plan.PrecessionRate;
+  c.plannedPerturber = plan.PerturbationPlan == 1 ? plan.PlannedPerturber : 0;
   if (Check13.Value() == 1) c.trace = [this](const std::string& label) { writeReductionTraceLine(label); };
   return c;
 }
@@ -207,7 +121,6 @@ void Form10::reduceEpoch() {
   Text5.setText(shownNumber(epochJD_));
   const ReductionChoices choices = reductionChoices();
   const ModelBodiesKeeper modelBodies;
-  const PlanValuesForEpoch plan(form13());
   Main.JD = epochJD_;
   PlaceBodiesForEpoch(choices, stages_);
   Text40.setText(shownNumber(stages_.etMinusUtSeconds));

@@ -103,7 +103,9 @@ void Form10::ReadObservationInputs() {
   Main.StartMonth = Main.CalendarMonth;
   Main.StartYear = Main.CalendarYear;
   Main.EndYear = endYear;
-  form13().Text16.setText(TimeText() + " " + Str(Timer()));  // runs ReadPlanBoxes
+  Form13& plan = form13();
+  plan.Text16.setText(TimeText() + " " + Str(Timer()));  // runs ReadPlanBoxes
+  if (!plan.PlanBoxesRead) Main.StopFlag = 1;
 }
 
 // Command1_Click "Начать": the inputs checked, the counters, sums and

@@ -22,6 +22,9 @@ Form13::Form13() : Form(13, "План эксперименов (наблюден
   Command6.onClick([this] { Command6_Click(); });
   Command7.onClick([this] { Command7_Click(); });
   Command8.onClick([this] { Command8_Click(); });
+  Command4.onClick([this] { Command4_Click(); });
+  Command1.onClick([this] { Command1_Click(); });
+  Command2.onClick([this] { Command2_Click(); });
   layoutControls();
 }
 
@@ -100,8 +103,10 @@ void Form13::layoutControls() {
   ui::place(Frame1.grid(), Option4, 0, 1);
   ui::place(plan, Command4, 0, 1);
   ui::place(plan, Label20, 0, 2, 1, 3);
-  ui::placeCaptioned(plan, "План №", Text26, 1, 0, 50);
-  ui::placeCaptioned(plan, "Опыт №", Text27, 1, 2, 50);
+  QGridLayout& numbers = ui::addGrid(plan, 1, 0, 1, 3);
+  ui::placeCaptioned(numbers, "План №", Text26, 0, 0, 50);
+  ui::placeCaptioned(numbers, "Опыт №", Text27, 0, 2, 50);
+  numbers.setColumnStretch(4, 1);
   ui::place(plan, Command1, 2, 0);
   ui::place(plan, Frame2, 2, 1);
   ui::place(Frame2.grid(), Option2, 0, 0);

@@ -11,14 +11,19 @@
 // ReadPlanBoxes copies the boxes into the plan state.
 //
 // The plan's own values that are not plan arrays (the velocity of the Solar
-// System, the precession rate, the perturbation-plan switch) stay here, so
-// that the model's system velocity and force model are not touched: the
-// observation window hands them to the reduction for the length of a pass.
+// System, the precession rate, the perturbation-plan switch and its
+// perturber) stay here, so that the model's system velocity and force model
+// are not touched: the observation window hands them to the reduction in
+// its choices.
 //
-//   Form13.cpp        captions, defaults, handler wiring, layout, accessor
-//   Form13Boxes.cpp   Form_Load, ReadPlanBoxes, Text16_Change
-//   Form13Optimum.cpp Command3_Click, Command5_Click, Command6_Click
-//   Form13Export.cpp  Form_Activate, Command7_Click, Command8_Click
+//   Form13.cpp          captions, defaults, handler wiring, layout, accessor
+//   Form13Boxes.cpp     Form_Load, ReadPlanBoxes, ShowPlanBoxes, Text16_Change
+//   Form13Plan.cpp      "Создать план", "Загрузить параметры плана из" (template)
+//   Form13PlanFile.cpp  the plan-experiment file: its path, reading, writing
+//   Form13Optimum.cpp   Command3_Click, Command5_Click, Command6_Click
+//   Form13Export.cpp    Form_Activate, Command7_Click, Command8_Click
+#include <string>
+
 #include "ui/FormsRuntime.h"
 
 class Form13 : public ui::Form {
@@ -65,8 +70,34 @@ class Form13 : public ui::Form {
   // metres), the velocity in m/s, the precession rate from the observation
   // window's "Прецессия, сек", the perturbation-plan switch and the
   // planned perturber. Every box is read first: one that holds no number
-  // shows "Задайте правильно данные для плана" and changes nothing.
-  void ReadPlanBoxes();
+  // shows "Задайте правильно данные для плана", changes nothing and
+  // returns false.
+  bool ReadPlanBoxes();
+  // ShowPlanBoxes: the plan state into the boxes: row 1 in thousand km cut
+  // to whole km, the zero levels of rows 2..9 cut to nine decimals, the
+  // optima to six, the intervals and the velocity (km/s) in full; the
+  // precession rate, cut to six decimals, into the observation window's
+  // "Прецессия, сек".
+  void ShowPlanBoxes();
+  // Command4_Click "Создать план": the plan of the chosen type ("Orto",
+  // "Roto") over the ticked parameters, in ascending order; its run count
+  // into the observation window's last experiment. Fewer than 2 or more
+  // than 6 ticked parameters are refused and the previous plan stays.
+  void Command4_Click();
+  // Command1_Click "Загрузить параметры плана из": the zero levels and
+  // intervals from the template of the observed object's theory at the
+  // observation window's date, or from the plan-experiment file; the boxes,
+  // the observation window's dates and the caption of the plan follow.
+  void Command1_Click();
+  // Command2_Click "Записать план опыта в файл": the boxes into the plan
+  // state, then the plan-experiment file written whole.
+  void Command2_Click();
+
+  // The plan-experiment file of a plan, an experiment and the object, as
+  // the classic path below the program folder: "\" & SourceKind & "\Plan"
+  // & plan & "\" & TheoryName & object, "_" & the observation file number
+  // when "Obs" is chosen, "_" & experiment & ".dat".
+  std::string planExperimentPath(int plan, int experiment, int object) const;
 
   // The optimum of the fitted regression (Form13Optimum.cpp): solved and
   // printed on the observation window's result picture, moved into the
@@ -86,6 +117,12 @@ class Form13 : public ui::Form {
   double VXsys = 0, VYsys = 0, VZsys = 0;
   double PrecessionRate = 5029;
   int PerturbationPlan = 0;
+  // The perturbing planet (1 or 2) whose eight coefficients a plan over the
+  // perturbations varies.
+  int PlannedPerturber = 1;
+  // False after ReadPlanBoxes refused a box: the observation window then
+  // starts no run on a plan that is not the one the boxes show.
+  bool PlanBoxesRead = true;
 
  protected:
   void Form_Load() override;
@@ -94,6 +131,15 @@ class Form13 : public ui::Form {
  private:
   void setCaptions();
   void layoutControls();
+  // The plan, experiment and object numbers as typed; false after the
+  // message when one is no number.
+  bool readExperimentNumbers(const char* refusal, int& plan, int& experiment);
+  // The template of the observed object at the observation window's date.
+  void loadTemplate();
+  // The plan-experiment file read whole; false after the message.
+  bool loadPlanExperimentFile(int plan, int experiment);
+  void writePlanExperimentFile(int file, int plan, int experiment) const;
+  void showPlanCaption();
 };
 
 Form13& form13();

@@ -8,6 +8,8 @@
 #include "core/state/SharedState.h"
 #include "observations/Form10.h"
 #include "observations/Form13.h"
+#include "observations/Form13Texts.h"
+#include "statistics/ScaledNumbers.h"
 
 namespace {
 
@@ -22,7 +24,8 @@ const char* const kDefaultIntervals[] = {"10", "0,0001", "0,01", "0,1", "0,1", "
 }  // namespace
 
 // Form_Load: plan and experiment 1; zero levels and optima 0, the default
-// intervals, no velocity of the Solar System.
+// intervals, no velocity of the Solar System; then the default plan and
+// the template of the observation window's object and date.
 void Form13::Form_Load() {
   Text26.setText("1");
   Text27.setText("1");
@@ -35,12 +38,14 @@ void Form13::Form_Load() {
   Text5.setText("0");
   Text6.setText("0");
   Text7.setText("0");
+  Command4_Click();
+  Command1_Click();
 }
 
 void Form13::Text16_Change() { ReadPlanBoxes(); }
 
-void Form13::ReadPlanBoxes() {
-  withErrorTrap("Задайте правильно данные для плана", "Celvan7", [this] {
+bool Form13::ReadPlanBoxes() {
+  PlanBoxesRead = withErrorTrap(form13text::kBadPlanData, form13text::kTitle, [this] {
     std::array<double, 10> zero{}, interval{}, coded{}, natural{};
     for (int i = 1; i <= 9; ++i) {
       const double scale = i == 1 ? kMillion : 1;
@@ -65,6 +70,25 @@ void Form13::ReadPlanBoxes() {
     VZsys = vz;
     PrecessionRate = rate;
     PerturbationPlan = Check2.Value() == 1 ? 1 : 0;
-    Main.PlannedPerturber = Option6.Value() ? 2 : 1;
+    PlannedPerturber = Option6.Value() ? 2 : 1;
   });
+  return PlanBoxesRead;
+}
+
+void Form13::ShowPlanBoxes() {
+  const double mk = Main.MK;
+  Text1[1].setText(Str(wholeUnits(Stat.ZeroLevels[1]) / mk));
+  Text2[1].setText(Str(wholeUnits(Stat.VariationIntervals[1]) / mk));
+  Text3[1].setText(Str(cutToMillionths(Stat.Xopt[1])));
+  Text4[1].setText(Str(wholeUnits(Stat.XoptNatural[1]) / mk));
+  for (int i = 2; i <= 9; ++i) {
+    Text1[i].setText(Str(wholeUnits(mk * 1000 * Stat.ZeroLevels[i]) / 1000 / mk));
+    Text2[i].setText(Str(Stat.VariationIntervals[i]));
+    Text3[i].setText(Str(cutToMillionths(Stat.Xopt[i])));
+    Text4[i].setText(Str(cutToMillionths(Stat.XoptNatural[i])));
+  }
+  Text5.setText(Str(VXsys / kMetresPerKilometre));
+  Text6.setText(Str(VYsys / kMetresPerKilometre));
+  Text7.setText(Str(VZsys / kMetresPerKilometre));
+  form10().Text47.setText(Str(cutToMillionths(PrecessionRate)));
 }

@@ -973,11 +973,6 @@ struct MainModule {
   // Half-width, degrees, of the window around periastron in which the drag of the two-body run
   // acts (Form26's Text8); the load of Form25 sets 0.
   double DragWindow{};
-
-  // --- Observation reduction: theory positions and planet perturbations (Form10) ---
-  // Which perturber (1 or 2) has its eight longitude coefficients varied by a plan over the
-  // perturbations; set by the plan window together with ForceModel = 1.
-  int16_t PlannedPerturber{};
 };
 
 struct StatModule {

@@ -3,9 +3,10 @@
 // chosen theories, the observer on the rotating Earth, and the positions of
 // the date for the pictures.
 // Reads:    Main.JD (the epoch, universal time), Main.SelectedObject (p),
-//           Main.ObsL, Main.ObsB (degrees), Main.VXsys.. (m/s), the masses
-//           and element tables the theories set, the plan row for "План"
-// Given:    choices, the theories and corrections chosen on the window
+//           Main.ObsL, Main.ObsB (degrees), the masses and element tables
+//           the theories set, the plan row for "План"
+// Given:    choices, the theories and corrections chosen on the window and
+//           the plan window's velocity of the Solar System (m/s)
 // Returns:  stages.etMinusUtSeconds; Main.JDut, Main.JDet1; heliocentric
 //           ecliptic J2000 X, Y, Z and VX, VY, VZ (system velocity included)
 //           of the Earth (3), the Moon (11) and p, their copies in slots 23
@@ -38,19 +39,19 @@ Ser0Variant ser0VariantOf(EarthMoonTheory theory) {
   return Ser0Variant::None;
 }
 
-void addSystemVelocity(int object) {
-  Main.VX[object] += Main.VXsys;
-  Main.VY[object] += Main.VYsys;
-  Main.VZ[object] += Main.VZsys;
+void addSystemVelocity(const ReductionChoices& choices, int object) {
+  Main.VX[object] += choices.systemVX;
+  Main.VY[object] += choices.systemVY;
+  Main.VZ[object] += choices.systemVZ;
 }
 
-void setTimeAndSun(ReductionStages& stages) {
+void setTimeAndSun(const ReductionChoices& choices, ReductionStages& stages) {
   Main.X[kSun] = 0;
   Main.Y[kSun] = 0;
   Main.Z[kSun] = 0;
-  Main.VX[kSun] = Main.VXsys;
-  Main.VY[kSun] = Main.VYsys;
-  Main.VZ[kSun] = Main.VZsys;
+  Main.VX[kSun] = choices.systemVX;
+  Main.VY[kSun] = choices.systemVY;
+  Main.VZ[kSun] = choices.systemVZ;
 
   Main.JDut = Main.JD;
   stages.etMinusUtSeconds = DeltaTParabola();
@@ -79,7 +80,7 @@ void earthMoonFromTheory(EarthMoonTheory theory) {
 // Elements of an object from the plan row, turned to J2000 when they refer
 // to the date.
 void objectFromPlanRow(const ReductionChoices& choices) {
-  PlanetElementsFromPlanRow(choices.planElementsOfDate);
+  PlanetElementsFromPlanRow(choices.planElementsOfDate, choices.precessionRate);
   if (choices.planElementsOfDate) PrecessPosition();
 }
 
@@ -95,7 +96,7 @@ void placeEarth(const ReductionChoices& choices) {
   traceStage(choices, kEarth, "  Zem Gelio Ecl J2000  ");
   if (!choices.earthMoonPerturbations) return;
   Main.CurrentObject = kEarth;
-  PlanetPerturbationsDL();
+  PlanetPerturbationsDL(choices.plannedPerturber);
   SphericalToRectangular(kEarth, Main.LonL[kEarth], Main.LatB[kEarth],
                          Main.PairDistance(kSun, kEarth));
   traceStage(choices, kEarth, "  Zem_dLdB    GEЛИO ECL JD-J2000 ");
@@ -126,7 +127,7 @@ void placeMoonAndSplitBarycentre(const ReductionChoices& choices) {
 
   const double moonShare = Main.Mass[kMoon] / (Main.Mass[13] + Main.Mass[kMoon]);
   addScaledPosition(kEarth, kMoon, -moonShare);
-  addSystemVelocity(kEarth);
+  addSystemVelocity(choices, kEarth);
   addScaledPosition(kMoon, kEarth, 1.0);
   Main.VX[kMoon] += Main.VX[kEarth];
   Main.VY[kMoon] += Main.VY[kEarth];
@@ -147,14 +148,14 @@ void placePlanet(const ReductionChoices& choices, int planet) {
     EarthMoonFromJPL0();
   else
     EarthMoonFromSer0(ser0VariantOf(choices.earthMoon));
-  addSystemVelocity(planet);
+  addSystemVelocity(choices, planet);
 
   lookFrom(kSun, planet);
   Main.PairDistance(kSun, planet) = Main.Rpl;
   traceStage(choices, planet, "  Ras Gelio Ecl     ");
   if (!choices.planetPerturbations) return;
   Main.CurrentObject = static_cast<int16_t>(planet);
-  PlanetPerturbationsDL();
+  PlanetPerturbationsDL(choices.plannedPerturber);
   SphericalToRectangular(static_cast<int16_t>(planet), Main.LonL[planet], Main.LatB[planet],
                          Main.PairDistance(kSun, planet));
   traceStage(choices, planet, "  Planeta_dLdB    GEO ECL JD-J2000 ");
@@ -197,7 +198,7 @@ void positionsOfTheDate(int object) {
 
 void PlaceBodiesForEpoch(const ReductionChoices& choices, ReductionStages& stages) {
   const int object = Main.SelectedObject;
-  setTimeAndSun(stages);
+  setTimeAndSun(choices, stages);
   placeEarth(choices);
   placeMoonAndSplitBarycentre(choices);
   if (object != kSun && object != kMoon) placePlanet(choices, object);

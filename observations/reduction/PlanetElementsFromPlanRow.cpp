@@ -6,10 +6,10 @@
 //           (radians per Julian century), 7 mean longitude at Main.JD0
 //           (degrees), for the Moon 8 and 9 the motions of the perigee and
 //           the node (radians per Julian century); Main.JDut, Main.JD0,
-//           Main.kUgol; the precession rate in arc seconds per Julian
-//           century in Main.AphelionWindowHigh
+//           Main.kUgol
 // Given:    elementsOfDate, true when the perihelion and the node are to
-//           refer to the equinox of the date rather than J2000
+//           refer to the equinox of the date rather than J2000, and the
+//           precession rate in arc seconds per Julian century
 // Returns:  Main.TheoryT = Julian centuries since Main.JD0; Main.JD =
 //           Main.JDut; Rsr, Eks, Betta, AlfaP, AlfaU, Wsr (radians per
 //           Julian century while the reduction uses it) and AlfaL of i; the
@@ -24,7 +24,7 @@ constexpr int kMoon = 11;
 
 }  // namespace
 
-void PlanetElementsFromPlanRow(bool elementsOfDate) {
+void PlanetElementsFromPlanRow(bool elementsOfDate, double precessionRate) {
   const long i = Main.CurrentObject;
   const long row = Stat.RunIndex;
   Main.TheoryT = (Main.JDut - Main.JD0) / 36525;
@@ -42,7 +42,7 @@ void PlanetElementsFromPlanRow(bool elementsOfDate) {
     Main.AlfaP[kMoon] += Main.TheoryT * Stat.RunValues(8, row);
     Main.AlfaU[kMoon] += Main.TheoryT * Stat.RunValues(9, row);
   } else if (elementsOfDate) {
-    const double precession = Main.AphelionWindowHigh * Main.TheoryT / 3600 / Main.kUgol;
+    const double precession = precessionRate * Main.TheoryT / 3600 / Main.kUgol;
     Main.AlfaP[i] += precession;
     Main.AlfaU[i] += precession;
   }

@@ -14,8 +14,11 @@
 enum class Ser0Variant { None, Ser0, Ser0EarthVariant };
 void EarthMoonFromJPL0();                         // EarthMoonFromJPL0.cpp
 void EarthMoonFromSer0(Ser0Variant variant);      // EarthMoonFromSer0.cpp
-void PlanetElementsFromPlanRow(bool elementsOfDate);  // PlanetElementsFromPlanRow.cpp
-void PlanetPerturbationsDL();                     // PlanetPerturbationsDL.cpp
+// precessionRate: arc seconds per Julian century, for elements of the date.
+void PlanetElementsFromPlanRow(bool elementsOfDate, double precessionRate);  // PlanetElementsFromPlanRow.cpp
+// plannedPerturber: 1 or 2 for a plan over that perturber's coefficients of
+// the observed planet, 0 for none.
+void PlanetPerturbationsDL(int plannedPerturber = 0);  // PlanetPerturbationsDL.cpp
 
 // --- Reduction chain (ReductionChain.cpp) ---
 // Theory of the Earth and the Moon ("JPL0", "Ser0", "Ser0+").
@@ -38,6 +41,14 @@ struct ReductionChoices {
   // An ancient table gives ecliptic coordinates of the date; an observatory
   // gives right ascension and declination.
   bool tableSource = false;
+  // The plan window's own values: the velocity of the Solar System (m/s),
+  // added to the velocity of every body; the precession rate (arc seconds
+  // per Julian century) of plan elements of the date; the perturber (1 or
+  // 2) whose eight coefficients of the observed planet a plan over the
+  // perturbations varies, 0 for no such plan.
+  double systemVX = 0, systemVY = 0, systemVZ = 0;
+  double precessionRate = 5029;
+  int plannedPerturber = 0;
   // Called with the stage label after each stage, Main.CurrentObject set to
   // the object the line is about (for the trace file); may be empty.
   std::function<void(const std::string& label)> trace;

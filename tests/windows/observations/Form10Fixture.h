@@ -13,6 +13,7 @@
 
 #include "core/runtime/NumberText.h"
 #include "core/runtime/TextFile.h"
+#include "core/stat/Stat.h"
 #include "core/state/SharedState.h"
 #include "core/state/StartUpState.h"
 #include "observations/Form10.h"
@@ -27,6 +28,7 @@ class Form10Test : public WindowTest {
 
   void SetUp() override {
     startWithStartUpState();
+    fillDesignColumns();  // the plan window builds its default plan at its load
     useTemporaryProgramFolder({"Obs", "Dat"});
     const std::filesystem::path fixtures(CELVAN_FIXTURES_DIR);
     std::filesystem::copy_file(fixtures / ".." / ".." / "data" / "Dat" / "dL1.dat", programFile("Dat/dL1.dat"));

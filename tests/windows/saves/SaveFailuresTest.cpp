@@ -13,6 +13,7 @@
 
 #include "core/runtime/Clock.h"
 #include "core/runtime/TextFile.h"
+#include "core/stat/Stat.h"
 #include "core/state/SharedState.h"
 #include "core/state/StartUpState.h"
 #include "observations/Form10.h"
@@ -60,7 +61,7 @@ class SaveFailures : public WindowTest, public testing::WithParamInterface<std::
  protected:
   void SetUp() override {
     startWithStartUpState();
-    useTemporaryProgramFolder({"Dat", "JPL", "NEW", "Ser/Plan1", "Risunki", "Arhiv"});
+    useTemporaryProgramFolder({"Dat", "JPL", "NEW", "Ser/Plan1", "Risunki", "Arhiv", "Obs/Plan1"});
     addPlanFolders(1);
     previousSleep_ = setSleepHandler([](int) {});
   }
@@ -111,6 +112,17 @@ std::vector<SaveFailures::Writer> SaveFailures::writers() {
          [](bool unformattable) { type(unformattable ? form25().Text10 : form25().Text5, unformattable ? "1E+303" : "0,5"); },
          [] { click(form25().Command8); }, "Не могу найти файл \\Dat\\Pulsar7.dat",
          "Ошибка записи в файл \\Dat\\Pulsar7.dat", "Celvan7m", "Задайте правильно данные"},
+        {"PlanExperimentFile", "Obs/Plan1/GREN11_100_1.dat",
+         [](SaveFailures&) {
+           fillDesignColumns();
+           Form10& observations = form10();
+           observations.Show();
+           click(observations.Option2);
+           click(observations.Option9[1]);  // GREN: its observation file is missing
+         },
+         [](bool unformattable) { type(form13().Text1[2], unformattable ? "1E+303" : "0,5"); },
+         [] { click(form13().Command2); }, "Ошибка при записи данных в файл\r\n\\Obs\\Plan1\\GREN11_100_1.dat",
+         "Ошибка при записи данных в файл\r\n\\Obs\\Plan1\\GREN11_100_1.dat", "Celvan7"},
         {"DLFile", "Dat/dL3.dat",
          [](SaveFailures&) {
            form22().Show();

@@ -35,11 +35,12 @@ class PlanetPerturbationsTest : public ::testing::Test {
     Main.AlfaP[object] = radians(perihelion);
   }
 
-  // Adds the series to a longitude of 100 degrees and returns the change.
-  static double correctionFor(int planet) {
+  // Adds the series to a longitude of 100 degrees and returns the change;
+  // plannedPerturber as a plan over the perturbations gives it.
+  static double correctionFor(int planet, int plannedPerturber = 0) {
     Main.CurrentObject = static_cast<int16_t>(planet);
     Main.LonL[planet] = 100;
-    PlanetPerturbationsDL();
+    PlanetPerturbationsDL(plannedPerturber);
     return Main.LonL[planet] - 100;
   }
 };
@@ -101,14 +102,13 @@ TEST_F(PlanetPerturbationsTest, PlanRowReplacesOnlyTheObservedPlanetsPerturber) 
   setMeanLongitudeAndPerihelion(kMars, 90, 0);   // D from Jupiter = 90
   Main.PlanetPerturbationCoefficients(2, 10 * kEarth + 3) = 0.25;
   Main.PlanetPerturbationCoefficients(2, 10 * kMars + 3) = 0.25;
-  Main.ForceModel = 1;
-  Main.PlannedPerturber = 2;
   Main.SelectedObject = kMars;
   Stat.RunIndex = 5;
   Stat.RunValues(3 + 1, 5) = 3;  // the third coefficient is plan parameter 4
 
-  EXPECT_NEAR(correctionFor(kEarth), 0.25, 1e-12);
-  EXPECT_NEAR(correctionFor(kMars), 3, 1e-12);
+  EXPECT_NEAR(correctionFor(kEarth, 2), 0.25, 1e-12);
+  EXPECT_NEAR(correctionFor(kMars, 2), 3, 1e-12);
+  EXPECT_NEAR(correctionFor(kMars, 0), 0.25, 1e-12);  // no plan over the perturbations
 }
 
 TEST_F(PlanetPerturbationsTest, PlanetBeyondMarsIsARunTimeError) {
@@ -141,7 +141,7 @@ class PlanRowOrbitTest : public ::testing::Test {
 TEST_F(PlanRowOrbitTest, PlanetAtPerihelionOnTheStartEpoch) {
   Main.CurrentObject = kMars;
   setRow(0.5, 60, 0, 60);
-  PlanetElementsFromPlanRow(true);
+  PlanetElementsFromPlanRow(true, 5030);
   EXPECT_NEAR(Main.AlfaL[kMars], radians(60), 1e-12);
   EXPECT_NEAR(distance(kMars) / kAxis, 0.5, 1e-9);
   EXPECT_NEAR(std::atan2(Main.Y[kMars], Main.X[kMars]), radians(60), 1e-9);
@@ -151,7 +151,6 @@ TEST_F(PlanRowOrbitTest, PlanetAtPerihelionOnTheStartEpoch) {
 // elements of the date the perihelion and the node have precessed by the
 // rate (5030" per century), the Moon's by its own motions instead.
 TEST_F(PlanRowOrbitTest, ElementsACenturyLater) {
-  Main.AphelionWindowHigh = 5030;
   Main.JDut = Main.JD0 + 36525;
   const double precession = radians(5030.0 / 3600);
   struct Case {
@@ -168,7 +167,7 @@ TEST_F(PlanRowOrbitTest, ElementsACenturyLater) {
     SCOPED_TRACE(c.object);
     Main.CurrentObject = static_cast<int16_t>(c.object);
     setRow(0.1, 30, 40, 10);
-    PlanetElementsFromPlanRow(c.ofDate);
+    PlanetElementsFromPlanRow(c.ofDate, 5030);
     EXPECT_NEAR(Main.AlfaL[c.object], radians(10) + 62.8, 1e-12);
     EXPECT_NEAR(Main.AlfaP[c.object], radians(30) + c.perihelionGain, 1e-12);
     EXPECT_NEAR(Main.AlfaU[c.object], radians(40) + c.nodeGain, 1e-12);

@@ -1,0 +1,244 @@
+// The experiments of a plan over observations: each a full reduction of
+// the synthetic Mars file with the orbit of its plan row, the choice of
+// experiments, the stop, the refusals, the test function, and what the
+// runs must leave alone.
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "core/runtime/Clock.h"
+#include "core/runtime/ProgramFolder.h"
+#include "core/stat/Stat.h"
+#include "model/Form2.h"
+#include "ui/Runtime.h"
+#include "windows/observations/Form10Fixture.h"
+
+namespace {
+
+// A criterion no run can give: what an experiment that did not run keeps.
+constexpr double kNotRun = -12345;
+
+class Form10PlanRunsTest : public Form10Test {
+ protected:
+  void SetUp() override {
+    Form10Test::SetUp();
+    previousPlayer_ = ui::setWaveFilePlayer([this](const std::string& path) { played.push_back(path); });
+    previousSleep_ = setSleepHandler([this](int) {
+      if (duringPause) duringPause();
+    });
+  }
+  void TearDown() override {
+    setSleepHandler(previousSleep_);
+    ui::setWaveFilePlayer(previousPlayer_);
+    Form10Test::TearDown();
+  }
+
+  // GREN chosen for Mars up to 2004, the planet's orbit from the plan, no
+  // animation; on the plan window the template of Mars at the file's start
+  // and an orthogonal plan over the perihelion and the mean longitude
+  // (nine experiments).
+  Form10& preparePlan() {
+    Form10& form = chooseGreenwich();
+    click(form.Option10);
+    setTicked(form.Check4, true);
+    Form13& plan = form13();
+    click(plan.Command1);
+    for (int i = 1; i <= 9; ++i) setTicked(plan.Check1[i], i == 4 || i == 7);
+    click(plan.Command4);
+    type(form.Text65, "2004");  // after the template, which sets twenty years
+    for (int run = 0; run <= 91; ++run) Stat.Criterion[run] = kNotRun;
+    boxes.clear();
+    return form;
+  }
+
+  void runExperiments(Form10& form, int first, int last) {
+    type(form.Text26, std::to_string(first));
+    type(form.Text27, std::to_string(last));
+    click(form.Command7);
+  }
+
+  std::string endSound() const { return programPath("\\Arhiv\\tada.wav"); }
+
+  std::vector<std::string> played;
+  // Runs at every pause of a run (with "пауза" ticked).
+  std::function<void()> duringPause;
+
+ private:
+  std::function<void(const std::string&)> previousPlayer_;
+  std::function<void(int)> previousSleep_;
+};
+
+// Experiments 5..7: the rows of experiments 1..7 hold the zero levels with
+// each factor moved by its coded level times its interval; each of the
+// three experiments reduces every record of the file from the first one;
+// the others keep what they held; then the start date comes back and the
+// end sound plays.
+TEST_F(Form10PlanRunsTest, ExperimentsFiveToSevenRunFromTheFirstRecordEach) {
+  Form10& form = preparePlan();
+  runExperiments(form, 5, 7);
+  EXPECT_EQ(boxes.count(), 0) << boxes.last().text;
+  for (int run = 1; run <= 7; ++run)
+    for (int p = 1; p <= 9; ++p) {
+      double expected = Stat.ZeroLevels[p];
+      if (p == 4) expected += Stat.PlanMatrix(1, run) * Stat.VariationIntervals[4];
+      if (p == 7) expected += Stat.PlanMatrix(2, run) * Stat.VariationIntervals[7];
+      EXPECT_DOUBLE_EQ(Stat.RunValues(p, run), expected) << run << " " << p;
+    }
+  EXPECT_EQ(Stat.Criterion[4], kNotRun);
+  EXPECT_EQ(Stat.Criterion[8], kNotRun);
+  for (int run = 5; run <= 7; ++run) EXPECT_GT(Stat.Criterion[run], 0) << run;
+  // Runs 5 and 6 put the perihelion on either side of its zero level: the
+  // orbits differ, so do the criteria.
+  EXPECT_NE(Stat.Criterion[5], Stat.Criterion[6]);
+  EXPECT_EQ(form.Text23.Text(), std::to_string(kMarsRecords));
+  EXPECT_EQ(form.Text26.Text(), "1");
+  EXPECT_EQ(form.Text2.Text() + "." + form.Text3.Text() + "." + form.Text4.Text(), "1,5.1.2003");
+  EXPECT_EQ(played, std::vector<std::string>{endSound()});
+}
+
+// A first experiment beyond the last runs nothing: "JD = JD0" follows at
+// once (the first experiment back to 1) and the sound plays (unless "Звук
+// в конце" is unticked).
+TEST_F(Form10PlanRunsTest, FirstBeyondLastRunsNothing) {
+  Form10& form = preparePlan();
+  runExperiments(form, 5, 3);
+  for (int run = 1; run <= 9; ++run) EXPECT_EQ(Stat.Criterion[run], kNotRun) << run;
+  EXPECT_EQ(form.Text26.Text(), "1");
+  EXPECT_EQ(form.Text2.Text() + "." + form.Text3.Text() + "." + form.Text4.Text(), "1,5.1.2003");
+  EXPECT_EQ(played.size(), 1u);
+  setTicked(form.Check30, false);
+  runExperiments(form, 5, 3);
+  EXPECT_EQ(played.size(), 1u);
+  EXPECT_EQ(boxes.count(), 0);
+}
+
+// "Остановить" during experiment 6 of 5..7: experiment 7 does not run, the
+// box shows 6 and the date reached, no sound. A series started afterwards
+// from the start date reads the file from its first record again.
+TEST_F(Form10PlanRunsTest, StopDuringExperimentSixEndsTheSeries) {
+  Form10& form = preparePlan();
+  setTicked(form.Check28, true);  // "пауза": the test's pause handler runs at each pass
+  int passesOfSix = 0;
+  duringPause = [&] {
+    if (form.Text26.Text() == "6" && ++passesOfSix == 10) click(form.Command4);
+  };
+  runExperiments(form, 5, 7);
+  EXPECT_GT(Stat.Criterion[5], 0);
+  EXPECT_NE(Stat.Criterion[6], kNotRun);
+  EXPECT_EQ(Stat.Criterion[7], kNotRun);
+  EXPECT_EQ(Stat.RunIndex, 6);
+  EXPECT_EQ(form.Text26.Text(), "6");
+  EXPECT_LT(CDbl(form.Text23.Text()), kMarsRecords);
+  EXPECT_NE(form.Text2.Text() + "." + form.Text3.Text(), "1,5.1");
+  EXPECT_TRUE(played.empty());
+
+  duringPause = nullptr;
+  click(form.Command18);  // "JD = JD0"
+  runExperiments(form, 7, 7);
+  EXPECT_EQ(form.Text23.Text(), std::to_string(kMarsRecords));
+  EXPECT_NE(Stat.Criterion[7], kNotRun);
+  EXPECT_EQ(played.size(), 1u);
+}
+
+// Numbers that name no experiment of the plan, and plan boxes that hold no
+// number, are refused before any experiment runs.
+TEST_F(Form10PlanRunsTest, RefusedExperimentsRunNothing) {
+  Form10& form = preparePlan();
+  Form13& plan = form13();
+  struct Case {
+    const char* first;
+    const char* last;
+    const char* planBox;
+    const char* message;
+  };
+  const Case cases[] = {{"1", "92", "0,1", "Введите правильно данные"},
+                        {"1", "10", "0,1", "Введите правильно данные"},  // beyond the nine of the plan
+                        {"0", "3", "0,1", "Введите правильно данные"},
+                        {"x", "3", "0,1", "Введите правильно данные"},
+                        {"1", "3", "0,1x", "Задайте правильно данные для плана"}};
+  for (const Case& c : cases) {
+    boxes.clear();
+    type(plan.Text2[4], c.planBox);
+    type(form.Text26, c.first);
+    type(form.Text27, c.last);
+    click(form.Command7);
+    ASSERT_EQ(boxes.count(), 1) << c.first << ".." << c.last;
+    EXPECT_EQ(boxes.last().text, c.message);
+    for (int run = 1; run <= 9; ++run) EXPECT_EQ(Stat.Criterion[run], kNotRun) << run;
+    EXPECT_TRUE(played.empty());
+  }
+}
+
+// With "использовать тест" and three factors of a rotatable plan, each
+// criterion is 1 + Σx_i + Σ_(i<j) x_i·x_j + Σx_i² at the run's coded point.
+// The factors' boxes and the plan state both say zero level 0, interval 1;
+// the model's bodies keep their places.
+TEST_F(Form10PlanRunsTest, TestFunctionGivesTheQuadraticWithAllCoefficientsOne) {
+  Form10& form = openWindow();
+  Form13& plan = form13();
+  for (int i = 1; i <= 9; ++i) setTicked(plan.Check1[i], i == 1 || i == 3 || i == 8);
+  click(plan.Option4);  // "Roto"
+  click(plan.Command4);
+  ASSERT_EQ(Stat.Nf, 3);
+  const double earthX = Main.X[1], bodyZ = Main.Z[5];
+  setTicked(form.Check8, true);
+  click(form.Command7);
+  ASSERT_GE(Stat.RunCount, 15);
+  for (int run = 1; run <= Stat.RunCount; ++run) {
+    double x[3];
+    for (int i = 0; i < 3; ++i) x[i] = Stat.PlanMatrix(i + 1, run);
+    double expected = 1;
+    for (int i = 0; i < 3; ++i) expected += x[i] + x[i] * x[i];
+    for (int i = 0; i < 3; ++i)
+      for (int j = i + 1; j < 3; ++j) expected += x[i] * x[j];
+    EXPECT_NEAR(Stat.Criterion[run], expected, 1e-12) << run;
+  }
+  for (int p : {1, 3, 8}) {
+    EXPECT_EQ(plan.Text1[p].Text(), "0");
+    EXPECT_EQ(plan.Text2[p].Text(), "1");
+    EXPECT_EQ(Stat.ZeroLevels[p], 0);
+    EXPECT_EQ(Stat.VariationIntervals[p], 1);
+  }
+  EXPECT_EQ(Main.X[1], earthX);
+  EXPECT_EQ(Main.Z[5], bodyZ);
+  EXPECT_TRUE(played.empty());
+  EXPECT_EQ(boxes.count(), 0);
+}
+
+// A plan over the second perturber's coefficients of Mars: the experiments
+// differ by their coefficients alone, and the model's force model, speed of
+// gravity and velocity of the Solar System stay as they were.
+TEST_F(Form10PlanRunsTest, PerturbationPlanLeavesTheModelAlone) {
+  Main.ForceModel = 1;
+  Main.Vgr = 7.5e8;
+  Main.VXsys = 3;
+  Form10& form = chooseGreenwich();
+  type(form.Text65, "2004");
+  setTicked(form.Check4, true);
+  setTicked(form.Check27, true);  // "+dLp"
+  Form13& plan = form13();
+  for (int i = 1; i <= 9; ++i) {
+    setTicked(plan.Check1[i], i == 2 || i == 3);
+    type(plan.Text1[i], "0");
+    type(plan.Text2[i], "0,01");  // degrees of the coefficients
+  }
+  type(plan.Text5, "1");
+  click(plan.Command4);
+  setTicked(plan.Check2, true);
+  click(plan.Option6);  // "№2"
+  for (int run = 0; run <= 91; ++run) Stat.Criterion[run] = kNotRun;
+  runExperiments(form, 1, 2);
+  EXPECT_EQ(boxes.count(), 0) << boxes.last().text;
+  EXPECT_NE(Stat.Criterion[1], kNotRun);
+  EXPECT_NE(Stat.Criterion[1], Stat.Criterion[2]);
+
+  setTicked(plan.Check2, false);  // the same runs without the plan over the perturbations
+  runExperiments(form, 1, 2);
+  EXPECT_EQ(Stat.Criterion[1], Stat.Criterion[2]);
+
+  EXPECT_EQ(Main.ForceModel, 1);
+  EXPECT_EQ(Main.Vgr, 7.5e8);
+  EXPECT_EQ(Main.VXsys, 3);
+}
+
+}  // namespace
