@@ -2,6 +2,7 @@
 // the synthetic Mars file with the orbit of its plan row, the choice of
 // experiments, the stop, the refusals, the test function, and what the
 // runs must leave alone.
+#include <cmath>
 #include <functional>
 #include <string>
 #include <vector>
@@ -239,6 +240,61 @@ TEST_F(Form10PlanRunsTest, PerturbationPlanLeavesTheModelAlone) {
   EXPECT_EQ(Main.ForceModel, 1);
   EXPECT_EQ(Main.Vgr, 7.5e8);
   EXPECT_EQ(Main.VXsys, 3);
+}
+
+// A plan over the observations themselves: the perihelion and the mean
+// longitude of Mars start from the theory's values at the file's start,
+// which the observations (made from another ephemeris) put a little off
+// their least criterion; a rotatable plan of eleven experiments reduces the
+// whole file each. The stationary point of the regression of their
+// criterion (the root-mean-square dR) lies where scans of single runs along
+// each factor through it find the least criterion, to a quarter of an
+// interval, and its criterion is below that of the start.
+TEST_F(Form10PlanRunsTest, RealPlanOverTheMarsFileFindsTheLeastCriterion) {
+  Form10& form = preparePlan();
+  setTicked(form.Check7, true);  // "+ Sqr(E(dR^2)/N)"
+  Form13& plan = form13();
+  click(plan.Option4);  // "Roto"
+  click(plan.Command4);
+  const int perihelion = 4, longitude = 7;
+  const double interval[] = {0, 0, 0, 0, 0.05, 0, 0, 0.01};
+  const double start[] = {0, 0, 0, 0, shown(plan.Text1[perihelion]), 0, 0, shown(plan.Text1[longitude])};
+  for (int p : {perihelion, longitude}) {
+    type(plan.Text1[p], Str(start[p]));
+    type(plan.Text2[p], Str(interval[p]));
+  }
+  runExperiments(form, 1, Stat.RunCount);
+  ASSERT_EQ(boxes.count(), 0) << boxes.last().text;
+  form.Text52.setText("12:00:00");  // the plan summary
+  click(form.Command10);            // the regression
+  click(plan.Command3);             // its stationary point
+  ASSERT_EQ(boxes.count(), 0) << boxes.last().text;
+  const double optimum[] = {0, 0, 0, 0, shown(plan.Text4[perihelion]), 0, 0, shown(plan.Text4[longitude])};
+
+  // One run of the observations with the plan's zero levels as the orbit.
+  const auto criterionAt = [&](double perihelionValue, double longitudeValue) {
+    type(plan.Text1[perihelion], Str(perihelionValue));
+    type(plan.Text1[longitude], Str(longitudeValue));
+    click(form.Command18);  // "JD = JD0"
+    click(form.Command1);   // "Начать"
+    return Stat.Criterion[0];
+  };
+  const double atOptimum = criterionAt(optimum[perihelion], optimum[longitude]);
+  for (int p : {perihelion, longitude}) {
+    SCOPED_TRACE(p);
+    double least = atOptimum;
+    int leastAt = 0;
+    for (int quarters : {-2, -1, 1, 2}) {
+      double values[] = {0, 0, 0, 0, optimum[perihelion], 0, 0, optimum[longitude]};
+      values[p] += quarters * interval[p] / 4;
+      if (const double y = criterionAt(values[perihelion], values[longitude]); y < least) {
+        least = y;
+        leastAt = quarters;
+      }
+    }
+    EXPECT_LE(std::abs(leastAt), 1);
+  }
+  EXPECT_LT(atOptimum, criterionAt(start[perihelion], start[longitude]));
 }
 
 }  // namespace
