@@ -173,7 +173,8 @@ TEST_F(Form10PlanRunsTest, RefusedExperimentsRunNothing) {
 // With "использовать тест" and three factors of a rotatable plan, each
 // criterion is 1 + Σx_i + Σ_(i<j) x_i·x_j + Σx_i² at the run's coded point.
 // The factors' boxes and the plan state both say zero level 0, interval 1;
-// the model's bodies keep their places.
+// the model's bodies keep their places; the regression recovers the
+// coefficients.
 TEST_F(Form10PlanRunsTest, TestFunctionGivesTheQuadraticWithAllCoefficientsOne) {
   Form10& form = openWindow();
   Form13& plan = form13();
@@ -203,6 +204,12 @@ TEST_F(Form10PlanRunsTest, TestFunctionGivesTheQuadraticWithAllCoefficientsOne) 
   EXPECT_EQ(Main.X[1], earthX);
   EXPECT_EQ(Main.Z[5], bodyZ);
   EXPECT_TRUE(played.empty());
+
+  // The regression of these criteria gives every coefficient back as 1.
+  for (int t = 0; t <= 27; ++t) Stat.RegressionCoefficients[t] = 0;
+  form.Text52.setText("12:00:00");  // the plan summary
+  click(form.Command10);
+  for (int t = 0; t <= 9; ++t) EXPECT_NEAR(Stat.RegressionCoefficients[t], 1, 1e-9) << t;
   EXPECT_EQ(boxes.count(), 0);
 }
 
