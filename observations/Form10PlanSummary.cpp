@@ -14,6 +14,7 @@
 #include "core/state/SharedState.h"
 #include "observations/Form10.h"
 #include "observations/Form13.h"
+#include "observations/ModelBodiesKeeper.h"
 #include "statistics/PlanRegression.h"
 #include "statistics/ScaledNumbers.h"
 #include "statistics/ScrolledPicture.h"
@@ -117,11 +118,16 @@ void Form10::PrintPlanSummary() {
 // black), scaled so that the largest computed value stands 10 units high.
 // Reads:    Stat.Nf, PlanType, N0, Criterion(1..n)
 // Writes:   Stat.PlanMatrix and the plan's moments and constants,
-//           RegressionCoefficients, CriterionCalc(1..n); Main.X, Z; Picture4
+//           RegressionCoefficients, CriterionCalc(1..n); Picture4 (the
+//           model's bodies, through which the regression is evaluated, are
+//           put back)
 // Notes:    no plan of 2..6 factors or a singular plan: "Ошибка при расчете
 //           коэффициентов уравнения регрессии". When the largest computed
 //           criterion is 0 the chart is drawn unscaled.
 void Form10::Command10_Click() {
+  // The regression reads its point from the bodies' X and leaves its value
+  // in their Z: the model's bodies are kept.
+  const ModelBodiesKeeper modelBodies;
   withErrorTrap(kRegressionError, kTitle, [this] {
     planFactors();
     BuildPlanMatrix();
@@ -151,11 +157,12 @@ void Form10::Command10_Click() {
 // scale of the criterion ("MdR,тыс.км/см", or "MdAlfa, угл.сек/см" with
 // "Abs(dL)") and raised by "dY, см". Nothing is cleared first.
 // Reads:    Text53, Text49 or Text20; the plan window's Text3 of each factor
-// Writes:   Main.X, Y, Z; Stat.RunIndex; Picture4
+// Writes:   Stat.RunIndex; Picture4 (the model's bodies are put back)
 // Notes:    every box is read first; one that holds no number, a scale of 0
 //           or no plan of 2..6 factors shows "Ошибка при построение
 //           графиков" and draws nothing.
 void Form10::Command12_Click() {
+  const ModelBodiesKeeper modelBodies;
   withErrorTrap(kPlotError, kTitle, [this] {
     const int k = planFactors();
     const double offset = CDbl(Text53.Text());
@@ -174,8 +181,8 @@ void Form10::Command12_Click() {
       std::array<double, 7> point = optimum;
       for (int t = 0; t <= kResponseSteps; ++t) {
         point[i] = t / 16.0 - 1;
-        Main.Y[i] = planregression::regressionAt(point, i);
-        disc(Picture4, left + t / 8.0, Main.Y[i] / scale + offset, 0.04, colour);
+        const double response = planregression::regressionAt(point, i);
+        disc(Picture4, left + t / 8.0, response / scale + offset, 0.04, colour);
       }
       Picture4.Line(left, 6, left, 0, kMeasuredColour);
     }

@@ -182,7 +182,8 @@ TEST_F(Form10PlanTest, OptimumOfTheRegressionIsWhereAScanFindsTheLeastCriterion)
 // the coded optima of the plan window, over a panel 4 units wide per
 // factor, divided by the scale of the chosen criterion and raised by the
 // offset; the all-ones quadratic along factor 2 at 0 and +1 with the
-// others at 0 gives 1 and 3.
+// others at 0 gives 1 and 3. The fit and the plots leave the model's bodies,
+// through whose shared coordinates the regression is evaluated, as they were.
 TEST_F(Form10PlanTest, ResponsePlotsFollowTheRegressionOnTheScaleOfTheCriterion) {
   struct Case {
     const char* name;
@@ -208,8 +209,13 @@ TEST_F(Form10PlanTest, ResponsePlotsFollowTheRegressionOnTheScaleOfTheCriterion)
     type(form.Text49, c.distanceScale);
     type(form.Text20, c.angleScale);
     type(form.Text53, "0,5");
+    Main.X[1] = Main.Y[2] = Main.Z[3] = 1.5e11;  // a body of the model
+    click(form.Command10);
     click(form.Command12);
     ASSERT_EQ(boxes.count(), 0) << boxes.last().text;
+    EXPECT_EQ(Main.X[1], 1.5e11);
+    EXPECT_EQ(Main.Y[2], 1.5e11);
+    EXPECT_EQ(Main.Z[3], 1.5e11);
     const int32_t factorTwo = RGB(30, 150, 63);
     EXPECT_GT(picturepixels::pixelsNear(form.Picture4, 4 + 16 / 8.0, 1 / c.scale + 0.5, 1, factorTwo), 0);
     EXPECT_GT(picturepixels::pixelsNear(form.Picture4, 4 + 32 / 8.0, 3 / c.scale + 0.5, 1, factorTwo), 0);

@@ -3,7 +3,9 @@
 // experiments, the stop, the refusals, the test function, and what the
 // runs must leave alone.
 #include <cmath>
+#include <filesystem>
 #include <functional>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -302,6 +304,48 @@ TEST_F(Form10PlanRunsTest, RealPlanOverTheMarsFileFindsTheLeastCriterion) {
     EXPECT_LE(std::abs(leastAt), 1);
   }
   EXPECT_LT(atOptimum, criterionAt(start[perihelion], start[longitude]));
+}
+
+// The optimum of a rotatable plan over the Mars file, made the zero levels
+// ("Задать нулевые уровни = X(i)opt") and exported, becomes the point of the
+// plan's start date in Mars's observed series of the plan, which the
+// statistics window then holds loaded: a series that had no point yet gets
+// it as its first, and its start moves to that date.
+TEST_F(Form10PlanRunsTest, OptimumOfARealPlanIsExportedIntoTheObservedSeries) {
+  Form10& form = preparePlan();
+  setTicked(form.Check7, true);  // "+ Sqr(E(dR^2)/N)"
+  Form13& plan = form13();
+  const int perihelion = 4, longitude = 7;
+  type(plan.Text2[longitude], "0,01");
+  type(plan.Text2[perihelion], "0,05");
+  click(plan.Option4);  // "Roto"
+  click(plan.Command4);
+  runExperiments(form, 1, Stat.RunCount);
+  form.Text52.setText("12:00:00");  // the plan summary
+  click(form.Command10);
+  click(plan.Command3);
+  ASSERT_EQ(boxes.count(), 0) << boxes.last().text;
+  const double optimum = shown(plan.Text4[longitude]);
+  const double optimumPerihelion = shown(plan.Text4[perihelion]);
+
+  std::filesystem::create_directories(programFile("Ser/Plan1"));
+  writeFileBytes("Ser/Plan1/Celvan4Nab.txt", "Mars\r\nobserved\r\n-\r\nIG dT ddT\r\n 0  245154500 \r\n");
+  click(plan.Command5);  // "Задать нулевые уровни = X(i)opt"
+  type(plan.Text26, "1");
+  click(plan.Command7);
+  ASSERT_EQ(boxes.count(), 0) << boxes.last().text;
+  const std::vector<std::string> lines = fileLines("Ser/Plan1/Celvan4Nab.txt");
+  ASSERT_EQ(lines.size(), 6u);
+  std::istringstream point(lines[5]);
+  std::vector<double> fields;
+  for (double v; point >> v;) fields.push_back(v);
+  ASSERT_EQ(fields.size(), 13u);
+  EXPECT_NEAR(fields[10] / 1e6, optimum, 1e-6);  // AlfaL0 in millionths of a degree
+  EXPECT_NEAR(fields[4] / 1e8, optimumPerihelion, 1e-8);  // AlfaP in 1e-8 degree
+  EXPECT_EQ(Main.FileState, 5);
+  EXPECT_EQ(Main.RecordCount, 1);
+  EXPECT_NEAR(Main.SampleValues(7, 1), optimum, 1e-6);
+  EXPECT_NEAR(Main.SeriesStartJD, Main.JD0, 0.01);
 }
 
 }  // namespace
