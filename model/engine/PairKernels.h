@@ -325,53 +325,134 @@ void instantClassicalPairs(const StageContext& c, const Interaction& in, double*
   scatterAccelerations(B, ax, ay, az, acceleration);
 }
 
-// The pull of source a on target b towards its trace at (qx, qy, qz) from
-// b, at distance r, in the loops that meet the source itself as a target:
-// its factor is kept finite there and its coefficient 0 adds nothing.
-inline void pullTowardsTrace(int a, int b, double r, double qx, double qy, double qz, const double* given, double* ax,
-                             double* ay, double* az) {
-  const double finite = b == a ? 1.0 : r;
-  const double g = given[b] * (1.0 / (finite * finite * finite));
-  ax[b] -= g * qx;
-  ay[b] -= g * qy;
-  az[b] -= g * qz;
+// Lanes of the traced loops for a fixed count of bodies: the count rounded
+// up to whole vectors of four.
+constexpr int laneCount(int count) { return (count + 3) / 4 * 4; }
+
+// The present distances of a fixed count of bodies, each unordered pair
+// once, into a symmetric table with lanes per row: 0 on the diagonal (a
+// body seen from itself), 1 in the lanes past the last body.
+template <int count>
+inline void presentDistances(const Bodies& B, double (*R)[laneCount(count)]) {
+  constexpr int pairs = pairCount(count), slots = paddedPairCount(count);
+  double r[slots];
+  {
+    double dx[slots], dy[slots], dz[slots];
+    int p = 0;
+#pragma GCC unroll 16
+    for (int a = 0; a + 1 < count; ++a)
+#pragma GCC unroll 16
+      for (int b = a + 1; b < count; ++b, ++p) {
+        dx[p] = B.x[b] - B.x[a];
+        dy[p] = B.y[b] - B.y[a];
+        dz[p] = B.z[b] - B.z[a];
+      }
+    for (int q = pairs; q < slots; ++q) dx[q] = dy[q] = dz[q] = 0;
+    for (int q = 0; q < slots; ++q) r[q] = std::sqrt(dx[q] * dx[q] + dy[q] * dy[q] + dz[q] * dz[q]);
+  }
+  int p = 0;
+#pragma GCC unroll 16
+  for (int a = 0; a < count; ++a) {
+    R[a][a] = 0;
+#pragma GCC unroll 16
+    for (int b = a + 1; b < count; ++b, ++p) R[a][b] = R[b][a] = r[p];
+    for (int b = count; b < laneCount(count); ++b) R[a][b] = 1;
+  }
 }
+
+// The vector from the trace of a source T seconds back to the target, p
+// the present one: along the source's velocity v (DX1), or along velocity
+// and acceleration a (DX2).
+template <RetardationKind kind>
+inline void traceOfSource(double T, double px, double py, double pz, double vx, double vy, double vz, double ax,
+                          double ay, double az, double& qx, double& qy, double& qz) {
+  if constexpr (kind == RetardationKind::PresentVelocity) {
+    qx = T * vx + px;
+    qy = T * vy + py;
+    qz = T * vz + pz;
+  } else {
+    const double half = T * T / 2;
+    qx = T * vx + px - half * ax;
+    qy = T * vy + py - half * ay;
+    qz = T * vz + pz - half * az;
+  }
+}
+
+// What the traced loops of a fixed count of bodies share: the bodies'
+// positions and the sums of their accelerations over whole vectors of
+// lanes, the present distances, and for the source of a row its
+// coefficients and the lift that keeps the factor of the lanes that add
+// nothing (the source itself, the lanes past the last body) finite, so
+// that the loop over the targets has no branch.
+template <int count>
+struct TracedLanes {
+  static constexpr int lanes = laneCount(count);
+  double R[count][lanes];
+  double x[lanes] = {}, y[lanes] = {}, z[lanes] = {};
+  double sx[lanes] = {}, sy[lanes] = {}, sz[lanes] = {};
+  double given[lanes] = {}, lift[lanes] = {};
+
+  explicit TracedLanes(const Bodies& B) {
+    presentDistances<count>(B, R);
+    for (int b = 0; b < count; ++b) {
+      x[b] = B.x[b];
+      y[b] = B.y[b];
+      z[b] = B.z[b];
+    }
+  }
+  // The row of source a.
+  void beginRow(const Coefficients& k, int a) {
+    for (int b = 0; b < count; ++b) given[b] = k.given[a][b];
+    for (int b = 0; b < lanes; ++b) lift[b] = b < count ? 0.0 : 1.0;
+    lift[a] = 1;
+  }
+  // The pull of the row's source on target b towards its trace at
+  // (qx, qy, qz) from b, at distance r.
+  void pull(int b, double r, double qx, double qy, double qz) {
+    const double finite = r + lift[b];
+    const double g = given[b] * (1.0 / (finite * finite * finite));
+    sx[b] -= g * qx;
+    sy[b] -= g * qy;
+    sz[b] -= g * qz;
+  }
+  void addTo(double* ax, double* ay, double* az) const {
+    for (int b = 0; b < count; ++b) {
+      ax[b] += sx[b];
+      ay[b] += sy[b];
+      az[b] += sz[b];
+    }
+  }
+};
 
 // The traces along the present velocity (and acceleration) under Newton's
 // law for a fixed count of bodies: for each source every target in one
-// loop, the source itself included with its factor kept finite (its
-// coefficient is 0, so it adds nothing), so that the loop over the targets
-// has no branch and is vectorised. Each target's sum still takes the
-// sources in their order.
+// loop over whole vectors, the source itself and the lanes past the last
+// body included with their factor kept finite (their coefficient is 0, so
+// they add nothing), so that the loop over the targets has no branch. The
+// present distance of each pair is taken once for both directions. Each
+// target's sum still takes the sources in their order.
 template <int count, RetardationKind kind>
 inline void velocityTracePairLoop(const Bodies& B, const Coefficients& k, double gravitySpeed, double* ax, double* ay,
                                   double* az) {
+  TracedLanes<count> L(B);
+  const double perSpeed = 1.0 / gravitySpeed;
   for (int a = 0; a < count; ++a) {
     const double xa = B.x[a], ya = B.y[a], za = B.z[a];
     const double vxa = B.vx[a], vya = B.vy[a], vza = B.vz[a];
     const double axa = B.ax[a], aya = B.ay[a], aza = B.az[a];
-    const double* given = k.given[a];
-    for (int b = 0; b < count; ++b) {
-      const double px = B.x[b] - xa, py = B.y[b] - ya, pz = B.z[b] - za;
-      double r = std::sqrt(px * px + py * py + pz * pz);
-      double qx = px, qy = py, qz = pz;
-      for (int iteration = 0; iteration < 2; ++iteration) {
-        const double T = r / gravitySpeed;
-        if constexpr (kind == RetardationKind::PresentVelocity) {
-          qx = T * vxa + px;
-          qy = T * vya + py;
-          qz = T * vza + pz;
-        } else {
-          const double half = T * T / 2;
-          qx = T * vxa + px - half * axa;
-          qy = T * vya + py - half * aya;
-          qz = T * vza + pz - half * aza;
-        }
-        r = std::sqrt(qx * qx + qy * qy + qz * qz);
-      }
-      pullTowardsTrace(a, b, r, qx, qy, qz, given, ax, ay, az);
+    L.beginRow(k, a);
+#pragma GCC unroll 1
+    for (int b = 0; b < L.lanes; ++b) {
+      const double px = L.x[b] - xa, py = L.y[b] - ya, pz = L.z[b] - za;
+      double qx, qy, qz;
+      traceOfSource<kind>(L.R[a][b] * perSpeed, px, py, pz, vxa, vya, vza, axa, aya, aza, qx, qy, qz);
+      double r = std::sqrt(qx * qx + qy * qy + qz * qz);
+      traceOfSource<kind>(r * perSpeed, px, py, pz, vxa, vya, vza, axa, aya, aza, qx, qy, qz);
+      r = std::sqrt(qx * qx + qy * qy + qz * qz);
+      L.pull(b, r, qx, qy, qz);
     }
   }
+  L.addTo(ax, ay, az);
 }
 
 // Records that the stored-trace loop for a fixed count of bodies takes at
@@ -379,15 +460,17 @@ inline void velocityTracePairLoop(const Bodies& B, const Coefficients& k, double
 inline constexpr int kCountedRecords = 8;
 
 // The traces from the stored positions (DX3) under Newton's law for a
-// fixed count of bodies and a history of at most kCountedRecords records:
-// for each source every target in one loop without a branch, so that it
-// is vectorised. Each lane takes the trace of its own case (newer than
-// record 0, between two records, older than the oldest) by selection
-// among the three, each computed as the general loop computes it; the
-// records around the moment are picked by a pass over the few records,
-// and the divisors of the cases a lane does not take are kept non-zero so
-// that they raise no flag.
-template <int count>
+// fixed count of bodies and a history of at most `records` records:
+// for each source every target in one loop over whole vectors without a
+// branch (the source itself and the lanes past the last body kept finite
+// and adding nothing), the present distance of each pair taken once for
+// both directions. Each lane takes the trace of its own case (newer than
+// record 0, between two records, older than the oldest) by selection among
+// the three, each computed as the general loop computes it; the records
+// around the moment are picked by a pass over the few records, and the
+// divisors of the cases a lane does not take are kept non-zero so that
+// they raise no flag.
+template <int count, int records>
 inline void storedTracePairLoop(const StageContext& c, const Bodies& B, const Coefficients& k, double gravitySpeed,
                                 double* ax, double* ay, double* az) {
   const TraceHistory& h = *c.history;
@@ -395,75 +478,88 @@ inline void storedTracePairLoop(const StageContext& c, const Bodies& B, const Co
   const double stageTime = c.stageTime;
   const double newestTime = h.time(0), oldestTime = h.time(last);
   const double span = stageTime - newestTime;
-  const double spanDivisor = span > 0 ? span : 1.0;
-  // Record times, and after the last record times that no moment follows.
-  double t[kCountedRecords];
-  for (int j = 0; j < kCountedRecords; ++j) t[j] = j <= last ? h.time(j) : -HUGE_VAL;
+  const double perSpan = span > 0 ? 1.0 / span : 0.0;
+  const double perSpeed = 1.0 / gravitySpeed;
+  // Record times, after the last record times that no moment follows, and
+  // the reciprocal of the gap before each record.
+  double t[records], perGap[records];
+  for (int j = 0; j < records; ++j) t[j] = j <= last ? h.time(j) : -HUGE_VAL;
+  perGap[0] = 1;
+  for (int j = 1; j < records; ++j) perGap[j] = j <= last && t[j - 1] > t[j] ? 1.0 / (t[j - 1] - t[j]) : 1.0;
+  TracedLanes<count> L(B);
   for (int a = 0; a < count; ++a) {
     const int source = B.number[a];
     const double xa = B.x[a], ya = B.y[a], za = B.z[a];
     const double vxa = B.vx[a], vya = B.vy[a], vza = B.vz[a];
     const double axa = B.ax[a], aya = B.ay[a], aza = B.az[a];
-    double rx[kCountedRecords], ry[kCountedRecords], rz[kCountedRecords];
-    for (int j = 0; j < kCountedRecords; ++j) {
+    double rx[records], ry[records], rz[records];
+    for (int j = 0; j < records; ++j) {
       const double* p = h.position(j <= last ? j : last, source);
       rx[j] = p[0];
       ry[j] = p[1];
       rz[j] = p[2];
     }
-    const double* given = k.given[a];
-    for (int b = 0; b < count; ++b) {
-      const double px = B.x[b] - xa, py = B.y[b] - ya, pz = B.z[b] - za;
-      double r = std::sqrt(px * px + py * py + pz * pz);
-      double qx = px, qy = py, qz = pz;
-#pragma GCC unroll 2
-      for (int iteration = 0; iteration < 2; ++iteration) {
-        const double T = r / gravitySpeed;
-        const double when = stageTime - T;
-        // Newer than record 0: between the present position and record 0.
-        const double share = T / spanDivisor;
-        const double fNewest = span > 0 ? share : 0.0;
-        const double newX = xa - (xa - rx[0]) * fNewest, newY = ya - (ya - ry[0]) * fNewest,
-                     newZ = za - (za - rz[0]) * fNewest;
-        // Between records j - 1 and j, j the first record not after the
-        // moment (1 at least, the last at most): the latest pair of
-        // records whose earlier one lies after the moment.
-        double laterTime = t[0], earlierTime = t[1];
-        double laterX = rx[0], laterY = ry[0], laterZ = rz[0], earlierX = rx[1], earlierY = ry[1], earlierZ = rz[1];
+    L.beginRow(k, a);
+    // The vector from the trace T seconds back to the target at (tx, ty, tz),
+    // p the present vector from the source.
+    auto fromTrace = [&](double T, double tx, double ty, double tz, double px, double py, double pz, double& qx,
+                         double& qy, double& qz) {
+      const double when = stageTime - T;
+      // Newer than record 0: between the present position and record 0.
+      const double fNewest = T * perSpan;
+      const double newX = xa - (xa - rx[0]) * fNewest, newY = ya - (ya - ry[0]) * fNewest,
+                   newZ = za - (za - rz[0]) * fNewest;
+      // Between records j - 1 and j, j the first record not after the
+      // moment (1 at least, the last at most): the latest pair of records
+      // whose earlier one lies after the moment.
+      double laterTime = t[0], perLaterGap = perGap[1];
+      double laterX = rx[0], laterY = ry[0], laterZ = rz[0], earlierX = rx[1], earlierY = ry[1], earlierZ = rz[1];
 #pragma GCC unroll 8
-        for (int j = 2; j < kCountedRecords; ++j) {
-          const double tl = t[j - 1], te = t[j];
-          const double xl = rx[j - 1], yl = ry[j - 1], zl = rz[j - 1], xe = rx[j], ye = ry[j], ze = rz[j];
-          const bool past = (j <= last) & (tl > when);
-          laterTime = past ? tl : laterTime;
-          earlierTime = past ? te : earlierTime;
-          laterX = past ? xl : laterX;
-          laterY = past ? yl : laterY;
-          laterZ = past ? zl : laterZ;
-          earlierX = past ? xe : earlierX;
-          earlierY = past ? ye : earlierY;
-          earlierZ = past ? ze : earlierZ;
-        }
-        const double gap = laterTime - earlierTime;
-        const double f = (laterTime - when) / (gap > 0 ? gap : 1.0);
-        const double midX = laterX + (earlierX - laterX) * f, midY = laterY + (earlierY - laterY) * f,
-                     midZ = laterZ + (earlierZ - laterZ) * f;
-        // Older than the oldest: along velocity and acceleration.
-        const double half = T * T / 2;
-        const double oldX = T * vxa + px - half * axa, oldY = T * vya + py - half * aya,
-                     oldZ = T * vza + pz - half * aza;
-        const bool newer = when >= newestTime;
-        const bool stored = when >= oldestTime;  // newer ones too: the records run back in time
-        const double traceX = newer ? newX : midX, traceY = newer ? newY : midY, traceZ = newer ? newZ : midZ;
-        const double fromTraceX = B.x[b] - traceX, fromTraceY = B.y[b] - traceY, fromTraceZ = B.z[b] - traceZ;
-        qx = stored ? fromTraceX : oldX;
-        qy = stored ? fromTraceY : oldY;
-        qz = stored ? fromTraceZ : oldZ;
-        r = std::sqrt(qx * qx + qy * qy + qz * qz);
+      for (int j = 2; j < records; ++j) {
+        const bool past = t[j - 1] > when;  // false past the last record
+        laterTime = past ? t[j - 1] : laterTime;
+        perLaterGap = past ? perGap[j] : perLaterGap;
+        laterX = past ? rx[j - 1] : laterX;
+        laterY = past ? ry[j - 1] : laterY;
+        laterZ = past ? rz[j - 1] : laterZ;
+        earlierX = past ? rx[j] : earlierX;
+        earlierY = past ? ry[j] : earlierY;
+        earlierZ = past ? rz[j] : earlierZ;
       }
-      pullTowardsTrace(a, b, r, qx, qy, qz, given, ax, ay, az);
+      const double f = (laterTime - when) * perLaterGap;
+      const double midX = laterX + (earlierX - laterX) * f, midY = laterY + (earlierY - laterY) * f,
+                   midZ = laterZ + (earlierZ - laterZ) * f;
+      // Older than the oldest: along velocity and acceleration.
+      const double half = T * T / 2;
+      const double oldX = T * vxa + px - half * axa, oldY = T * vya + py - half * aya, oldZ = T * vza + pz - half * aza;
+      const bool newer = when >= newestTime;
+      const bool stored = when >= oldestTime;  // newer ones too: the records run back in time
+      const double traceX = newer ? newX : midX, traceY = newer ? newY : midY, traceZ = newer ? newZ : midZ;
+      qx = stored ? tx - traceX : oldX;
+      qy = stored ? ty - traceY : oldY;
+      qz = stored ? tz - traceZ : oldZ;
+    };
+#pragma GCC unroll 1
+    for (int b = 0; b < L.lanes; ++b) {
+      const double px = L.x[b] - xa, py = L.y[b] - ya, pz = L.z[b] - za;
+      double qx, qy, qz;
+      fromTrace(L.R[a][b] * perSpeed, L.x[b], L.y[b], L.z[b], px, py, pz, qx, qy, qz);
+      double r = std::sqrt(qx * qx + qy * qy + qz * qz);
+      fromTrace(r * perSpeed, L.x[b], L.y[b], L.z[b], px, py, pz, qx, qy, qz);
+      r = std::sqrt(qx * qx + qy * qy + qz * qz);
+      L.pull(b, r, qx, qy, qz);
     }
   }
+  L.addTo(ax, ay, az);
+}
+
+// Calls body.template operator()<n>() with n the fewest of 4, 6 and 8 that
+// is at least the number of records.
+template <class Body>
+inline void withRecordCount(int records, Body&& body) {
+  if (records <= 4) return body.template operator()<4>();
+  if (records <= 6) return body.template operator()<6>();
+  body.template operator()<8>();
 }
 
 // Classical law with the sources acting from their traces: each ordered
@@ -484,8 +580,10 @@ void retardedClassicalPairs(const StageContext& c, const Interaction& in, double
   }
   if constexpr (inverseSquare && !Record::active && kind == RetardationKind::StoredTrace) {
     if ((B.count == 10 || B.count == 11) && c.history->lastRecord() < kCountedRecords) {
-      if (B.count == 10) storedTracePairLoop<10>(c, B, k, in.gravitySpeed, ax, ay, az);
-      else storedTracePairLoop<11>(c, B, k, in.gravitySpeed, ax, ay, az);
+      withRecordCount(c.history->lastRecord() + 1, [&]<int records>() {
+        if (B.count == 10) storedTracePairLoop<10, records>(c, B, k, in.gravitySpeed, ax, ay, az);
+        else storedTracePairLoop<11, records>(c, B, k, in.gravitySpeed, ax, ay, az);
+      });
       return scatterAccelerations(B, ax, ay, az, acceleration);
     }
   }
