@@ -5,12 +5,14 @@
 // them again in white at their previous place, unless "траектории" keeps
 // them as trails.
 #include <string>
+#include <vector>
 
 #include "core/runtime/NumberText.h"
 #include "core/runtime/RuntimeError.h"
 #include "core/state/SharedState.h"
 #include "tools/Form16.h"
 #include "tools/eclipse/EclipseSteps.h"
+#include "ui/PictureLabels.h"
 
 namespace {
 
@@ -98,37 +100,53 @@ void Form16::ClearOffsetPicture() {
   DrawOffsetGrid();
 }
 
+// The numbers of each axis every "MdAlfa", those that would run together
+// left out; "dL, град" right above the numbers along the bottom edge, at the
+// right edge, and "dB, град" beside the top number.
 void Form16::DrawOffsetGrid() {
   const double m = OffsetScale;
-  Picture3.setForeColor(RGB(0, 0, 0));
   for (int i = -3; i <= 3; ++i) {
     Picture3.Line(i * m, 3 * m, i * m, -3 * m, grey());
-    printAt(Picture3, (i - 0.2) * m, -2.75 * m, Str(i * m));
-  }
-  for (int i = -3; i <= 3; ++i) {
     Picture3.Line(-3 * m, i * m, 3 * m, i * m, grey());
-    printAt(Picture3, -3 * m, i * m, Str(i * m));
   }
-  printAt(Picture3, -2.4 * m, 2.9 * m, "dB, град");
-  printAt(Picture3, 2.1 * m, -2.5 * m, "dL, град");
+  Picture3.setForeColor(RGB(0, 0, 0));
+  const double textLine = Picture3.TextHeight("0");
+  const double bottomRow = -3 * m + textLine;
+  ui::PictureLabels labels(Picture3);
+  labels.print(-3 * m + Picture3.TextWidth(Str(3 * m) + "  "), 2.9 * m, "dB, град");
+  labels.print(3 * m, bottomRow + textLine, "dL, град");
+  std::vector<ui::AxisLabel> across, up;
+  for (int i = -3; i <= 3; ++i) {
+    across.push_back({(i - 0.2) * m, bottomRow, Str(i * m)});
+    up.push_back({-3 * m, i * m, Str(i * m)});
+  }
+  labels.printAxis(across);
+  labels.printAxis(up);
 }
 
-// One unit is 30 degrees; azimuth to the right, altitude up.
+// One unit is 30 degrees; azimuth to the right, altitude up. The azimuths
+// along the bottom edge with "азимут, град" right above them.
 void Form16::ClearHorizonChart() {
   Picture4.Cls();
   Picture4.Scale(-6, 3, 6, -4);
   for (int x = -6; x <= 6; ++x) Picture4.Line(x, 3, x, -4, grey());
   for (int y = -4; y <= 3; ++y) Picture4.Line(-6, y, 6, y, grey());
   Picture4.setForeColor(RGB(0, 0, 0));
-  for (int altitude = -120; altitude <= 90; altitude += 30)
-    printAt(Picture4, -6, altitude / kDegreesPerChartUnit + 0.1, Str(altitude));
+  const double textLine = Picture4.TextHeight("0");
+  const double bottomRow = -4 + textLine;
+  ui::PictureLabels labels(Picture4);
+  labels.print(2.7, bottomRow + textLine, "азимут, град");
+  labels.print(-5, 3, "высота, град");
+  std::vector<ui::AxisLabel> azimuths, altitudes;
   for (int azimuth = -180; azimuth <= 180; azimuth += 30)
-    printAt(Picture4, azimuth / kDegreesPerChartUnit - 0.3, -3.4, Str(azimuth));
+    azimuths.push_back({azimuth / kDegreesPerChartUnit - 0.3, bottomRow, Str(azimuth)});
+  for (int altitude = -120; altitude <= 90; altitude += 30)
+    altitudes.push_back({-6, altitude / kDegreesPerChartUnit + 0.1, Str(altitude)});
+  labels.printAxis(azimuths);
+  labels.printAxis(altitudes);
   const int32_t axes = RGB(120, 120, 120);
   Picture4.Line(-6, 0, 6, 0, axes);
   Picture4.Line(0, 3, 0, -4, axes);
-  printAt(Picture4, 2.7, -2.8, "азимут, град");
-  printAt(Picture4, -5, 3, "высота, град");
 }
 
 void Form16::DrawHelioMarker() {

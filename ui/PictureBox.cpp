@@ -98,6 +98,20 @@ void checkArcAngle(double angle) {
 
 double degrees(double radians) { return radians * 180.0 / std::numbers::pi; }
 
+// The lines of a printed text: a line break starts a new line, a carriage
+// return is dropped.
+QStringList printedLines(const std::string& text) {
+  return QString::fromStdString(text).remove(QChar('\r')).split(QChar('\n'));
+}
+
+// The width of a text's widest line, in pixels.
+int widestLine(const QFontMetrics& metrics, const std::string& text) {
+  int widest = 0;
+  for (const QString& line : printedLines(text))
+    widest = std::max(widest, metrics.horizontalAdvance(line));
+  return widest;
+}
+
 }  // namespace
 
 PictureBox::PictureBox(Form* owner, int widthPixels, int heightPixels)
@@ -242,22 +256,59 @@ void PictureBox::Circle(double x, double y, double radius, int32_t colour,
   changed();
 }
 
-void PictureBox::Print(const std::string& text) {
+QFont PictureBox::printFont() const {
   QFont font = surface_->font();
   font.setStyleStrategy(QFont::NoAntialias);
+  return font;
+}
+
+double PictureBox::TextWidth(const std::string& text) const {
+  return widestLine(QFontMetrics(printFont()), text) * std::abs(ScaleWidth()) / image_.width();
+}
+
+double PictureBox::TextHeight(const std::string& text) const {
+  const QFontMetrics metrics(printFont());
+  const double pixels = printedLines(text).size() * metrics.height();
+  return pixels * std::abs(ScaleHeight()) / image_.height();
+}
+
+// Draws the lines of a text with the top left corner of the first one at
+// (left, top), in pixels; returns the top of the line below the last one.
+double PictureBox::drawLines(QImage& image, int32_t colour, double left, double top,
+                             const std::string& text) const {
+  const QFont font = printFont();
   const QFontMetrics metrics(font);
-  ExactPainter painter(&image_, colourOf(foreColor_), 1);
+  ExactPainter painter(&image, colourOf(colour), 1);
   painter.setFont(font);
-  const double left = toPixelX(currentX_);
-  double top = toPixelY(currentY_);
-  const QStringList lines = QString::fromStdString(text).remove(QChar('\r')).split(QChar('\n'));
-  for (const QString& line : lines) {
+  for (const QString& line : printedLines(text)) {
     painter.drawText(QPointF(left, top + metrics.ascent()), line);
     top += metrics.height();
   }
+  return top;
+}
+
+void PictureBox::Print(const std::string& text) {
+  const double below =
+      drawLines(image_, foreColor_, toPixelX(currentX_), toPixelY(currentY_), text);
   currentX_ = ScaleLeft();
-  currentY_ = fromPixelY(top);
+  currentY_ = fromPixelY(below);
   changed();
+}
+
+QRect PictureBox::printedInk(const std::string& text) const {
+  const QFontMetrics metrics(printFont());
+  const int margin = metrics.height();
+  const int lines = static_cast<int>(printedLines(text).size());
+  QImage scratch(widestLine(metrics, text) + 2 * margin, (lines + 2) * metrics.height(),
+                 QImage::Format_RGB32);
+  const QRgb blank = qRgb(255, 255, 255);
+  scratch.fill(blank);
+  drawLines(scratch, RGB(0, 0, 0), margin, margin, text);
+  QRect ink;
+  for (int y = 0; y < scratch.height(); ++y)
+    for (int x = 0; x < scratch.width(); ++x)
+      if (scratch.pixel(x, y) != blank) ink |= QRect(x, y, 1, 1);
+  return ink.translated(-margin, -margin);
 }
 
 void PictureBox::Print(double number) { Print((number >= 0 ? " " : "") + Str(number)); }

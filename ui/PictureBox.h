@@ -25,6 +25,7 @@
 //   SavePicture(Picture1, programPath("\\Risunki\\Celvan1.bmp"));
 //
 // Colours are whole numbers made by RGB(r, g, b) = r + 256 g + 65536 b.
+#include <QFont>
 #include <QImage>
 
 #include <cstdint>
@@ -128,6 +129,14 @@ class PictureBox : public Control {
   // A number is printed as the classic run-time prints it: a blank in place
   // of the sign when it is 0 or more, then its default text.
   void Print(double number);
+  // The size of a text as Print draws it, in user units: its widest line,
+  // and all its lines together. Both are lengths (never negative), whichever
+  // way the scale points.
+  double TextWidth(const std::string& text) const;
+  double TextHeight(const std::string& text) const;
+  // The pixels Print inks for a text printed with its top left corner at
+  // pixel (0, 0) (an empty rectangle for a blank text).
+  QRect printedInk(const std::string& text) const;
   // Repaints the box now.
   void Refresh();
 
@@ -150,6 +159,9 @@ class PictureBox : public Control {
   double fromPixelX(double px) const;
   double fromPixelY(double py) const;
   double pixelsPerUnitX() const;
+  QFont printFont() const;
+  double drawLines(QImage& image, int32_t colour, double left, double top,
+                   const std::string& text) const;
   void changed();
 
   PictureWidget* surface_;
