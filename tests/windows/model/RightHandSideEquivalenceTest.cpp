@@ -174,53 +174,145 @@ INSTANTIATE_TEST_SUITE_P(
                       StageCase{"StoredBeyondTheHistory", kPlanetsAndMoon, 1, 3, 10}),
     [](const ::testing::TestParamInfo<StageCase>& info) { return std::string(info.param.name); });
 
-// dY/dt of the whole state: velocities, then the plain accelerations.
-std::vector<double> plainDerivative(const std::vector<double>& y) {
+// dY/dt of the whole state at stageTime: velocities, then the plain
+// accelerations.
+std::vector<double> plainDerivative(const std::vector<double>& y, double stageTime) {
   std::vector<double> d(y.begin() + nbody::kVelocityOffset, y.end());
-  const std::vector<double> a = plainAccelerations(y.data(), 0);
+  const std::vector<double> a = plainAccelerations(y.data(), stageTime);
   d.insert(d.end(), a.begin(), a.end());
   return d;
 }
 
-// A plain classical Runge-Kutta step of the instantaneous law, with
-// k = h·f(y) as the reference writes it.
-void plainStep(std::vector<double>& y, double h) {
-  const auto k = [&](const std::vector<double>& at) {
-    std::vector<double> d = plainDerivative(at);
-    for (double& v : d) v *= h;
-    return d;
+// The traces a plain integration keeps as the model does: the mean
+// acceleration of the last step (DX2) and the stored positions (DX3), a new
+// newest record once P00 seconds have passed since the last one. They live
+// in the shared tables, where the plain accelerations read them.
+struct PlainTraces {
+  double lastRecordTime = 0;
+
+  void afterStep(const std::vector<double>& y, double t, const std::vector<double>& meanAcceleration) {
+    for (int b = 0; b < N; ++b) {
+      Main.AccelerationX[b] = meanAcceleration[b];
+      Main.AccelerationY[b] = meanAcceleration[N + b];
+      Main.AccelerationZ[b] = meanAcceleration[2 * N + b];
+    }
+    if (Main.kodDX != 3 || t < lastRecordTime + Main.P00) return;
+    for (int j = Main.HistoryPoints; j > 0; --j) {
+      Main.PositionHistoryTime[j] = Main.PositionHistoryTime[j - 1];
+      for (int b = 0; b < N; ++b) {
+        Main.PositionHistoryX(b, j) = Main.PositionHistoryX(b, j - 1);
+        Main.PositionHistoryY(b, j) = Main.PositionHistoryY(b, j - 1);
+        Main.PositionHistoryZ(b, j) = Main.PositionHistoryZ(b, j - 1);
+      }
+    }
+    Main.PositionHistoryTime[0] = t;
+    for (int b = 0; b < N; ++b) {
+      Main.PositionHistoryX(b, 0) = y[b];
+      Main.PositionHistoryY(b, 0) = y[N + b];
+      Main.PositionHistoryZ(b, 0) = y[2 * N + b];
+    }
+    lastRecordTime = t;
+  }
+};
+
+// A plain classical Runge-Kutta step from time t, with k = h·f(y) as the
+// reference writes it (the second and third stages at t + h/2); the mean
+// of the four stages' accelerations goes to the traces.
+void plainStep(std::vector<double>& y, double h, double t, PlainTraces& traces) {
+  const auto scaled = [&](const std::vector<double>& d) {
+    std::vector<double> k(d);
+    for (double& v : k) v *= h;
+    return k;
   };
   const auto along = [&](const std::vector<double>& kn, double w) {
     std::vector<double> r(y);
     for (size_t j = 0; j < y.size(); ++j) r[j] += kn[j] * w;
     return r;
   };
-  const std::vector<double> k1 = k(y);
-  const std::vector<double> k2 = k(along(k1, 0.5));
-  const std::vector<double> k3 = k(along(k2, 0.5));
-  const std::vector<double> k4 = k(along(k3, 1.0));
+  const std::vector<double> d1 = plainDerivative(y, t), k1 = scaled(d1);
+  const std::vector<double> d2 = plainDerivative(along(k1, 0.5), t + h / 2), k2 = scaled(d2);
+  const std::vector<double> d3 = plainDerivative(along(k2, 0.5), t + h / 2), k3 = scaled(d3);
+  const std::vector<double> d4 = plainDerivative(along(k3, 1.0), t + h), k4 = scaled(d4);
   for (size_t j = 0; j < y.size(); ++j) y[j] += (k1[j] + 2 * k2[j] + 2 * k3[j] + k4[j]) / 6;
+  std::vector<double> mean(3 * N);
+  for (int j = 0; j < 3 * N; ++j) {
+    const int v = nbody::kVelocityOffset + j;
+    mean[j] = (d1[v] + 2 * d2[v] + 2 * d3[v] + d4[v]) / 6;
+  }
+  traces.afterStep(y, t + h, mean);
 }
 
-// A hundred days of one-hour steps of the Sun, the planets and the Moon:
-// the model's positions stay with the plain integration's to 1e-12 of the
-// distance from the Sun.
-TEST(ModelRunAgainstPlainIntegration, PositionsAgreeAfterAHundredDays) {
+class ModelRunAgainstPlainIntegration : public ::testing::TestWithParam<int> {};
+
+// A hundred days of one-hour steps of the Sun, the planets and the Moon,
+// with the sources acting from their present positions (0) or from their
+// traces (kodDX 1, 2, 3): the model's positions stay with the plain
+// integration's to 1e-12 of the distance from the Sun.
+TEST_P(ModelRunAgainstPlainIntegration, PositionsAgreeAfterAHundredDays) {
+  const int variant = GetParam();
   placeSystem(kPlanetsAndMoon);
+  Main.FiniteVgrFlag = variant == 0 ? 0 : 1;
+  Main.kodDX = static_cast<int16_t>(variant == 0 ? 1 : variant);
   solar::Experiment experiment;
   experiment.window.controls.trackOrbit = false;
   experiment.start();
   std::vector<double> plain(Main.StateVector.data(), Main.StateVector.data() + nbody::kStateSize);
+  const double startTime = Main.ModelTime;
+  std::vector<double> startAcceleration(3 * N);
+  for (int b = 0; b < N; ++b) {
+    startAcceleration[b] = Main.AccelerationX[b];
+    startAcceleration[N + b] = Main.AccelerationY[b];
+    startAcceleration[2 * N + b] = Main.AccelerationZ[b];
+  }
+  // The stored positions as the start filled them.
+  struct Record {
+    double time;
+    std::vector<double> x, y, z;
+  };
+  std::vector<Record> startHistory;
+  for (int j = 0; variant == 3 && j <= Main.HistoryPoints; ++j) {
+    Record r{Main.PositionHistoryTime[j], {}, {}, {}};
+    for (int b = 0; b < N; ++b) {
+      r.x.push_back(Main.PositionHistoryX(b, j));
+      r.y.push_back(Main.PositionHistoryY(b, j));
+      r.z.push_back(Main.PositionHistoryZ(b, j));
+    }
+    startHistory.push_back(r);
+  }
   constexpr int kSteps = 2400;
   experiment.runSteps(kSteps);
-  for (int n = 0; n < kSteps; ++n) plainStep(plain, 3600);
+  const std::vector<double> model(Main.StateVector.data(), Main.StateVector.data() + nbody::kStateSize);
 
-  const double* model = Main.StateVector.data();
+  PlainTraces traces;
+  traces.lastRecordTime = startTime;
+  for (int j = 0; j < static_cast<int>(startHistory.size()); ++j) {
+    Main.PositionHistoryTime[j] = startHistory[j].time;
+    for (int b = 0; b < N; ++b) {
+      Main.PositionHistoryX(b, j) = startHistory[j].x[b];
+      Main.PositionHistoryY(b, j) = startHistory[j].y[b];
+      Main.PositionHistoryZ(b, j) = startHistory[j].z[b];
+    }
+  }
+  for (int b = 0; b < N; ++b) {
+    Main.AccelerationX[b] = startAcceleration[b];
+    Main.AccelerationY[b] = startAcceleration[N + b];
+    Main.AccelerationZ[b] = startAcceleration[2 * N + b];
+  }
+  for (int n = 0; n < kSteps; ++n) plainStep(plain, 3600, startTime + n * 3600.0, traces);
+
   for (int b = 1; b < N; ++b) {
     const double distance = length(positionOf(plain.data(), b) - positionOf(plain.data(), 0));
-    const Vec difference = positionOf(model, b) - positionOf(plain.data(), b);
+    const Vec difference = positionOf(model.data(), b) - positionOf(plain.data(), b);
     EXPECT_LT(length(difference), 1e-12 * distance) << "body " << b;
   }
 }
+
+std::string retardationName(const ::testing::TestParamInfo<int>& info) {
+  static const char* const names[] = {"Instant", "Velocity", "Acceleration", "Stored"};
+  return names[info.param];
+}
+
+INSTANTIATE_TEST_SUITE_P(Retardation, ModelRunAgainstPlainIntegration, ::testing::Values(0, 1, 2, 3),
+                         retardationName);
 
 }  // namespace
