@@ -38,12 +38,6 @@ void disk(ui::PictureBox& picture, double x, double y, double radius, int32_t co
   picture.setFillStyle(ui::Fill::Transparent);
 }
 
-void printAt(ui::PictureBox& picture, double x, double y, const std::string& text) {
-  picture.setCurrentX(x);
-  picture.setCurrentY(y);
-  picture.Print(text);
-}
-
 // The grey grid every two units over (-10, 12)-(10, -10).
 void squareGrid(ui::PictureBox& picture) {
   picture.Cls();
@@ -69,14 +63,15 @@ void Form16::ClearTopoPicture() {
   Picture1.Line(-10, kTopViewShift, 10, kTopViewShift, black);
   Picture1.Line(0, 12, 0, -10, black);
   Picture1.setForeColor(black);
-  printAt(Picture1, 0.5, 12, "Z");
-  printAt(Picture1, 0.5, 0, "Юг");
-  printAt(Picture1, 9, 7, "Y");
-  printAt(Picture1, -10, 6, "горизонт                          вид на юг");
-  printAt(Picture1, -1, 0, "X");
-  printAt(Picture1, -10, -6, "Восток");
-  printAt(Picture1, 9, -5, "Y");
-  printAt(Picture1, 7, -6, "Запад");
+  ui::PictureLabels labels(Picture1);
+  labels.print(0.5, 12, "Z");
+  labels.print(0.5, 0, "Юг");
+  labels.print(9, 7, "Y");
+  labels.print(-10, 6, "горизонт                          вид на юг");
+  labels.print(-1, 0, "X");
+  labels.print(-10, -6, "Восток");
+  labels.print(9, -5, "Y");
+  labels.print(7, -6, "Запад");
   disk(Picture1, 0, 5, 1, earthColour());
   disk(Picture1, 0, -6, 1, earthColour());
 }
