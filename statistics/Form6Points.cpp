@@ -76,9 +76,9 @@ void Form6::Command1_Click() {
 
 // Command2_Click "Добавить в файл точку от": a point of the typed date with
 // the typed value of the parameter chosen now, its interval running to the
-// year of Text38. A point of the same date is replaced in that parameter
-// when the user agrees; when the user declines every such point, nothing
-// changes.
+// year of Text38. A point of the same date, to the hundredth of a day the
+// series file keeps, is replaced in that parameter when the user agrees;
+// when the user declines every such point, nothing changes.
 void Form6::Command2_Click() {
   if (refuseEdit(kAddRefusal)) return;
   double value = 0, julianDay = 0, interval = 0;
@@ -98,7 +98,7 @@ void Form6::Command2_Click() {
   Main.SampleParameter = column;
   Main.SavedRecordCount = Main.RecordCount;
 
-  const std::vector<int32_t> dated = sample::recordsDatedAt(julianDay);
+  const std::vector<int32_t> dated = sample::recordsOnStoredDate(julianDay);
   bool replaced = false;
   for (int32_t i : dated) {
     const bool yes = MsgBox(sameDateQuestion(Str(i)), MsgBoxButtons::YesNo, kTitle) == MsgBoxResult::Yes;

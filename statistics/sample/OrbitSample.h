@@ -153,9 +153,6 @@ int32_t pickRecordAtTime(float t, int32_t previous);
 //           follows it.
 void removeSampleRecord(int32_t k);
 
-// recordsDatedAt: the records whose absolute time T0 + dT equals jd exactly.
-std::vector<int32_t> recordsDatedAt(double jd);
-
 // recordsOnStoredDate: the records whose absolute time T0 + dT falls in the
 // same hundredth of a day as jd. A series file keeps T0 and dT as whole
 // hundredths of a day cut toward zero, so a record written for jd reads

@@ -77,13 +77,6 @@ void removeSampleRecord(int32_t k) {
   }
 }
 
-std::vector<int32_t> recordsDatedAt(double jd) {
-  std::vector<int32_t> dated;
-  for (int32_t i = 1; i <= Main.RecordCount; ++i)
-    if (Main.SeriesStartJD + Main.dT[i] == jd) dated.push_back(i);
-  return dated;
-}
-
 std::vector<int32_t> recordsOnStoredDate(double jd) {
   const double hundredth = wholeUnits(100 * jd);
   std::vector<int32_t> dated;

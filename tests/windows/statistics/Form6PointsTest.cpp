@@ -228,6 +228,36 @@ TEST_F(Form6Points, PointOfAnExistingDateReplacesItsParameterOnYes) {
   EXPECT_EQ(records[2][2], 7750000000);
 }
 
+// The file keeps dates to the hundredth of a day: a typed date in the
+// hundredth of a record's date is that record's date (the question about
+// it, and "No" leaves the file as it was); one in the next hundredth is a
+// new point.
+TEST_F(Form6Points, DateWithinTheStoredHundredthIsTheRecordsDate) {
+  const struct {
+    const char* day;
+    int questions;
+    int records;
+  } cases[] = {{"1,0004", 1, 3}, {"1,0099", 1, 3}, {"1,0104", 0, 4}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.day);
+    boxes.clear();
+    Form6& form = loadSeries(pointsAt({0, 3652.5, 7305}));  // record 2 on JD 2455197.5, 2010 January 1.0
+    const std::string before = fileBytes(kSeriesFile);
+    type(form.Text32, c.day);
+    type(form.Text33, "1");
+    type(form.Text34, "2010");
+    type(form.Text30, "80,125");
+    boxes.queueAnswer(MsgBoxResult::No);
+    click(form.Command2);
+    ASSERT_EQ(boxes.count(), c.questions);
+    EXPECT_EQ(Main.RecordCount, c.records);
+    if (c.questions == 1) {
+      EXPECT_EQ(boxes.last().text, "Точка № 2 с такой датой уже есть\r\nЗаменить отмеченный параметр в этой точке?\r\n");
+      EXPECT_EQ(fileBytes(kSeriesFile), before);
+    }
+  }
+}
+
 struct Guard {
   const char* name;
   bool observed;
