@@ -120,7 +120,7 @@ void Form10::reduceEpoch() {
   Text64.setText(Str(Bnab));
   Text5.setText(shownNumber(epochJD_));
   const ReductionChoices choices = reductionChoices();
-  const ModelBodiesKeeper modelBodies;
+  const auto modelBodies = keepModelBodies();
   Main.JD = epochJD_;
   PlaceBodiesForEpoch(choices, stages_);
   Text40.setText(shownNumber(stages_.etMinusUtSeconds));

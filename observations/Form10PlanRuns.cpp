@@ -116,7 +116,7 @@ void Form10::runTestFunction() {
     {
       // The regression reads its point from the bodies' X and leaves its
       // value in their Z: the model's bodies are kept.
-      const ModelBodiesKeeper modelBodies;
+      const auto modelBodies = keepModelBodies();
       Stat.RunIndex = static_cast<int16_t>(run);
       for (int i = 1; i <= Stat.Nf; ++i) Main.X[i] = Stat.PlanMatrix(i, run);
       EvaluateRegression();

@@ -127,7 +127,7 @@ void Form10::PrintPlanSummary() {
 void Form10::Command10_Click() {
   // The regression reads its point from the bodies' X and leaves its value
   // in their Z: the model's bodies are kept.
-  const ModelBodiesKeeper modelBodies;
+  const auto modelBodies = keepModelBodies();
   withErrorTrap(kRegressionError, kTitle, [this] {
     planFactors();
     BuildPlanMatrix();
@@ -162,7 +162,7 @@ void Form10::Command10_Click() {
 //           or no plan of 2..6 factors shows "Ошибка при построение
 //           графиков" and draws nothing.
 void Form10::Command12_Click() {
-  const ModelBodiesKeeper modelBodies;
+  const auto modelBodies = keepModelBodies();
   withErrorTrap(kPlotError, kTitle, [this] {
     const int k = planFactors();
     const double offset = CDbl(Text53.Text());

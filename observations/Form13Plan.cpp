@@ -111,7 +111,7 @@ void Form13::loadTemplate() {
     nodeRate = kMoonNodeRate / Main.kUgol;
   }
   Main.CurrentObject = static_cast<int16_t>(object);
-  const ModelBodiesKeeper modelBodies;
+  const auto modelBodies = keepModelBodies();
   if (observations.Option13.Value()) {
     SetElementsJPL0();
     if (object == kMoon) ReduceMoonElementsToJ2000();

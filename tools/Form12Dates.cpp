@@ -10,6 +10,7 @@
 
 #include "core/runtime/ErrorTrap.h"
 #include "core/runtime/NumberText.h"
+#include "core/state/KeptValues.h"
 #include "core/state/SharedState.h"
 #include "core/time/TimeScales.h"
 #include "setup/DateBoxes.h"
@@ -20,18 +21,6 @@ namespace {
 
 constexpr double kHoursPerDay = 24.0;
 constexpr double kDegreesPerHour = 15.0;
-
-// Puts the angle register back when the conversion ends, however it ends.
-class AngleRegisterKeeper {
- public:
-  AngleRegisterKeeper() : angle_(Main.DecimalDate) {}
-  ~AngleRegisterKeeper() { Main.DecimalDate = angle_; }
-  AngleRegisterKeeper(const AngleRegisterKeeper&) = delete;
-  AngleRegisterKeeper& operator=(const AngleRegisterKeeper&) = delete;
-
- private:
-  double angle_;
-};
 
 // "hh:mm:ss" of the hours, minutes and seconds left by DayFractionToHMS.
 std::string clockText(double day) {
@@ -66,7 +55,7 @@ void Form12::showLocalTimes(double julianDay) {
 // shown back, and its Julian Day. A date the calendar refuses shows its
 // message and leaves Main.JD as it was.
 void Form12::Command10_Click() {
-  const AngleRegisterKeeper keeper;
+  const KeptValues angleRegister(Main.DecimalDate);  // put back however the conversion ends
   const double previousJulianDay = Main.JD;
   withErrorTrap(form12text::kBadDate, form12text::kTitle, [&] {
     readObserver();
@@ -82,7 +71,7 @@ void Form12::Command10_Click() {
 // Command11_Click "J->G": the universal date of the typed Julian Day and its
 // local times. A Julian Day the calendar refuses leaves Main.JD as it was.
 void Form12::Command11_Click() {
-  const AngleRegisterKeeper keeper;
+  const KeptValues angleRegister(Main.DecimalDate);  // put back however the conversion ends
   const double previousJulianDay = Main.JD;
   withErrorTrap(form12text::kBadJulianDay, form12text::kTitle, [&] {
     readObserver();

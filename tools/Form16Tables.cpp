@@ -11,6 +11,7 @@
 #include "core/runtime/Clock.h"
 #include "core/runtime/MessageBox.h"
 #include "core/runtime/NumberText.h"
+#include "core/state/KeptValues.h"
 #include "core/state/SharedState.h"
 #include "core/time/TimeScales.h"
 #include "tools/Form16.h"
@@ -24,41 +25,6 @@ constexpr int16_t kEarth = 3;
 constexpr int16_t kEgyptianCalendar = 2;
 constexpr double kHoursPerDay = 24.0;
 constexpr double kDegreesPerHour = 15.0;
-
-// The reader's inputs that the observation window keeps in the shared state
-// too (its table date, the start day of its run, the precession it kept)
-// hold this window's values for one reading only, so that a reduction of
-// that window, running or to come, finds its own.
-class ReadingInputs {
- public:
-  ReadingInputs(int32_t year, int32_t month, int32_t day, double hours, double startJulianDay,
-                double savedPrecession)
-      : year_(Main.ObsYear), month_(Main.ObsMonth), day_(Main.ObsDay), hours_(Main.DayHours),
-        start_(Main.JD0), saved_(Main.SavedPrecession) {
-    Main.ObsYear = year;
-    Main.ObsMonth = month;
-    Main.ObsDay = day;
-    Main.DayHours = hours;
-    Main.JD0 = startJulianDay;
-    Main.SavedPrecession = savedPrecession;
-  }
-  ~ReadingInputs() {
-    Main.ObsYear = year_;
-    Main.ObsMonth = month_;
-    Main.ObsDay = day_;
-    Main.DayHours = hours_;
-    Main.JD0 = start_;
-    Main.SavedPrecession = saved_;
-  }
-  ReadingInputs(const ReadingInputs&) = delete;
-  ReadingInputs& operator=(const ReadingInputs&) = delete;
-
- private:
-  decltype(Main.ObsYear) year_;
-  decltype(Main.ObsMonth) month_;
-  decltype(Main.ObsDay) day_;
-  double hours_, start_, saved_;
-};
 
 }  // namespace
 
@@ -114,8 +80,18 @@ void Form16::Option4_Click(int Index) {
 // a cell that is no number.
 void Form16::ReadAncientTable() {
   try {
-    const ReadingInputs inputs(tableDate_.year, tableDate_.month, tableDate_.day, tableDate_.hours,
-                               tableStartJulianDay_, savedPrecession_);
+    // The reader's inputs that the observation window keeps in the shared
+    // state too (its table date, the start day of its run, the precession
+    // it kept) hold this window's values for this reading only, so that a
+    // reduction of that window, running or to come, finds its own.
+    const KeptValues observationWindowInputs(Main.ObsYear, Main.ObsMonth, Main.ObsDay, Main.DayHours, Main.JD0,
+                                             Main.SavedPrecession);
+    Main.ObsYear = tableDate_.year;
+    Main.ObsMonth = tableDate_.month;
+    Main.ObsDay = tableDate_.day;
+    Main.DayHours = tableDate_.hours;
+    Main.JD0 = tableStartJulianDay_;
+    Main.SavedPrecession = savedPrecession_;
     tables_.read(kEclipseWindowTableReader, Main.TheoryName, body_, Check4.Value() == 1);
   } catch (const std::exception&) {
     MsgBox(form16text::kTableFailed, form16text::kTitle);
