@@ -16,6 +16,7 @@
 #include "core/state/SharedState.h"
 #include "core/time/TimeScales.h"
 #include "observations/Form13.h"
+#include "observations/Form13Texts.h"
 #include "observations/Form22.h"
 #include "statistics/Form6.h"
 #include "statistics/ProgramFiles.h"
@@ -24,13 +25,8 @@
 
 namespace {
 
-constexpr const char* kTitle = "Celvan7";
+using form13text::kTitle;
 constexpr const char* kCrLf = "\r\n";
-constexpr const char* kBadData = "Введите правильно данные";
-constexpr const char* kCannotFindFile = "Не могу найти файл";
-constexpr const char* kReadError = "Ошибка чтения данных из файла";
-constexpr const char* kWriteError = "Ошибка записи данных в файл";
-constexpr const char* kLoadForm22 = "Загрузите форму 22 (dLp)";
 
 constexpr int kEarth = 3;
 constexpr int kLastObject = 11;
@@ -183,7 +179,7 @@ void Form13::Command7_Click() {
   statistics.Option17.setValue(true);
   int16_t plan = 0;
   const int object = planObject();
-  if (!withErrorTrap(kBadData, kTitle, [&] {
+  if (!withErrorTrap(form13text::kBadData, kTitle, [&] {
         plan = CInt(Text26.Text());
         if (object < 1 || object > kLastObject) throw RuntimeError(ErrorCode::InvalidCall, "no such object");
       }))
@@ -194,7 +190,7 @@ void Form13::Command7_Click() {
 
   const std::string path = observedSeriesPath(plan, object);
   sample::SeriesFile series;
-  if (!readProgramFile(path, {fileMessage(kCannotFindFile, path), fileMessage(kReadError, path), kTitle},
+  if (!readProgramFile(path, {fileMessage(form13text::kFileNotFound, path), fileMessage(form13text::kReadFailed, path), kTitle},
                        [&](int file) { sample::readSeriesRecords(file, true, series, true); }))
     return;
 
@@ -204,7 +200,7 @@ void Form13::Command7_Click() {
   const double interval = 2 * (Main.JDet2 - date);
   std::vector<std::string> header = headerLines(series.header);
   std::array<double, sample::kLastColumn + 1> point{};
-  const bool ready = withErrorTrap(fileMessage(kReadError, path), kTitle, [&] {
+  const bool ready = withErrorTrap(fileMessage(form13text::kReadFailed, path), kTitle, [&] {
     if (header.size() != 4) throw RuntimeError(ErrorCode::InvalidCall, "series: header lines");
     point = pointFromZeroLevels(*this);
   });
@@ -229,7 +225,7 @@ void Form13::Command7_Click() {
     marked = k;
   }
   if (dated.empty()) {
-    const bool inserted = withErrorTrap(fileMessage(kReadError, path), kTitle, [&] {
+    const bool inserted = withErrorTrap(fileMessage(form13text::kReadFailed, path), kTitle, [&] {
       if (!sampleInDateOrder()) throw RuntimeError(ErrorCode::InvalidCall, "series: points out of date order");
       marked = sample::insertSampleRecord(date, interval, sample::kVes, point[sample::kVes]);
       setSamplePoint(marked, interval, point);
@@ -238,8 +234,8 @@ void Form13::Command7_Click() {
     if (!inserted) return;
   }
 
-  const std::string writeFailure = fileMessage(kWriteError, path);
-  if (!writeProgramFile(path, {fileMessage(kCannotFindFile, path), writeFailure, kTitle},
+  const std::string writeFailure = fileMessage(form13text::kSeriesWriteFailed, path);
+  if (!writeProgramFile(path, {fileMessage(form13text::kFileNotFound, path), writeFailure, kTitle},
                         [&](int file) { sample::writeSampleRecords(file, header, true); })) {
     sample::takeSeriesAsSample(series);
     statistics.takeExportedSeries(0);
@@ -268,7 +264,7 @@ void Form13::Command8_Click() {
   const int perturber = Option6.Value() ? 2 : 1;
   const int object = planObject();
   Form22& perturbations = form22();
-  withErrorTrap(kLoadForm22, kTitle, [&] {
+  withErrorTrap(form13text::kLoadForm22, kTitle, [&] {
     if (object < 1 || object > kLastPerturbedObject)
       throw RuntimeError(ErrorCode::SubscriptOutOfRange, "no perturbation coefficients for the object");
     std::array<double, kPerturbationTerms + 1> coefficient{};

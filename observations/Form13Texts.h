@@ -15,6 +15,11 @@ inline constexpr const char* kFileNotFound = "Не могу найти файл"
 inline constexpr const char* kReadFailed = "Ошибка чтения данных из файла";
 inline constexpr const char* kWriteFailed = "Ошибка при записи данных в файл";
 inline constexpr const char* kBadPlanData = "Задайте правильно данные для плана";
+inline constexpr const char* kBadData = "Введите правильно данные";
+// The export of the optimum: the observed series that cannot be written,
+// and the perturbation window that must be open first.
+inline constexpr const char* kSeriesWriteFailed = "Ошибка записи данных в файл";
+inline constexpr const char* kLoadForm22 = "Загрузите форму 22 (dLp)";
 
 // The plan title after a template.
 inline constexpr const char* kTemplateTitle = "шаблон файла данных плана эксперимента";
