@@ -34,6 +34,10 @@ constexpr int kPairSlots = paddedPairCount(kBodyCount);
 // The coefficients of the unordered pairs (a, b), a < b, of the attracting
 // bodies in the order (0, 1), (0, 2), ..., (1, 2), ...: given[p] what a
 // gives b, received[p] what a receives from b (m³/s²); 0 past the last pair.
+// Lanes of a row of the traced loops for ten or eleven bodies: whole
+// vectors of four.
+constexpr int kTracedLanes = 12;
+
 struct PairCoefficients {
   double given[kPairSlots] = {};
   double received[kPairSlots] = {};
@@ -71,6 +75,9 @@ struct Interaction {
   double attractingGM[kBodyCount][kBodyCount] = {};
   double receivedGM[kBodyCount][kBodyCount] = {};
   PairCoefficients attractingPairs;
+  // attractingGM in rows of kTracedLanes, 0 past the last attracting body:
+  // what the traced loops for ten or eleven bodies read.
+  double tracedGM[kBodyCount][kTracedLanes] = {};
 
   // Gravity pressure (classical model with a finite speed of gravity only;
   // None otherwise): the law, its coefficients, and how the pair

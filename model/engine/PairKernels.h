@@ -12,9 +12,11 @@
 //
 // acceleration points to 33 values: X, Y, Z components of bodies 0..10 in
 // blocks of eleven (the layout of StateDerivative from element 33 on).
+#include <algorithm>
 #include <cmath>
 
 #include "model/engine/Interaction.h"
+#include "model/engine/RootEstimates.h"
 #include "model/engine/TraceHistory.h"
 
 namespace nbody {
@@ -45,6 +47,26 @@ struct Bodies {
   double x[kBodyCount], y[kBodyCount], z[kBodyCount];
   double vx[kBodyCount], vy[kBodyCount], vz[kBodyCount];
   double ax[kBodyCount], ay[kBodyCount], az[kBodyCount];
+};
+
+// The bodies of a call read in place, when they are the first ones of
+// the state: the state's blocks of positions and velocities and the last
+// accelerations, by body number.
+struct StateBodies {
+  int count = 0;
+  const double *x, *y, *z, *vx, *vy, *vz, *ax, *ay, *az;
+
+  StateBodies(const StageContext& c, int bodies)
+      : count(bodies),
+        x(c.state + coordinateIndex(0, 0)),
+        y(c.state + coordinateIndex(1, 0)),
+        z(c.state + coordinateIndex(2, 0)),
+        vx(c.state + kVelocityOffset + coordinateIndex(0, 0)),
+        vy(c.state + kVelocityOffset + coordinateIndex(1, 0)),
+        vz(c.state + kVelocityOffset + coordinateIndex(2, 0)),
+        ax(c.lastAcceleration[0]),
+        ay(c.lastAcceleration[1]),
+        az(c.lastAcceleration[2]) {}
 };
 
 // A Record that keeps nothing: the fast path.
@@ -332,8 +354,8 @@ constexpr int laneCount(int count) { return (count + 3) / 4 * 4; }
 // The present distances of a fixed count of bodies, each unordered pair
 // once, into a symmetric table with lanes per row: 0 on the diagonal (a
 // body seen from itself), 1 in the lanes past the last body.
-template <int count>
-inline void presentDistances(const Bodies& B, double (*R)[laneCount(count)]) {
+template <int count, class BodySet>
+inline void presentDistances(const BodySet& B, double (*R)[laneCount(count)]) {
   constexpr int pairs = pairCount(count), slots = paddedPairCount(count);
   double r[slots];
   {
@@ -393,7 +415,6 @@ struct TracedLanes {
   double given[lanes] = {}, lift[lanes] = {};
 
   explicit TracedLanes(const Bodies& B) {
-    presentDistances<count>(B, R);
     for (int b = 0; b < count; ++b) {
       x[b] = B.x[b];
       y[b] = B.y[b];
@@ -424,35 +445,192 @@ struct TracedLanes {
   }
 };
 
+// 1 where a row of the traced loops meets its own source or runs past the
+// last body, else 0.
+template <int count>
+struct TracedLift {
+  double value[count * laneCount(count)] = {};
+  constexpr TracedLift() {
+    for (int a = 0; a < count; ++a)
+      for (int b = 0; b < laneCount(count); ++b) value[a * laneCount(count) + b] = b == a || b >= count ? 1.0 : 0.0;
+  }
+  constexpr double operator[](int q) const { return value[q]; }
+};
+
+// The ordered pairs of a fixed count of bodies for the traced loops, in
+// rows by source and lanes by target (whole vectors; a lane past the last
+// body is a target at the origin): the vectors from the sources' traces to
+// the targets, the pulls towards them, and the sums. A row's pulls (a root
+// and a division per pair, which wait on the divider) are taken right after
+// the row's traces, so that they overlap the next row's arithmetic.
+template <int count>
+struct TracedPairs {
+  static constexpr int lanes = laneCount(count);
+  static constexpr int slots = count * lanes;
+  alignas(64) double x[lanes] = {}, y[lanes] = {}, z[lanes] = {};
+  // From the trace of the row's source to the lane's target, and the pull
+  // of that source on it: given·R^−3, R the length of that vector.
+  alignas(64) double qx[slots], qy[slots], qz[slots], pull[slots];
+  // What the source gives the target (the interaction's tracedGM), and the
+  // lift that keeps the factor of a lane that adds nothing (the source
+  // itself, a lane past the last body) finite.
+  const double* given;
+  static constexpr TracedLift<count> lift{};
+
+  template <class BodySet>
+  TracedPairs(const BodySet& B, const Interaction& in) : given(&in.tracedGM[0][0]) {
+    static_assert(lanes == kTracedLanes);
+    for (int b = 0; b < count; ++b) {
+      x[b] = B.x[b];
+      y[b] = B.y[b];
+      z[b] = B.z[b];
+    }
+  }
+  // The pulls of row a from its vectors q.
+  void pullRow(int a) {
+    for (int q = a * lanes; q < (a + 1) * lanes; ++q) {
+      const double finite = std::sqrt(qx[q] * qx[q] + qy[q] * qy[q] + qz[q] * qz[q]) + lift[q];
+      pull[q] = given[q] * (1.0 / (finite * finite * finite));
+    }
+  }
+  void pulls() {
+    for (int a = 0; a < count; ++a) pullRow(a);
+  }
+  // Each target's sum takes the sources in their order.
+  void addTo(double* ax, double* ay, double* az) const {
+    double sx[lanes] = {}, sy[lanes] = {}, sz[lanes] = {};
+    for (int a = 0; a < count; ++a)
+      for (int b = 0; b < lanes; ++b) {
+        const int q = a * lanes + b;
+        sx[b] -= pull[q] * qx[q];
+        sy[b] -= pull[q] * qy[q];
+        sz[b] -= pull[q] * qz[q];
+      }
+    for (int b = 0; b < count; ++b) {
+      ax[b] += sx[b];
+      ay[b] += sy[b];
+      az[b] += sz[b];
+    }
+  }
+};
+
+// Whether the first traces of a source's pairs lie near enough their
+// present positions for rootOfOnePlusMinusOne (see
+// estimatedVelocityTracePairLoop): |u| ≤ 2·ratio + ratio², ratio = |w|/Vgr,
+// which stays within kRootSeriesLimit while ratio is at most
+// √(1 + kRootSeriesLimit) − 1. The source's velocity squared is vv, its
+// acceleration squared aa, and the longest distance of its pairs squared
+// RR: |w| ≤ |v| + (R/Vgr)·|a|/2, so |w|² ≤ 2·(|v|² + (R/Vgr)²·|a|²/4).
+// False for a NaN.
+template <RetardationKind kind>
+inline bool traceNearPresent(double vv, double aa, double RR, double perSpeedSquared) {
+  double ww = vv;
+  if constexpr (kind == RetardationKind::VelocityAndAcceleration) ww = 2 * (vv + 0.25 * RR * perSpeedSquared * aa);
+  constexpr double largestRatio = 4.9987e-4;  // √(1 + 1e-3) − 1 = 4.99875e-4, with room for rounding
+  static_assert(kRootSeriesLimit == 1e-3);
+  return ww * perSpeedSquared <= largestRatio * largestRatio;
+}
+
 // The traces along the present velocity (and acceleration) under Newton's
-// law for a fixed count of bodies: for each source every target in one
-// loop over whole vectors, the source itself and the lanes past the last
-// body included with their factor kept finite (their coefficient is 0, so
-// they add nothing), so that the loop over the targets has no branch. The
-// present distance of each pair is taken once for both directions. Each
-// target's sum still takes the sources in their order.
-template <int count, RetardationKind kind>
-inline void velocityTracePairLoop(const Bodies& B, const Coefficients& k, double gravitySpeed, double* ax, double* ay,
-                                  double* az) {
-  TracedLanes<count> L(B);
+// law for a fixed count of bodies, while they lie near the present
+// positions (traceNearPresent); false, having added nothing, where one
+// does not.
+//
+// The propagation time only places the trace: an error e in it moves the
+// trace by v·e, some 1e-4 of the error it would make in the distance. The
+// first trace lies at T0 = R/Vgr along w = v − (T0/2)·a (a = 0 for the
+// trace along the velocity alone), so its distance is
+// R·√(1 + u), u = 2·(r·w)/(R·Vgr) + |w|²/Vgr²,
+// which a short series gives to rounding, from R and 1/R estimated without
+// the divider. Only the distance of the pull is an exact root.
+template <int count, RetardationKind kind, class BodySet>
+inline bool estimatedVelocityTracePairLoop(const BodySet& B, const Interaction& in, double* ax, double* ay,
+                                           double* az) {
+  const double gravitySpeed = in.gravitySpeed;
+  TracedPairs<count> P(B, in);
+  constexpr int lanes = TracedPairs<count>::lanes, slots = TracedPairs<count>::slots;
+  // The present distances and their reciprocals, in a pass of their own:
+  // its chains are short enough for many pairs to run at once.
+  static_assert(slots % 4 == 0);
+  alignas(64) double R[slots], perR[slots];
+  for (int a = 0; a < count; ++a)
+    for (int b = 0; b < lanes; ++b) {
+      const int q = a * lanes + b;
+      const double px = P.x[b] - B.x[a], py = P.y[b] - B.y[a], pz = P.z[b] - B.z[a];
+      R[q] = px * px + py * py + pz * pz + P.lift[q];  // a lane that adds nothing stays finite
+    }
+  double RR = 0;  // the longest distance squared, for the traces along the acceleration
+  if constexpr (kind == RetardationKind::VelocityAndAcceleration) {
+    double longest[lanes] = {};
+    for (int a = 0; a < count; ++a)
+      for (int b = 0; b < lanes; ++b) longest[b] = std::max(R[a * lanes + b], longest[b]);
+    for (int b = 0; b < lanes; ++b) RR = std::max(longest[b], RR);
+  }
+  reciprocalRootEstimates(R, perR, slots);
+  for (int q = 0; q < slots; ++q) R[q] *= perR[q];
+  bool near = true;
+  const double perSpeed = 1.0 / gravitySpeed;
+  const double twicePerSpeed = 2 * perSpeed, perSpeedSquared = perSpeed * perSpeed;
+  for (int a = 0; a < count; ++a) {
+    const double xa = B.x[a], ya = B.y[a], za = B.z[a];
+    const double vxa = B.vx[a], vya = B.vy[a], vza = B.vz[a];
+    const double axa = B.ax[a], aya = B.ay[a], aza = B.az[a];
+    const double vv = vxa * vxa + vya * vya + vza * vza;
+    const double va = vxa * axa + vya * aya + vza * aza, aa = axa * axa + aya * aya + aza * aza;
+    near = near && traceNearPresent<kind>(vv, aa, RR, perSpeedSquared);
+    for (int b = 0; b < lanes; ++b) {
+      const int q = a * lanes + b;
+      const double px = P.x[b] - xa, py = P.y[b] - ya, pz = P.z[b] - za;
+      double pw = fusedMultiplyAdd(px, vxa, fusedMultiplyAdd(py, vya, pz * vza)), ww = vv;
+      if constexpr (kind == RetardationKind::VelocityAndAcceleration) {
+        const double T0 = R[q] * perSpeed;
+        const double pa = fusedMultiplyAdd(px, axa, fusedMultiplyAdd(py, aya, pz * aza));
+        pw = fusedMultiplyAdd(-0.5 * T0, pa, pw);
+        ww = fusedMultiplyAdd(T0, fusedMultiplyAdd(0.25 * T0, aa, -va), vv);
+      }
+      const double u = fusedMultiplyAdd(pw * perR[q], twicePerSpeed, ww * perSpeedSquared);
+      const double T1 = fusedMultiplyAdd(R[q], rootOfOnePlusMinusOne(u), R[q]) * perSpeed;
+      traceOfSource<kind>(T1, px, py, pz, vxa, vya, vza, axa, aya, aza, P.qx[q], P.qy[q], P.qz[q]);
+    }
+    P.pullRow(a);  // its divisions overlap the next row's traces
+  }
+  if (!near) return false;
+  P.addTo(ax, ay, az);
+  return true;
+}
+
+// The same traces with every distance an exact root: for traces far from
+// the present positions.
+template <int count, RetardationKind kind, class BodySet>
+inline void velocityTracePairLoop(const BodySet& B, const Interaction& in, double* ax, double* ay, double* az) {
+  const double gravitySpeed = in.gravitySpeed;
+  TracedPairs<count> P(B, in);
+  constexpr int lanes = TracedPairs<count>::lanes;
+  double R[count][lanes];
+  presentDistances<count>(B, R);
   const double perSpeed = 1.0 / gravitySpeed;
   for (int a = 0; a < count; ++a) {
     const double xa = B.x[a], ya = B.y[a], za = B.z[a];
     const double vxa = B.vx[a], vya = B.vy[a], vza = B.vz[a];
     const double axa = B.ax[a], aya = B.ay[a], aza = B.az[a];
-    L.beginRow(k, a);
-#pragma GCC unroll 1
-    for (int b = 0; b < L.lanes; ++b) {
-      const double px = L.x[b] - xa, py = L.y[b] - ya, pz = L.z[b] - za;
+    for (int b = 0; b < lanes; ++b) {
+      const int q = a * lanes + b;
+      const double px = P.x[b] - xa, py = P.y[b] - ya, pz = P.z[b] - za;
       double qx, qy, qz;
-      traceOfSource<kind>(L.R[a][b] * perSpeed, px, py, pz, vxa, vya, vza, axa, aya, aza, qx, qy, qz);
-      double r = std::sqrt(qx * qx + qy * qy + qz * qz);
-      traceOfSource<kind>(r * perSpeed, px, py, pz, vxa, vya, vza, axa, aya, aza, qx, qy, qz);
-      r = std::sqrt(qx * qx + qy * qy + qz * qz);
-      L.pull(b, r, qx, qy, qz);
+      traceOfSource<kind>(R[a][b] * perSpeed, px, py, pz, vxa, vya, vza, axa, aya, aza, qx, qy, qz);
+      const double r = std::sqrt(qx * qx + qy * qy + qz * qz);
+      traceOfSource<kind>(r * perSpeed, px, py, pz, vxa, vya, vza, axa, aya, aza, P.qx[q], P.qy[q], P.qz[q]);
     }
   }
-  L.addTo(ax, ay, az);
+  P.pulls();
+  P.addTo(ax, ay, az);
+}
+
+// The traced loop for a fixed count of bodies: estimated where it holds.
+template <int count, RetardationKind kind, class BodySet>
+inline void tracePairLoop(const BodySet& B, const Interaction& in, double* ax, double* ay, double* az) {
+  if (!estimatedVelocityTracePairLoop<count, kind>(B, in, ax, ay, az))
+    velocityTracePairLoop<count, kind>(B, in, ax, ay, az);
 }
 
 // Records that the stored-trace loop for a fixed count of bodies takes at
@@ -487,6 +665,7 @@ inline void storedTracePairLoop(const StageContext& c, const Bodies& B, const Co
   perGap[0] = 1;
   for (int j = 1; j < records; ++j) perGap[j] = j <= last && t[j - 1] > t[j] ? 1.0 / (t[j - 1] - t[j]) : 1.0;
   TracedLanes<count> L(B);
+  presentDistances<count>(B, L.R);
   for (int a = 0; a < count; ++a) {
     const int source = B.number[a];
     const double xa = B.x[a], ya = B.y[a], za = B.z[a];
@@ -567,14 +746,28 @@ inline void withRecordCount(int records, Body&& body) {
 // from i. For each source, the targets before it and after it.
 template <RetardationKind kind, bool inverseSquare, class Record>
 void retardedClassicalPairs(const StageContext& c, const Interaction& in, double* acceleration, Record& record) {
+  if constexpr (inverseSquare && !Record::active && kind != RetardationKind::StoredTrace) {
+    // The attracting bodies are the first ten or eleven of the state: read
+    // in place, summed straight into the derivative.
+    const int n = in.attractingBodyCount;
+    if (in.attractingBodiesLeadTheState && (n == 10 || n == 11)) {
+      const StateBodies S(c, n);
+      double* ax = acceleration;
+      double* ay = acceleration + kBodyCount;
+      double* az = acceleration + 2 * kBodyCount;
+      if (n == 10) tracePairLoop<10, kind>(S, in, ax, ay, az);
+      else tracePairLoop<11, kind>(S, in, ax, ay, az);
+      return;
+    }
+  }
   Bodies B;
   gatherBodies<Record>(c, in, B);
   const Coefficients k = coefficientsOf<Record>(in);
   double ax[kBodyCount] = {}, ay[kBodyCount] = {}, az[kBodyCount] = {};
   if constexpr (inverseSquare && !Record::active && kind != RetardationKind::StoredTrace) {
     if (B.count == 10 || B.count == 11) {
-      if (B.count == 10) velocityTracePairLoop<10, kind>(B, k, in.gravitySpeed, ax, ay, az);
-      else velocityTracePairLoop<11, kind>(B, k, in.gravitySpeed, ax, ay, az);
+      if (B.count == 10) tracePairLoop<10, kind>(B, in, ax, ay, az);
+      else tracePairLoop<11, kind>(B, in, ax, ay, az);
       return scatterAccelerations(B, ax, ay, az, acceleration);
     }
   }
