@@ -467,7 +467,7 @@ template <int count>
 struct TracedPairs {
   static constexpr int lanes = laneCount(count);
   static constexpr int slots = count * lanes;
-  alignas(64) double x[lanes] = {}, y[lanes] = {}, z[lanes] = {};
+  alignas(64) double x[lanes], y[lanes], z[lanes];
   // From the trace of the row's source to the lane's target, and the pull
   // of that source on it: given·R^−3, R the length of that vector.
   alignas(64) double qx[slots], qy[slots], qz[slots], pull[slots];
@@ -485,6 +485,7 @@ struct TracedPairs {
       y[b] = B.y[b];
       z[b] = B.z[b];
     }
+    for (int b = count; b < lanes; ++b) x[b] = y[b] = z[b] = 0;
   }
   // The pulls of row a from its vectors q.
   void pullRow(int a) {
@@ -566,8 +567,7 @@ inline bool estimatedVelocityTracePairLoop(const BodySet& B, const Interaction& 
       for (int b = 0; b < lanes; ++b) longest[b] = std::max(R[a * lanes + b], longest[b]);
     for (int b = 0; b < lanes; ++b) RR = std::max(longest[b], RR);
   }
-  reciprocalRootEstimates(R, perR, slots);
-  for (int q = 0; q < slots; ++q) R[q] *= perR[q];
+  rootEstimates(R, perR, slots);
   bool near = true;
   const double perSpeed = 1.0 / gravitySpeed;
   const double twicePerSpeed = 2 * perSpeed, perSpeedSquared = perSpeed * perSpeed;

@@ -49,27 +49,32 @@ inline __m256d newtonStepOfReciprocalRoot(__m256d half, __m256d y) {
 }
 #endif
 
-// reciprocalRootEstimate for n values, n a multiple of 4, with the
+// The roots of n squares, n a multiple of 4, and their reciprocals, to
+// about an ulp: squares holds the squares and is given the roots. The
+// reciprocals are found as reciprocalRootEstimate does, but from the
 // processor's own first guess where it has one: 14 bits and two Newton
 // steps, or 12 bits (in single precision, so 0 or infinite, and no
-// estimate, where s is beyond 3e38 or below 1e-38) and three.
-inline void reciprocalRootEstimates(const double* s, double* y, int n) {
+// estimate, where a square is beyond 3e38 or below 1e-38) and three.
+inline void rootEstimates(double* squares, double* reciprocals, int n) {
+#if defined(__AVX__)
+  for (int i = 0; i < n; i += 4) {
+    const __m256d v = _mm256_loadu_pd(squares + i), half = _mm256_mul_pd(_mm256_set1_pd(0.5), v);
 #if defined(__AVX512VL__)
-  for (int i = 0; i < n; i += 4) {
-    const __m256d v = _mm256_loadu_pd(s + i), half = _mm256_mul_pd(_mm256_set1_pd(0.5), v);
     __m256d r = _mm256_rsqrt14_pd(v);
-    for (int step = 0; step < 2; ++step) r = newtonStepOfReciprocalRoot(half, r);
-    _mm256_storeu_pd(y + i, r);
-  }
-#elif defined(__AVX__)
-  for (int i = 0; i < n; i += 4) {
-    const __m256d v = _mm256_loadu_pd(s + i), half = _mm256_mul_pd(_mm256_set1_pd(0.5), v);
+    constexpr int steps = 2;
+#else
     __m256d r = _mm256_cvtps_pd(_mm_rsqrt_ps(_mm256_cvtpd_ps(v)));
-    for (int step = 0; step < 3; ++step) r = newtonStepOfReciprocalRoot(half, r);
-    _mm256_storeu_pd(y + i, r);
+    constexpr int steps = 3;
+#endif
+    for (int step = 0; step < steps; ++step) r = newtonStepOfReciprocalRoot(half, r);
+    _mm256_storeu_pd(reciprocals + i, r);
+    _mm256_storeu_pd(squares + i, _mm256_mul_pd(v, r));
   }
 #else
-  for (int i = 0; i < n; ++i) y[i] = reciprocalRootEstimate(s[i]);
+  for (int i = 0; i < n; ++i) {
+    reciprocals[i] = reciprocalRootEstimate(squares[i]);
+    squares[i] *= reciprocals[i];
+  }
 #endif
 }
 

@@ -1,7 +1,7 @@
 // The estimates behind the traced pair loops' propagation times, compiled
 // as the engine compiles them, against the same roots in long double:
-// 1/√s to a few units in the last place over the squared distances a model
-// can hold, and √(1 + u) − 1 from its series to 3e-17 of the root for
+// √s and 1/√s to a few units in the last place over the squared distances
+// a model can hold, and √(1 + u) − 1 from its series to 3e-17 of the root for
 // |u| ≤ kRootSeriesLimit.
 #include <gtest/gtest.h>
 
@@ -28,14 +28,15 @@ std::vector<double> squaredDistances() {
   return s;
 }
 
-TEST(RootEstimates, ReciprocalRootsToAFewUlpsAlongTheVectorsAndOneByOne) {
+TEST(RootEstimates, RootsAndReciprocalsToAFewUlpsAlongTheVectorsAndOneByOne) {
   const std::vector<double> s = squaredDistances();
-  std::vector<double> y(s.size());
-  nbody::reciprocalRootEstimates(s.data(), y.data(), static_cast<int>(s.size()));
+  std::vector<double> roots(s), reciprocals(s.size());
+  nbody::rootEstimates(roots.data(), reciprocals.data(), static_cast<int>(s.size()));
   for (size_t i = 0; i < s.size(); ++i) {
-    const long double truth = 1.0L / std::sqrt(static_cast<long double>(s[i]));
-    EXPECT_LT(relativeError(y[i], truth), 4 * kUlp) << "s = " << s[i];
-    EXPECT_LT(relativeError(nbody::reciprocalRootEstimate(s[i]), truth), 4 * kUlp) << "s = " << s[i];
+    const long double root = std::sqrt(static_cast<long double>(s[i]));
+    EXPECT_LT(relativeError(roots[i], root), 4 * kUlp) << "s = " << s[i];
+    EXPECT_LT(relativeError(reciprocals[i], 1 / root), 4 * kUlp) << "s = " << s[i];
+    EXPECT_LT(relativeError(nbody::reciprocalRootEstimate(s[i]), 1 / root), 4 * kUlp) << "s = " << s[i];
   }
 }
 
