@@ -400,51 +400,6 @@ inline void traceOfSource(double T, double px, double py, double pz, double vx, 
   }
 }
 
-// What the traced loops of a fixed count of bodies share: the bodies'
-// positions and the sums of their accelerations over whole vectors of
-// lanes, the present distances, and for the source of a row its
-// coefficients and the lift that keeps the factor of the lanes that add
-// nothing (the source itself, the lanes past the last body) finite, so
-// that the loop over the targets has no branch.
-template <int count>
-struct TracedLanes {
-  static constexpr int lanes = laneCount(count);
-  double R[count][lanes];
-  double x[lanes] = {}, y[lanes] = {}, z[lanes] = {};
-  double sx[lanes] = {}, sy[lanes] = {}, sz[lanes] = {};
-  double given[lanes] = {}, lift[lanes] = {};
-
-  explicit TracedLanes(const Bodies& B) {
-    for (int b = 0; b < count; ++b) {
-      x[b] = B.x[b];
-      y[b] = B.y[b];
-      z[b] = B.z[b];
-    }
-  }
-  // The row of source a.
-  void beginRow(const Coefficients& k, int a) {
-    for (int b = 0; b < count; ++b) given[b] = k.given[a][b];
-    for (int b = 0; b < lanes; ++b) lift[b] = b < count ? 0.0 : 1.0;
-    lift[a] = 1;
-  }
-  // The pull of the row's source on target b towards its trace at
-  // (qx, qy, qz) from b, at distance r.
-  void pull(int b, double r, double qx, double qy, double qz) {
-    const double finite = r + lift[b];
-    const double g = given[b] * (1.0 / (finite * finite * finite));
-    sx[b] -= g * qx;
-    sy[b] -= g * qy;
-    sz[b] -= g * qz;
-  }
-  void addTo(double* ax, double* ay, double* az) const {
-    for (int b = 0; b < count; ++b) {
-      ax[b] += sx[b];
-      ay[b] += sy[b];
-      az[b] += sz[b];
-    }
-  }
-};
-
 // 1 where a row of the traced loops meets its own source or runs past the
 // last body, else 0.
 template <int count>
@@ -515,6 +470,21 @@ struct TracedPairs {
   }
 };
 
+// The present distances R of the pairs of P, lane by lane, and their
+// reciprocals perR, estimated without the divider (see RootEstimates.h).
+template <int count, class BodySet>
+inline void presentDistanceEstimates(const BodySet& B, const TracedPairs<count>& P, double* R, double* perR) {
+  constexpr int lanes = TracedPairs<count>::lanes, slots = TracedPairs<count>::slots;
+  static_assert(slots % 4 == 0);
+  for (int a = 0; a < count; ++a)
+    for (int b = 0; b < lanes; ++b) {
+      const int q = a * lanes + b;
+      const double px = P.x[b] - B.x[a], py = P.y[b] - B.y[a], pz = P.z[b] - B.z[a];
+      R[q] = px * px + py * py + pz * pz + P.lift[q];  // a lane that adds nothing stays finite
+    }
+  rootEstimates(R, perR, slots);
+}
+
 // Whether the first traces of a source's pairs lie near enough their
 // present positions for rootOfOnePlusMinusOne (see
 // estimatedVelocityTracePairLoop): |u| ≤ 2·ratio + ratio², ratio = |w|/Vgr,
@@ -552,22 +522,15 @@ inline bool estimatedVelocityTracePairLoop(const BodySet& B, const Interaction& 
   constexpr int lanes = TracedPairs<count>::lanes, slots = TracedPairs<count>::slots;
   // The present distances and their reciprocals, in a pass of their own:
   // its chains are short enough for many pairs to run at once.
-  static_assert(slots % 4 == 0);
   alignas(64) double R[slots], perR[slots];
-  for (int a = 0; a < count; ++a)
-    for (int b = 0; b < lanes; ++b) {
-      const int q = a * lanes + b;
-      const double px = P.x[b] - B.x[a], py = P.y[b] - B.y[a], pz = P.z[b] - B.z[a];
-      R[q] = px * px + py * py + pz * pz + P.lift[q];  // a lane that adds nothing stays finite
-    }
+  presentDistanceEstimates(B, P, R, perR);
   double RR = 0;  // the longest distance squared, for the traces along the acceleration
   if constexpr (kind == RetardationKind::VelocityAndAcceleration) {
     double longest[lanes] = {};
     for (int a = 0; a < count; ++a)
       for (int b = 0; b < lanes; ++b) longest[b] = std::max(R[a * lanes + b], longest[b]);
-    for (int b = 0; b < lanes; ++b) RR = std::max(longest[b], RR);
+    for (int b = 0; b < lanes; ++b) RR = std::max(longest[b] * longest[b], RR);
   }
-  rootEstimates(R, perR, slots);
   bool near = true;
   const double perSpeed = 1.0 / gravitySpeed;
   const double twicePerSpeed = 2 * perSpeed, perSpeedSquared = perSpeed * perSpeed;
@@ -637,99 +600,130 @@ inline void tracePairLoop(const BodySet& B, const Interaction& in, double* ax, d
 // most: the history of the speed of light at one-hour steps holds six.
 inline constexpr int kCountedRecords = 8;
 
-// The traces from the stored positions (DX3) under Newton's law for a
-// fixed count of bodies and a history of at most `records` records:
-// for each source every target in one loop over whole vectors without a
-// branch (the source itself and the lanes past the last body kept finite
-// and adding nothing), the present distance of each pair taken once for
-// both directions. Each lane takes the trace of its own case (newer than
-// record 0, between two records, older than the oldest) by selection among
-// the three, each computed as the general loop computes it; the records
-// around the moment are picked by a pass over the few records, and the
-// divisors of the cases a lane does not take are kept non-zero so that
-// they raise no flag.
-template <int count, int records>
-inline void storedTracePairLoop(const StageContext& c, const Bodies& B, const Coefficients& k, double gravitySpeed,
-                                double* ax, double* ay, double* az) {
-  const TraceHistory& h = *c.history;
-  const int last = h.lastRecord();
-  const double stageTime = c.stageTime;
-  const double newestTime = h.time(0), oldestTime = h.time(last);
-  const double span = stageTime - newestTime;
-  const double perSpan = span > 0 ? 1.0 / span : 0.0;
-  const double perSpeed = 1.0 / gravitySpeed;
-  // Record times, after the last record times that no moment follows, and
-  // the reciprocal of the gap before each record.
-  double t[records], perGap[records];
-  for (int j = 0; j < records; ++j) t[j] = j <= last ? h.time(j) : -HUGE_VAL;
-  perGap[0] = 1;
-  for (int j = 1; j < records; ++j) perGap[j] = j <= last && t[j - 1] > t[j] ? 1.0 / (t[j - 1] - t[j]) : 1.0;
-  TracedLanes<count> L(B);
-  presentDistances<count>(B, L.R);
-  for (int a = 0; a < count; ++a) {
-    const int source = B.number[a];
-    const double xa = B.x[a], ya = B.y[a], za = B.z[a];
-    const double vxa = B.vx[a], vya = B.vy[a], vza = B.vz[a];
-    const double axa = B.ax[a], aya = B.ay[a], aza = B.az[a];
-    double rx[records], ry[records], rz[records];
+// The number in the state of the a-th body of a call.
+inline int bodyNumber(const Bodies& B, int a) { return B.number[a]; }
+inline int bodyNumber(const StateBodies&, int a) { return a; }
+
+// What the stored traces of one source need: the stage, the history's
+// record times (after the last record, times that no moment follows) and
+// the reciprocal of the gap before each record, and the source's present
+// place, velocity, last acceleration and stored positions.
+template <int records>
+struct StoredTraceRow {
+  double stageTime, newestTime, oldestTime, perSpan;
+  const double* t;
+  const double* perGap;
+  double xa, ya, za, vxa, vya, vza, axa, aya, aza;
+  double rx[records], ry[records], rz[records];
+
+  template <class BodySet>
+  StoredTraceRow(const StageContext& c, const double* times, const double* perGaps, const BodySet& B, int a)
+      : t(times), perGap(perGaps) {
+    const TraceHistory& h = *c.history;
+    const int last = h.lastRecord();
+    stageTime = c.stageTime;
+    newestTime = h.time(0);
+    oldestTime = h.time(last);
+    const double span = stageTime - newestTime;
+    perSpan = span > 0 ? 1.0 / span : 0.0;
+    xa = B.x[a], ya = B.y[a], za = B.z[a];
+    vxa = B.vx[a], vya = B.vy[a], vza = B.vz[a];
+    axa = B.ax[a], aya = B.ay[a], aza = B.az[a];
+    const int source = bodyNumber(B, a);
     for (int j = 0; j < records; ++j) {
       const double* p = h.position(j <= last ? j : last, source);
       rx[j] = p[0];
       ry[j] = p[1];
       rz[j] = p[2];
     }
-    L.beginRow(k, a);
-    // The vector from the trace T seconds back to the target at (tx, ty, tz),
-    // p the present vector from the source.
-    auto fromTrace = [&](double T, double tx, double ty, double tz, double px, double py, double pz, double& qx,
-                         double& qy, double& qz) {
-      const double when = stageTime - T;
-      // Newer than record 0: between the present position and record 0.
-      const double fNewest = T * perSpan;
-      const double newX = xa - (xa - rx[0]) * fNewest, newY = ya - (ya - ry[0]) * fNewest,
-                   newZ = za - (za - rz[0]) * fNewest;
-      // Between records j - 1 and j, j the first record not after the
-      // moment (1 at least, the last at most): the latest pair of records
-      // whose earlier one lies after the moment.
-      double laterTime = t[0], perLaterGap = perGap[1];
-      double laterX = rx[0], laterY = ry[0], laterZ = rz[0], earlierX = rx[1], earlierY = ry[1], earlierZ = rz[1];
+  }
+
+  // The vector from the trace T seconds back to the target at (tx, ty, tz),
+  // p the present vector from the source. Each lane takes the trace of its
+  // own case (newer than record 0, between two records, older than the
+  // oldest) by selection among the three, each computed as the general
+  // loop computes it; the records around the moment are picked by a pass
+  // over the few records, and the divisors of the cases a lane does not
+  // take are kept non-zero so that they raise no flag.
+  void vectorFromTrace(double T, double tx, double ty, double tz, double px, double py, double pz, double& qx,
+                       double& qy, double& qz) const {
+    const double when = stageTime - T;
+    // Newer than record 0: between the present position and record 0.
+    const double fNewest = T * perSpan;
+    const double newX = xa - (xa - rx[0]) * fNewest, newY = ya - (ya - ry[0]) * fNewest,
+                 newZ = za - (za - rz[0]) * fNewest;
+    // Between records j - 1 and j, j the first record not after the
+    // moment (1 at least, the last at most): the latest pair of records
+    // whose earlier one lies after the moment.
+    double laterTime = t[0], perLaterGap = perGap[1];
+    double laterX = rx[0], laterY = ry[0], laterZ = rz[0], earlierX = rx[1], earlierY = ry[1], earlierZ = rz[1];
 #pragma GCC unroll 8
-      for (int j = 2; j < records; ++j) {
-        const bool past = t[j - 1] > when;  // false past the last record
-        laterTime = past ? t[j - 1] : laterTime;
-        perLaterGap = past ? perGap[j] : perLaterGap;
-        laterX = past ? rx[j - 1] : laterX;
-        laterY = past ? ry[j - 1] : laterY;
-        laterZ = past ? rz[j - 1] : laterZ;
-        earlierX = past ? rx[j] : earlierX;
-        earlierY = past ? ry[j] : earlierY;
-        earlierZ = past ? rz[j] : earlierZ;
+    for (int j = 2; j < records; ++j) {
+      const bool past = t[j - 1] > when;  // false past the last record
+      laterTime = past ? t[j - 1] : laterTime;
+      perLaterGap = past ? perGap[j] : perLaterGap;
+      laterX = past ? rx[j - 1] : laterX;
+      laterY = past ? ry[j - 1] : laterY;
+      laterZ = past ? rz[j - 1] : laterZ;
+      earlierX = past ? rx[j] : earlierX;
+      earlierY = past ? ry[j] : earlierY;
+      earlierZ = past ? rz[j] : earlierZ;
+    }
+    const double f = (laterTime - when) * perLaterGap;
+    const double midX = laterX + (earlierX - laterX) * f, midY = laterY + (earlierY - laterY) * f,
+                 midZ = laterZ + (earlierZ - laterZ) * f;
+    // Older than the oldest: along velocity and acceleration.
+    const double half = T * T / 2;
+    const double oldX = T * vxa + px - half * axa, oldY = T * vya + py - half * aya, oldZ = T * vza + pz - half * aza;
+    const bool newer = when >= newestTime;
+    const bool stored = when >= oldestTime;  // newer ones too: the records run back in time
+    const double traceX = newer ? newX : midX, traceY = newer ? newY : midY, traceZ = newer ? newZ : midZ;
+    qx = stored ? tx - traceX : oldX;
+    qy = stored ? ty - traceY : oldY;
+    qz = stored ? tz - traceZ : oldZ;
+  }
+};
+
+// The traces from the stored positions (DX3) under Newton's law for a
+// fixed count of bodies and a history of at most `records` records, in the
+// rows and lanes of TracedPairs. Each step is a pass of its own over all
+// the pairs (the traces at the first time, their distances, the traces at
+// the second time, the pulls, the sums), so that the chains of a pass are
+// short and many pairs run at once. The present distance only sets the
+// first time and is estimated as along the velocity; the trace's distance
+// that sets the second time is an exact root.
+template <int count, int records, class BodySet>
+inline void storedTracePairLoop(const StageContext& c, const BodySet& B, const Interaction& in, double* ax,
+                                double* ay, double* az) {
+  const TraceHistory& h = *c.history;
+  const int last = h.lastRecord();
+  const double perSpeed = 1.0 / in.gravitySpeed;
+  double t[records], perGap[records];
+  for (int j = 0; j < records; ++j) t[j] = j <= last ? h.time(j) : -HUGE_VAL;
+  perGap[0] = 1;
+  for (int j = 1; j < records; ++j) perGap[j] = j <= last && t[j - 1] > t[j] ? 1.0 / (t[j - 1] - t[j]) : 1.0;
+  TracedPairs<count> P(B, in);
+  constexpr int lanes = TracedPairs<count>::lanes, slots = TracedPairs<count>::slots;
+  alignas(64) double T[slots], perR[slots];
+  presentDistanceEstimates(B, P, T, perR);
+  for (int q = 0; q < slots; ++q) T[q] *= perSpeed;
+  // The vectors from the traces T[q] seconds back, at the first time, then
+  // at the second time that their distances give.
+  for (int iteration = 0; iteration < 2; ++iteration) {
+    if (iteration == 1)
+      for (int q = 0; q < slots; ++q)
+        T[q] = std::sqrt(P.qx[q] * P.qx[q] + P.qy[q] * P.qy[q] + P.qz[q] * P.qz[q]) * perSpeed;
+    for (int a = 0; a < count; ++a) {
+      const StoredTraceRow<records> row(c, t, perGap, B, a);
+      for (int b = 0; b < lanes; ++b) {
+        const int q = a * lanes + b;
+        const double px = P.x[b] - row.xa, py = P.y[b] - row.ya, pz = P.z[b] - row.za;
+        row.vectorFromTrace(T[q], P.x[b], P.y[b], P.z[b], px, py, pz, P.qx[q], P.qy[q], P.qz[q]);
       }
-      const double f = (laterTime - when) * perLaterGap;
-      const double midX = laterX + (earlierX - laterX) * f, midY = laterY + (earlierY - laterY) * f,
-                   midZ = laterZ + (earlierZ - laterZ) * f;
-      // Older than the oldest: along velocity and acceleration.
-      const double half = T * T / 2;
-      const double oldX = T * vxa + px - half * axa, oldY = T * vya + py - half * aya, oldZ = T * vza + pz - half * aza;
-      const bool newer = when >= newestTime;
-      const bool stored = when >= oldestTime;  // newer ones too: the records run back in time
-      const double traceX = newer ? newX : midX, traceY = newer ? newY : midY, traceZ = newer ? newZ : midZ;
-      qx = stored ? tx - traceX : oldX;
-      qy = stored ? ty - traceY : oldY;
-      qz = stored ? tz - traceZ : oldZ;
-    };
-#pragma GCC unroll 1
-    for (int b = 0; b < L.lanes; ++b) {
-      const double px = L.x[b] - xa, py = L.y[b] - ya, pz = L.z[b] - za;
-      double qx, qy, qz;
-      fromTrace(L.R[a][b] * perSpeed, L.x[b], L.y[b], L.z[b], px, py, pz, qx, qy, qz);
-      double r = std::sqrt(qx * qx + qy * qy + qz * qz);
-      fromTrace(r * perSpeed, L.x[b], L.y[b], L.z[b], px, py, pz, qx, qy, qz);
-      r = std::sqrt(qx * qx + qy * qy + qz * qz);
-      L.pull(b, r, qx, qy, qz);
     }
   }
-  L.addTo(ax, ay, az);
+  P.pulls();
+  P.addTo(ax, ay, az);
 }
 
 // Calls body.template operator()<n>() with n the fewest of 4, 6 and 8 that
@@ -741,22 +735,37 @@ inline void withRecordCount(int records, Body&& body) {
   body.template operator()<8>();
 }
 
+// The stored-trace loop for a fixed count of bodies and the history's
+// records.
+template <int count, class BodySet>
+inline void storedTracePairs(const StageContext& c, const BodySet& B, const Interaction& in, double* ax, double* ay,
+                             double* az) {
+  withRecordCount(c.history->lastRecord() + 1,
+                  [&]<int records>() { storedTracePairLoop<count, records>(c, B, in, ax, ay, az); });
+}
+
 // Classical law with the sources acting from their traces: each ordered
 // pair on its own, since the trace of i seen from k is not that of k seen
 // from i. For each source, the targets before it and after it.
 template <RetardationKind kind, bool inverseSquare, class Record>
 void retardedClassicalPairs(const StageContext& c, const Interaction& in, double* acceleration, Record& record) {
-  if constexpr (inverseSquare && !Record::active && kind != RetardationKind::StoredTrace) {
+  if constexpr (inverseSquare && !Record::active) {
     // The attracting bodies are the first ten or eleven of the state: read
     // in place, summed straight into the derivative.
     const int n = in.attractingBodyCount;
-    if (in.attractingBodiesLeadTheState && (n == 10 || n == 11)) {
+    const bool countedRecords = kind != RetardationKind::StoredTrace || c.history->lastRecord() < kCountedRecords;
+    if (in.attractingBodiesLeadTheState && (n == 10 || n == 11) && countedRecords) {
       const StateBodies S(c, n);
       double* ax = acceleration;
       double* ay = acceleration + kBodyCount;
       double* az = acceleration + 2 * kBodyCount;
-      if (n == 10) tracePairLoop<10, kind>(S, in, ax, ay, az);
-      else tracePairLoop<11, kind>(S, in, ax, ay, az);
+      if constexpr (kind == RetardationKind::StoredTrace) {
+        if (n == 10) storedTracePairs<10>(c, S, in, ax, ay, az);
+        else storedTracePairs<11>(c, S, in, ax, ay, az);
+      } else {
+        if (n == 10) tracePairLoop<10, kind>(S, in, ax, ay, az);
+        else tracePairLoop<11, kind>(S, in, ax, ay, az);
+      }
       return;
     }
   }
@@ -773,10 +782,8 @@ void retardedClassicalPairs(const StageContext& c, const Interaction& in, double
   }
   if constexpr (inverseSquare && !Record::active && kind == RetardationKind::StoredTrace) {
     if ((B.count == 10 || B.count == 11) && c.history->lastRecord() < kCountedRecords) {
-      withRecordCount(c.history->lastRecord() + 1, [&]<int records>() {
-        if (B.count == 10) storedTracePairLoop<10, records>(c, B, k, in.gravitySpeed, ax, ay, az);
-        else storedTracePairLoop<11, records>(c, B, k, in.gravitySpeed, ax, ay, az);
-      });
+      if (B.count == 10) storedTracePairs<10>(c, B, in, ax, ay, az);
+      else storedTracePairs<11>(c, B, in, ax, ay, az);
       return scatterAccelerations(B, ax, ay, az, acceleration);
     }
   }

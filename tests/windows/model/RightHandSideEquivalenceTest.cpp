@@ -177,6 +177,7 @@ INSTANTIATE_TEST_SUITE_P(
                       StageCase{"VelocitySlowGravity", kPlanetsAndMoon, 1, 1, 10},
                       StageCase{"AccelerationSlowGravity", kPlanetsAndMoon, 1, 2, 10},
                       StageCase{"StoredTen", kPlanets, 1, 3, 1},
+                      StageCase{"StoredTenAmongEleven", kTenWithMoon, 1, 3, 1},
                       StageCase{"StoredEleven", kPlanetsAndMoon, 1, 3, 1}, StageCase{"StoredFive", kInner, 1, 3, 1},
                       // Gravity ten times slower than the history was made for: the far
                       // pairs' moments lie before the oldest record.
