@@ -1,8 +1,9 @@
 #pragma once
 // The pair loops of the two right-hand sides. The bodies of a call are first
 // gathered into short contiguous arrays (only those that attract or are
-// attracted, unless every pair is recorded), so that the inner loops run
-// over plain arrays and the compiler can vectorise them. Each pair body is
+// attracted, unless every pair is recorded), or read in place when they are
+// the first ones of the state, so that the inner loops run over plain arrays
+// and the compiler can vectorise them. Each pair body is
 // written once as an inline function; the loops are templates over the
 // retardation variant, the form of the distance law and a Record that may
 // copy every pair into the shared tables. The right-hand sides pick the
