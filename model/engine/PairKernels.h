@@ -352,37 +352,6 @@ void instantClassicalPairs(const StageContext& c, const Interaction& in, double*
 // up to whole vectors of four.
 constexpr int laneCount(int count) { return (count + 3) / 4 * 4; }
 
-// The present distances of a fixed count of bodies, each unordered pair
-// once, into a symmetric table with lanes per row: 0 on the diagonal (a
-// body seen from itself), 1 in the lanes past the last body.
-template <int count, class BodySet>
-inline void presentDistances(const BodySet& B, double (*R)[laneCount(count)]) {
-  constexpr int pairs = pairCount(count), slots = paddedPairCount(count);
-  double r[slots];
-  {
-    double dx[slots], dy[slots], dz[slots];
-    int p = 0;
-#pragma GCC unroll 16
-    for (int a = 0; a + 1 < count; ++a)
-#pragma GCC unroll 16
-      for (int b = a + 1; b < count; ++b, ++p) {
-        dx[p] = B.x[b] - B.x[a];
-        dy[p] = B.y[b] - B.y[a];
-        dz[p] = B.z[b] - B.z[a];
-      }
-    for (int q = pairs; q < slots; ++q) dx[q] = dy[q] = dz[q] = 0;
-    for (int q = 0; q < slots; ++q) r[q] = std::sqrt(dx[q] * dx[q] + dy[q] * dy[q] + dz[q] * dz[q]);
-  }
-  int p = 0;
-#pragma GCC unroll 16
-  for (int a = 0; a < count; ++a) {
-    R[a][a] = 0;
-#pragma GCC unroll 16
-    for (int b = a + 1; b < count; ++b, ++p) R[a][b] = R[b][a] = r[p];
-    for (int b = count; b < laneCount(count); ++b) R[a][b] = 1;
-  }
-}
-
 // The vector from the trace of a source T seconds back to the target, p
 // the present one: along the source's velocity v (DX1), or along velocity
 // and acceleration a (DX2).
@@ -471,10 +440,11 @@ struct TracedPairs {
   }
 };
 
-// The present distances R of the pairs of P, lane by lane, and their
-// reciprocals perR, estimated without the divider (see RootEstimates.h).
-template <int count, class BodySet>
-inline void presentDistanceEstimates(const BodySet& B, const TracedPairs<count>& P, double* R, double* perR) {
+// The present distances R of the pairs of P, lane by lane, and with an
+// estimate their reciprocals perR, estimated without the divider (see
+// RootEstimates.h); exact roots otherwise.
+template <bool estimated, int count, class BodySet>
+inline void presentDistances(const BodySet& B, const TracedPairs<count>& P, double* R, double* perR) {
   constexpr int lanes = TracedPairs<count>::lanes, slots = TracedPairs<count>::slots;
   static_assert(slots % 4 == 0);
   for (int a = 0; a < count; ++a)
@@ -483,12 +453,16 @@ inline void presentDistanceEstimates(const BodySet& B, const TracedPairs<count>&
       const double px = P.x[b] - B.x[a], py = P.y[b] - B.y[a], pz = P.z[b] - B.z[a];
       R[q] = px * px + py * py + pz * pz + P.lift[q];  // a lane that adds nothing stays finite
     }
-  rootEstimates(R, perR, slots);
+  if constexpr (estimated) {
+    rootEstimates(R, perR, slots);
+  } else {
+    for (int q = 0; q < slots; ++q) R[q] = std::sqrt(R[q]);
+  }
 }
 
 // Whether the first traces of a source's pairs lie near enough their
 // present positions for rootOfOnePlusMinusOne (see
-// estimatedVelocityTracePairLoop): |u| ≤ 2·ratio + ratio², ratio = |w|/Vgr,
+// velocityTracePairLoop): |u| ≤ 2·ratio + ratio², ratio = |w|/Vgr,
 // which stays within kRootSeriesLimit while ratio is at most
 // √(1 + kRootSeriesLimit) − 1. The source's velocity squared is vv, its
 // acceleration squared aa, and the longest distance of its pairs squared
@@ -504,9 +478,7 @@ inline bool traceNearPresent(double vv, double aa, double RR, double perSpeedSqu
 }
 
 // The traces along the present velocity (and acceleration) under Newton's
-// law for a fixed count of bodies, while they lie near the present
-// positions (traceNearPresent); false, having added nothing, where one
-// does not.
+// law for a fixed count of bodies.
 //
 // The propagation time only places the trace: an error e in it moves the
 // trace by v·e, some 1e-4 of the error it would make in the distance. The
@@ -514,26 +486,27 @@ inline bool traceNearPresent(double vv, double aa, double RR, double perSpeedSqu
 // trace along the velocity alone), so its distance is
 // R·√(1 + u), u = 2·(r·w)/(R·Vgr) + |w|²/Vgr²,
 // which a short series gives to rounding, from R and 1/R estimated without
-// the divider. Only the distance of the pull is an exact root.
-template <int count, RetardationKind kind, class BodySet>
-inline bool estimatedVelocityTracePairLoop(const BodySet& B, const Interaction& in, double* ax, double* ay,
-                                           double* az) {
-  const double gravitySpeed = in.gravitySpeed;
+// the divider, while the traces lie near the present positions
+// (traceNearPresent); where one does not, the estimated loop adds nothing
+// and answers false. Only the distance of the pull is then an exact root.
+// Without the estimate every distance is an exact root.
+template <int count, RetardationKind kind, bool estimated, class BodySet>
+inline bool velocityTracePairLoop(const BodySet& B, const Interaction& in, double* ax, double* ay, double* az) {
   TracedPairs<count> P(B, in);
   constexpr int lanes = TracedPairs<count>::lanes, slots = TracedPairs<count>::slots;
-  // The present distances and their reciprocals, in a pass of their own:
+  // The present distances (and their reciprocals), in a pass of their own:
   // its chains are short enough for many pairs to run at once.
   alignas(64) double R[slots], perR[slots];
-  presentDistanceEstimates(B, P, R, perR);
+  presentDistances<estimated>(B, P, R, perR);
   double RR = 0;  // the longest distance squared, for the traces along the acceleration
-  if constexpr (kind == RetardationKind::VelocityAndAcceleration) {
+  if constexpr (estimated && kind == RetardationKind::VelocityAndAcceleration) {
     double longest[lanes] = {};
     for (int a = 0; a < count; ++a)
       for (int b = 0; b < lanes; ++b) longest[b] = std::max(R[a * lanes + b], longest[b]);
     for (int b = 0; b < lanes; ++b) RR = std::max(longest[b] * longest[b], RR);
   }
   bool near = true;
-  const double perSpeed = 1.0 / gravitySpeed;
+  const double perSpeed = 1.0 / in.gravitySpeed;
   const double twicePerSpeed = 2 * perSpeed, perSpeedSquared = perSpeed * perSpeed;
   for (int a = 0; a < count; ++a) {
     const double xa = B.x[a], ya = B.y[a], za = B.z[a];
@@ -541,19 +514,26 @@ inline bool estimatedVelocityTracePairLoop(const BodySet& B, const Interaction& 
     const double axa = B.ax[a], aya = B.ay[a], aza = B.az[a];
     const double vv = vxa * vxa + vya * vya + vza * vza;
     const double va = vxa * axa + vya * aya + vza * aza, aa = axa * axa + aya * aya + aza * aza;
-    near = near && traceNearPresent<kind>(vv, aa, RR, perSpeedSquared);
+    if constexpr (estimated) near = near && traceNearPresent<kind>(vv, aa, RR, perSpeedSquared);
     for (int b = 0; b < lanes; ++b) {
       const int q = a * lanes + b;
       const double px = P.x[b] - xa, py = P.y[b] - ya, pz = P.z[b] - za;
-      double pw = fusedMultiplyAdd(px, vxa, fusedMultiplyAdd(py, vya, pz * vza)), ww = vv;
-      if constexpr (kind == RetardationKind::VelocityAndAcceleration) {
-        const double T0 = R[q] * perSpeed;
-        const double pa = fusedMultiplyAdd(px, axa, fusedMultiplyAdd(py, aya, pz * aza));
-        pw = fusedMultiplyAdd(-0.5 * T0, pa, pw);
-        ww = fusedMultiplyAdd(T0, fusedMultiplyAdd(0.25 * T0, aa, -va), vv);
+      double T1;
+      if constexpr (estimated) {
+        double pw = fusedMultiplyAdd(px, vxa, fusedMultiplyAdd(py, vya, pz * vza)), ww = vv;
+        if constexpr (kind == RetardationKind::VelocityAndAcceleration) {
+          const double T0 = R[q] * perSpeed;
+          const double pa = fusedMultiplyAdd(px, axa, fusedMultiplyAdd(py, aya, pz * aza));
+          pw = fusedMultiplyAdd(-0.5 * T0, pa, pw);
+          ww = fusedMultiplyAdd(T0, fusedMultiplyAdd(0.25 * T0, aa, -va), vv);
+        }
+        const double u = fusedMultiplyAdd(pw * perR[q], twicePerSpeed, ww * perSpeedSquared);
+        T1 = fusedMultiplyAdd(R[q], rootOfOnePlusMinusOne(u), R[q]) * perSpeed;
+      } else {
+        double qx, qy, qz;
+        traceOfSource<kind>(R[q] * perSpeed, px, py, pz, vxa, vya, vza, axa, aya, aza, qx, qy, qz);
+        T1 = std::sqrt(qx * qx + qy * qy + qz * qz) * perSpeed;
       }
-      const double u = fusedMultiplyAdd(pw * perR[q], twicePerSpeed, ww * perSpeedSquared);
-      const double T1 = fusedMultiplyAdd(R[q], rootOfOnePlusMinusOne(u), R[q]) * perSpeed;
       traceOfSource<kind>(T1, px, py, pz, vxa, vya, vza, axa, aya, aza, P.qx[q], P.qy[q], P.qz[q]);
     }
     P.pullRow(a);  // its divisions overlap the next row's traces
@@ -563,38 +543,11 @@ inline bool estimatedVelocityTracePairLoop(const BodySet& B, const Interaction& 
   return true;
 }
 
-// The same traces with every distance an exact root: for traces far from
-// the present positions.
-template <int count, RetardationKind kind, class BodySet>
-inline void velocityTracePairLoop(const BodySet& B, const Interaction& in, double* ax, double* ay, double* az) {
-  const double gravitySpeed = in.gravitySpeed;
-  TracedPairs<count> P(B, in);
-  constexpr int lanes = TracedPairs<count>::lanes;
-  double R[count][lanes];
-  presentDistances<count>(B, R);
-  const double perSpeed = 1.0 / gravitySpeed;
-  for (int a = 0; a < count; ++a) {
-    const double xa = B.x[a], ya = B.y[a], za = B.z[a];
-    const double vxa = B.vx[a], vya = B.vy[a], vza = B.vz[a];
-    const double axa = B.ax[a], aya = B.ay[a], aza = B.az[a];
-    for (int b = 0; b < lanes; ++b) {
-      const int q = a * lanes + b;
-      const double px = P.x[b] - xa, py = P.y[b] - ya, pz = P.z[b] - za;
-      double qx, qy, qz;
-      traceOfSource<kind>(R[a][b] * perSpeed, px, py, pz, vxa, vya, vza, axa, aya, aza, qx, qy, qz);
-      const double r = std::sqrt(qx * qx + qy * qy + qz * qz);
-      traceOfSource<kind>(r * perSpeed, px, py, pz, vxa, vya, vza, axa, aya, aza, P.qx[q], P.qy[q], P.qz[q]);
-    }
-  }
-  P.pulls();
-  P.addTo(ax, ay, az);
-}
-
 // The traced loop for a fixed count of bodies: estimated where it holds.
 template <int count, RetardationKind kind, class BodySet>
 inline void tracePairLoop(const BodySet& B, const Interaction& in, double* ax, double* ay, double* az) {
-  if (!estimatedVelocityTracePairLoop<count, kind>(B, in, ax, ay, az))
-    velocityTracePairLoop<count, kind>(B, in, ax, ay, az);
+  if (!velocityTracePairLoop<count, kind, true>(B, in, ax, ay, az))
+    velocityTracePairLoop<count, kind, false>(B, in, ax, ay, az);
 }
 
 // Records that the stored-trace loop for a fixed count of bodies takes at
@@ -605,34 +558,45 @@ inline constexpr int kCountedRecords = 8;
 inline int bodyNumber(const Bodies& B, int a) { return B.number[a]; }
 inline int bodyNumber(const StateBodies&, int a) { return a; }
 
-// What the stored traces of one source need: the stage, the history's
-// record times (after the last record, times that no moment follows) and
-// the reciprocal of the gap before each record, and the source's present
-// place, velocity, last acceleration and stored positions.
+// What the stored traces of every source share for one stage: the
+// history, the stage's time, the record times (after the last record,
+// times that no moment follows) and the reciprocal of the gap before each
+// record.
+template <int records>
+struct StoredTraceTimes {
+  const TraceHistory& history;
+  int last;
+  double stageTime, newestTime, oldestTime, perSpan;
+  double t[records], perGap[records];
+
+  explicit StoredTraceTimes(const StageContext& c) : history(*c.history), last(c.history->lastRecord()) {
+    stageTime = c.stageTime;
+    newestTime = history.time(0);
+    oldestTime = history.time(last);
+    const double span = stageTime - newestTime;
+    perSpan = span > 0 ? 1.0 / span : 0.0;
+    for (int j = 0; j < records; ++j) t[j] = j <= last ? history.time(j) : -HUGE_VAL;
+    perGap[0] = 1;
+    for (int j = 1; j < records; ++j) perGap[j] = j <= last && t[j - 1] > t[j] ? 1.0 / (t[j - 1] - t[j]) : 1.0;
+  }
+};
+
+// What the stored traces of one source add: its present place, velocity,
+// last acceleration and stored positions.
 template <int records>
 struct StoredTraceRow {
-  double stageTime, newestTime, oldestTime, perSpan;
-  const double* t;
-  const double* perGap;
+  const StoredTraceTimes<records>& times;
   double xa, ya, za, vxa, vya, vza, axa, aya, aza;
   double rx[records], ry[records], rz[records];
 
   template <class BodySet>
-  StoredTraceRow(const StageContext& c, const double* times, const double* perGaps, const BodySet& B, int a)
-      : t(times), perGap(perGaps) {
-    const TraceHistory& h = *c.history;
-    const int last = h.lastRecord();
-    stageTime = c.stageTime;
-    newestTime = h.time(0);
-    oldestTime = h.time(last);
-    const double span = stageTime - newestTime;
-    perSpan = span > 0 ? 1.0 / span : 0.0;
+  StoredTraceRow(const StoredTraceTimes<records>& shared, const BodySet& B, int a) : times(shared) {
     xa = B.x[a], ya = B.y[a], za = B.z[a];
     vxa = B.vx[a], vya = B.vy[a], vza = B.vz[a];
     axa = B.ax[a], aya = B.ay[a], aza = B.az[a];
     const int source = bodyNumber(B, a);
     for (int j = 0; j < records; ++j) {
-      const double* p = h.position(j <= last ? j : last, source);
+      const double* p = times.history.position(j <= times.last ? j : times.last, source);
       rx[j] = p[0];
       ry[j] = p[1];
       rz[j] = p[2];
@@ -648,9 +612,11 @@ struct StoredTraceRow {
   // take are kept non-zero so that they raise no flag.
   void vectorFromTrace(double T, double tx, double ty, double tz, double px, double py, double pz, double& qx,
                        double& qy, double& qz) const {
-    const double when = stageTime - T;
+    const double* t = times.t;
+    const double* perGap = times.perGap;
+    const double when = times.stageTime - T;
     // Newer than record 0: between the present position and record 0.
-    const double fNewest = T * perSpan;
+    const double fNewest = T * times.perSpan;
     const double newX = xa - (xa - rx[0]) * fNewest, newY = ya - (ya - ry[0]) * fNewest,
                  newZ = za - (za - rz[0]) * fNewest;
     // Between records j - 1 and j, j the first record not after the
@@ -676,8 +642,8 @@ struct StoredTraceRow {
     // Older than the oldest: along velocity and acceleration.
     const double half = T * T / 2;
     const double oldX = T * vxa + px - half * axa, oldY = T * vya + py - half * aya, oldZ = T * vza + pz - half * aza;
-    const bool newer = when >= newestTime;
-    const bool stored = when >= oldestTime;  // newer ones too: the records run back in time
+    const bool newer = when >= times.newestTime;
+    const bool stored = when >= times.oldestTime;  // newer ones too: the records run back in time
     const double traceX = newer ? newX : midX, traceY = newer ? newY : midY, traceZ = newer ? newZ : midZ;
     qx = stored ? tx - traceX : oldX;
     qy = stored ? ty - traceY : oldY;
@@ -696,17 +662,12 @@ struct StoredTraceRow {
 template <int count, int records, class BodySet>
 inline void storedTracePairLoop(const StageContext& c, const BodySet& B, const Interaction& in, double* ax,
                                 double* ay, double* az) {
-  const TraceHistory& h = *c.history;
-  const int last = h.lastRecord();
+  const StoredTraceTimes<records> times(c);
   const double perSpeed = 1.0 / in.gravitySpeed;
-  double t[records], perGap[records];
-  for (int j = 0; j < records; ++j) t[j] = j <= last ? h.time(j) : -HUGE_VAL;
-  perGap[0] = 1;
-  for (int j = 1; j < records; ++j) perGap[j] = j <= last && t[j - 1] > t[j] ? 1.0 / (t[j - 1] - t[j]) : 1.0;
   TracedPairs<count> P(B, in);
   constexpr int lanes = TracedPairs<count>::lanes, slots = TracedPairs<count>::slots;
   alignas(64) double T[slots], perR[slots];
-  presentDistanceEstimates(B, P, T, perR);
+  presentDistances<true>(B, P, T, perR);
   for (int q = 0; q < slots; ++q) T[q] *= perSpeed;
   // The vectors from the traces T[q] seconds back, at the first time, then
   // at the second time that their distances give.
@@ -715,7 +676,7 @@ inline void storedTracePairLoop(const StageContext& c, const BodySet& B, const I
       for (int q = 0; q < slots; ++q)
         T[q] = std::sqrt(P.qx[q] * P.qx[q] + P.qy[q] * P.qy[q] + P.qz[q] * P.qz[q]) * perSpeed;
     for (int a = 0; a < count; ++a) {
-      const StoredTraceRow<records> row(c, t, perGap, B, a);
+      const StoredTraceRow<records> row(times, B, a);
       for (int b = 0; b < lanes; ++b) {
         const int q = a * lanes + b;
         const double px = P.x[b] - row.xa, py = P.y[b] - row.ya, pz = P.z[b] - row.za;
@@ -745,46 +706,48 @@ inline void storedTracePairs(const StageContext& c, const BodySet& B, const Inte
                   [&]<int records>() { storedTracePairLoop<count, records>(c, B, in, ax, ay, az); });
 }
 
+// Whether the traced loops for a fixed count of bodies take `count`
+// attracting bodies: ten or eleven, and for the stored traces a history of
+// at most kCountedRecords records.
+template <RetardationKind kind>
+inline bool fixedCountTracedLoopTakes(const StageContext& c, int count) {
+  if (count != 10 && count != 11) return false;
+  return kind != RetardationKind::StoredTrace || c.history->lastRecord() < kCountedRecords;
+}
+
+// The traced loop of the variant for the ten or eleven bodies B.
+template <RetardationKind kind, class BodySet>
+inline void fixedCountTracedPairs(const StageContext& c, const BodySet& B, const Interaction& in, double* ax,
+                                  double* ay, double* az) {
+  if constexpr (kind == RetardationKind::StoredTrace) {
+    if (B.count == 10) storedTracePairs<10>(c, B, in, ax, ay, az);
+    else storedTracePairs<11>(c, B, in, ax, ay, az);
+  } else {
+    if (B.count == 10) tracePairLoop<10, kind>(B, in, ax, ay, az);
+    else tracePairLoop<11, kind>(B, in, ax, ay, az);
+  }
+}
+
 // Classical law with the sources acting from their traces: each ordered
 // pair on its own, since the trace of i seen from k is not that of k seen
 // from i. For each source, the targets before it and after it.
 template <RetardationKind kind, bool inverseSquare, class Record>
 void retardedClassicalPairs(const StageContext& c, const Interaction& in, double* acceleration, Record& record) {
+  const bool fixedCount = fixedCountTracedLoopTakes<kind>(c, in.attractingBodyCount);
   if constexpr (inverseSquare && !Record::active) {
     // The attracting bodies are the first ten or eleven of the state: read
     // in place, summed straight into the derivative.
-    const int n = in.attractingBodyCount;
-    const bool countedRecords = kind != RetardationKind::StoredTrace || c.history->lastRecord() < kCountedRecords;
-    if (in.attractingBodiesLeadTheState && (n == 10 || n == 11) && countedRecords) {
-      const StateBodies S(c, n);
-      double* ax = acceleration;
-      double* ay = acceleration + kBodyCount;
-      double* az = acceleration + 2 * kBodyCount;
-      if constexpr (kind == RetardationKind::StoredTrace) {
-        if (n == 10) storedTracePairs<10>(c, S, in, ax, ay, az);
-        else storedTracePairs<11>(c, S, in, ax, ay, az);
-      } else {
-        if (n == 10) tracePairLoop<10, kind>(S, in, ax, ay, az);
-        else tracePairLoop<11, kind>(S, in, ax, ay, az);
-      }
-      return;
-    }
+    if (fixedCount && in.attractingBodiesLeadTheState)
+      return fixedCountTracedPairs<kind>(c, StateBodies(c, in.attractingBodyCount), in, acceleration,
+                                         acceleration + kBodyCount, acceleration + 2 * kBodyCount);
   }
   Bodies B;
   gatherBodies<Record>(c, in, B);
   const Coefficients k = coefficientsOf<Record>(in);
   double ax[kBodyCount] = {}, ay[kBodyCount] = {}, az[kBodyCount] = {};
-  if constexpr (inverseSquare && !Record::active && kind != RetardationKind::StoredTrace) {
-    if (B.count == 10 || B.count == 11) {
-      if (B.count == 10) tracePairLoop<10, kind>(B, in, ax, ay, az);
-      else tracePairLoop<11, kind>(B, in, ax, ay, az);
-      return scatterAccelerations(B, ax, ay, az, acceleration);
-    }
-  }
-  if constexpr (inverseSquare && !Record::active && kind == RetardationKind::StoredTrace) {
-    if ((B.count == 10 || B.count == 11) && c.history->lastRecord() < kCountedRecords) {
-      if (B.count == 10) storedTracePairs<10>(c, B, in, ax, ay, az);
-      else storedTracePairs<11>(c, B, in, ax, ay, az);
+  if constexpr (inverseSquare && !Record::active) {
+    if (fixedCount) {
+      fixedCountTracedPairs<kind>(c, B, in, ax, ay, az);
       return scatterAccelerations(B, ax, ay, az, acceleration);
     }
   }
