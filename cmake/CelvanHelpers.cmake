@@ -15,3 +15,19 @@ function(celvan_add_test_suite)
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" LABELS ${ARG_NAME}
     DISCOVERY_TIMEOUT 60)
 endfunction()
+
+# celvan_native_vector_width(<out>)
+# The vector width, in bits, for the engine's loops on the processor that
+# builds it (the engine is compiled for that processor): 512 where it is an
+# AMD one with 512-bit vector instructions, 256 otherwise.
+function(celvan_native_vector_width out)
+  set(width 256)
+  if(EXISTS /proc/cpuinfo)
+    file(STRINGS /proc/cpuinfo vendor REGEX "^vendor_id" LIMIT_COUNT 1)
+    file(STRINGS /proc/cpuinfo flags REGEX "^flags" LIMIT_COUNT 1)
+    if(vendor MATCHES "AuthenticAMD" AND flags MATCHES " avx512f ")
+      set(width 512)
+    endif()
+  endif()
+  set(${out} ${width} PARENT_SCOPE)
+endfunction()
