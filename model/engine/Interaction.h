@@ -31,13 +31,13 @@ constexpr int pairCount(int n) { return n * (n - 1) / 2; }
 constexpr int paddedPairCount(int n) { return (pairCount(n) + 7) / 8 * 8; }
 constexpr int kPairSlots = paddedPairCount(kBodyCount);
 
-// The coefficients of the unordered pairs (a, b), a < b, of the attracting
-// bodies in the order (0, 1), (0, 2), ..., (1, 2), ...: given[p] what a
-// gives b, received[p] what a receives from b (m³/s²); 0 past the last pair.
 // Lanes of a row of the traced loops for ten or eleven bodies: whole
 // vectors of four.
 constexpr int kTracedLanes = 12;
 
+// The coefficients of the unordered pairs (a, b), a < b, of the attracting
+// bodies in the order (0, 1), (0, 2), ..., (1, 2), ...: given[p] what a
+// gives b, received[p] what a receives from b (m³/s²); 0 past the last pair.
 struct PairCoefficients {
   double given[kPairSlots] = {};
   double received[kPairSlots] = {};
