@@ -40,6 +40,23 @@ TEST(RootEstimates, RootsAndReciprocalsToAFewUlpsAlongTheVectorsAndOneByOne) {
   }
 }
 
+// A whole table is taken eight lanes at a time where the build has the
+// wide registers, four at a time otherwise and at its end: every value must
+// come out the same whichever way it was taken.
+TEST(RootEstimates, TheSameValuesWhateverTheWidthTheyAreTakenIn) {
+  const std::vector<double> s = squaredDistances();
+  std::vector<double> tableRoots(s), tableReciprocals(s.size());
+  nbody::rootEstimates(tableRoots.data(), tableReciprocals.data(), static_cast<int>(s.size()));
+  for (size_t i = 0; i < s.size(); i += 4) {
+    double roots[4] = {s[i], s[i + 1], s[i + 2], s[i + 3]}, reciprocals[4];
+    nbody::rootEstimates(roots, reciprocals, 4);
+    for (int lane = 0; lane < 4; ++lane) {
+      EXPECT_EQ(roots[lane], tableRoots[i + lane]) << "s = " << s[i + lane];
+      EXPECT_EQ(reciprocals[lane], tableReciprocals[i + lane]) << "s = " << s[i + lane];
+    }
+  }
+}
+
 TEST(RootEstimates, RootOfOnePlusSmallNumbersFromTheSeries) {
   for (int k = -1000; k <= 1000; ++k) {
     const double u = nbody::kRootSeriesLimit * k / 1000.0 * (1 + 0.01 * std::sin(k));
