@@ -44,6 +44,7 @@ from com.sun.star.beans import PropertyValue
 from com.sun.star.connection import NoConnectException
 
 START_TIMEOUT_SECONDS = 120
+START_ATTEMPTS = 3
 
 
 class BridgeError(Exception):
@@ -68,8 +69,22 @@ class Office:
     """A headless LibreOffice with its own profile, reached over a named pipe."""
 
     def __init__(self):
+        # A LibreOffice that ends before it answers (it does so, rarely, on a
+        # busy machine) is started again, with a fresh profile and pipe.
+        for attempt in range(START_ATTEMPTS):
+            try:
+                self.start(attempt)
+                return
+            except NoConnectException:
+                ended = self.process.poll() is not None
+                self.shut_down()
+                if not ended or attempt + 1 == START_ATTEMPTS:
+                    raise
+
+    def start(self, attempt):
+        self.desktop = None
         self.profile = tempfile.mkdtemp(prefix="celvan-calc-")
-        pipe = "celvan-calc-%d" % os.getpid()
+        pipe = "celvan-calc-%d-%d" % (os.getpid(), attempt)
         soffice = shutil.which("soffice") or "/usr/lib/libreoffice/program/soffice"
         # No lock files beside the workbooks: a helper that was killed would
         # otherwise leave them behind and the next opening would be read-only.
@@ -101,7 +116,8 @@ class Office:
 
     def shut_down(self):
         try:
-            self.desktop.terminate()
+            if self.desktop is not None:
+                self.desktop.terminate()
         except Exception:
             pass
         try:
