@@ -35,8 +35,12 @@ void listAttractingBodies(Interaction& in) {
     if (in.attractingBodies[a] != a) in.attractingBodiesLeadTheState = false;
   for (int a = 0; a < in.attractingBodyCount; ++a)
     for (int b = 0; b < in.attractingBodyCount; ++b)
-      in.attractingGM[a][b] = in.receivedGM[b][a] = in.tracedGM[a][b] =
-          in.sourceGM[in.attractingBodies[a]][in.attractingBodies[b]];
+      in.attractingGM[a][b] = in.receivedGM[b][a] = in.sourceGM[in.attractingBodies[a]][in.attractingBodies[b]];
+  const int count = in.attractingBodyCount;
+  if (count == 10 || count == 11)
+    for (int a = 0; a < count; ++a)
+      for (int b = 0; b < count; ++b)
+        if (a != b) in.tracedGM[tracedSlot(count, a, b)] = in.attractingGM[a][b];
   int p = 0;
   for (int a = 0; a < in.attractingBodyCount; ++a)
     for (int b = a + 1; b < in.attractingBodyCount; ++b, ++p) {

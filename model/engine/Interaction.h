@@ -31,9 +31,23 @@ constexpr int pairCount(int n) { return n * (n - 1) / 2; }
 constexpr int paddedPairCount(int n) { return (pairCount(n) + 7) / 8 * 8; }
 constexpr int kPairSlots = paddedPairCount(kBodyCount);
 
-// Lanes of a row of the traced loops for ten or eleven bodies: whole
-// vectors of four.
+// The ordered pairs of ten or eleven bodies as the traced loops take them,
+// in two tables: rows by source with the first kTargetLanes bodies as
+// targets in the lanes, then a row for each later target with the sources
+// in kTracedLanes lanes (the origin past the last body); the slots of both
+// rounded up to whole vectors of eight. A body and itself, the lanes past
+// the last body and the rounding add nothing.
+constexpr int kTargetLanes = 8;
 constexpr int kTracedLanes = 12;
+constexpr int tracedTableSlots(int count) {
+  return count * kTargetLanes + (count - kTargetLanes) * kTracedLanes;
+}
+constexpr int tracedSlotCount(int count) { return (tracedTableSlots(count) + 7) / 8 * 8; }
+constexpr int tracedSlot(int count, int source, int target) {
+  return target < kTargetLanes ? source * kTargetLanes + target
+                               : count * kTargetLanes + (target - kTargetLanes) * kTracedLanes + source;
+}
+constexpr int kTracedSlots = tracedSlotCount(kBodyCount);
 
 // The coefficients of the unordered pairs (a, b), a < b, of the attracting
 // bodies in the order (0, 1), (0, 2), ..., (1, 2), ...: given[p] what a
@@ -75,9 +89,9 @@ struct Interaction {
   double attractingGM[kBodyCount][kBodyCount] = {};
   double receivedGM[kBodyCount][kBodyCount] = {};
   PairCoefficients attractingPairs;
-  // attractingGM in rows of kTracedLanes, 0 past the last attracting body:
-  // what the traced loops for ten or eleven bodies read.
-  double tracedGM[kBodyCount][kTracedLanes] = {};
+  // attractingGM by tracedSlot when ten or eleven bodies attract (0 where
+  // a pair adds nothing): what the traced loops for them read.
+  double tracedGM[kTracedSlots] = {};
 
   // Gravity pressure (classical model with a finite speed of gravity only;
   // None otherwise): the law, its coefficients, and how the pair

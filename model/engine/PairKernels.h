@@ -23,6 +23,9 @@
 
 namespace nbody {
 
+// Eight doubles handled as one value: a 512-bit register, or two of 256.
+using Eight = double __attribute__((vector_size(64)));
+
 // Vector from the source (or its trace) to the target, metres, and its
 // length R.
 struct PairVector {
@@ -349,10 +352,6 @@ void instantClassicalPairs(const StageContext& c, const Interaction& in, double*
   scatterAccelerations(B, ax, ay, az, acceleration);
 }
 
-// Lanes of the traced loops for a fixed count of bodies: the count rounded
-// up to whole vectors of four.
-constexpr int laneCount(int count) { return (count + 3) / 4 * 4; }
-
 // The vector from the trace of a source T seconds back to the target, p
 // the present one: along the source's velocity v (DX1), or along velocity
 // and acceleration a (DX2).
@@ -371,57 +370,68 @@ inline void traceOfSource(double T, double px, double py, double pz, double vx, 
   }
 }
 
-// 1 where a row of the traced loops meets its own source or runs past the
-// last body, else 0.
+// 1 where a pair of the traced tables adds nothing (a body and itself, a
+// lane past the last body, the slots that round the tables up), else 0.
 template <int count>
 struct TracedLift {
-  double value[count * laneCount(count)] = {};
+  double value[tracedSlotCount(count)] = {};
   constexpr TracedLift() {
-    for (int a = 0; a < count; ++a)
-      for (int b = 0; b < laneCount(count); ++b) value[a * laneCount(count) + b] = b == a || b >= count ? 1.0 : 0.0;
+    for (int q = 0; q < tracedSlotCount(count); ++q) value[q] = 1.0;
+    for (int source = 0; source < count; ++source)
+      for (int target = 0; target < count; ++target)
+        if (source != target) value[tracedSlot(count, source, target)] = 0.0;
   }
   constexpr double operator[](int q) const { return value[q]; }
 };
 
-// The ordered pairs of a fixed count of bodies for the traced loops, in
-// rows by source and lanes by target (whole vectors; a lane past the last
-// body is a target at the origin): the vectors from the sources' traces to
-// the targets, the pulls towards them, and the sums. The pulls (a root and
-// a division per pair, which wait on the divider) are one pass over all the
-// pairs once every trace is in place: the roots and divisions of many pairs
-// then run at once, and no register is left half empty at the end of a row
-// of twelve lanes (with registers of eight, the traces along the velocity
-// took a sixth less time than with the pulls taken row by row).
+// Copies eight lanes as one piece and the next four as one store of four,
+// 0 past the count: the loops read them back a register at a time, and a
+// read that spans two stores waits until both reach the cache.
+template <int count>
+inline void copyTwelveLanes(const double* from, double* to) {
+  static_assert(count > 8 && count <= 12);
+  for (int b = 0; b < 8; ++b) to[b] = from[b];
+  using Four = double __attribute__((vector_size(32)));
+  const Four tail = {from[8], count > 9 ? from[9] : 0.0, count > 10 ? from[10] : 0.0, 0.0};
+  std::memcpy(to + 8, &tail, sizeof tail);
+}
+
+// The ordered pairs of a fixed count of bodies for the traced loops, in the
+// two tables of tracedSlot: rows by source with the first eight bodies as
+// targets in the lanes, then a row for each later target with the sources
+// in the lanes. Every lane of the first table is a pair, so that the
+// registers are full; the later targets' rows are few. For each pair: the
+// vector from the source's trace to the target, and the pull towards it.
+// The pulls (a root and a division per pair, which wait on the divider)
+// are one pass over all the pairs once every trace is in place: the roots
+// and divisions of many pairs then run at once.
 template <int count>
 struct TracedPairs {
-  static constexpr int lanes = laneCount(count);
-  static constexpr int slots = count * lanes;
-  alignas(64) double x[lanes], y[lanes], z[lanes];
-  // From the trace of the row's source to the lane's target, and the pull
-  // of that source on it: given·R^−3, R the length of that vector.
+  static constexpr int slots = tracedSlotCount(count);
+  // Every body's place, velocity and last acceleration by lane (0 past the
+  // last body): the first eight places are the targets of the first table,
+  // all of them the sources of the later targets' rows.
+  alignas(64) double x[kTracedLanes], y[kTracedLanes], z[kTracedLanes];
+  alignas(64) double vx[kTracedLanes], vy[kTracedLanes], vz[kTracedLanes];
+  alignas(64) double ax[kTracedLanes], ay[kTracedLanes], az[kTracedLanes];
   alignas(64) double qx[slots], qy[slots], qz[slots], pull[slots];
   // What the source gives the target (the interaction's tracedGM), and the
-  // lift that keeps the factor of a lane that adds nothing (the source
-  // itself, a lane past the last body) finite.
+  // lift that keeps the factor of a pair that adds nothing finite.
   const double* given;
   static constexpr TracedLift<count> lift{};
 
   template <class BodySet>
-  TracedPairs(const BodySet& B, const Interaction& in) : given(&in.tracedGM[0][0]) {
-    static_assert(lanes == kTracedLanes && count > 8);
-    copyLanes(B.x, x);
-    copyLanes(B.y, y);
-    copyLanes(B.z, z);
-  }
-  // Lanes 0-7 as one copy and lanes 8-11 as one store of four, so that the
-  // loops, which read them back a register at a time, find each register's
-  // values in a single store: a read that spans two stores waits until both
-  // reach the cache.
-  static void copyLanes(const double* from, double* to) {
-    for (int b = 0; b < 8; ++b) to[b] = from[b];
-    using Four = double __attribute__((vector_size(32)));
-    const Four tail = {from[8], count > 9 ? from[9] : 0.0, count > 10 ? from[10] : 0.0, 0.0};
-    std::memcpy(to + 8, &tail, sizeof tail);
+  TracedPairs(const BodySet& B, const Interaction& in) : given(in.tracedGM) {
+    copyTwelveLanes<count>(B.x, x);
+    copyTwelveLanes<count>(B.y, y);
+    copyTwelveLanes<count>(B.z, z);
+    copyTwelveLanes<count>(B.vx, vx);
+    copyTwelveLanes<count>(B.vy, vy);
+    copyTwelveLanes<count>(B.vz, vz);
+    copyTwelveLanes<count>(B.ax, ax);
+    copyTwelveLanes<count>(B.ay, ay);
+    copyTwelveLanes<count>(B.az, az);
+    for (int q = tracedTableSlots(count); q < slots; ++q) qx[q] = qy[q] = qz[q] = 0;
   }
   // The pulls of all pairs from their vectors q.
   void pulls() {
@@ -431,36 +441,72 @@ struct TracedPairs {
     }
   }
   // Each target's sum takes the sources in their order.
-  void addTo(double* ax, double* ay, double* az) const {
-    double sx[lanes] = {}, sy[lanes] = {}, sz[lanes] = {};
-    for (int a = 0; a < count; ++a)
-      for (int b = 0; b < lanes; ++b) {
-        const int q = a * lanes + b;
-        sx[b] -= pull[q] * qx[q];
-        sy[b] -= pull[q] * qy[q];
-        sz[b] -= pull[q] * qz[q];
-      }
-    for (int b = 0; b < count; ++b) {
-      ax[b] += sx[b];
-      ay[b] += sy[b];
-      az[b] += sz[b];
+  void addTo(double* toX, double* toY, double* toZ) const {
+    // The first table row by row, its eight targets at a time.
+    static_assert(kTargetLanes == 8);
+    Eight sumX = {}, sumY = {}, sumZ = {};
+    for (int a = 0; a < count; ++a) {
+      const int row = a * kTargetLanes;  // tracedSlot(count, a, 0)
+      Eight p, x, y, z;
+      std::memcpy(&p, pull + row, sizeof p);
+      std::memcpy(&x, qx + row, sizeof x);
+      std::memcpy(&y, qy + row, sizeof y);
+      std::memcpy(&z, qz + row, sizeof z);
+      sumX -= p * x;
+      sumY -= p * y;
+      sumZ -= p * z;
     }
+    for (int b = 0; b < kTargetLanes; ++b) {
+      toX[b] += sumX[b];
+      toY[b] += sumY[b];
+      toZ[b] += sumZ[b];
+    }
+    for (int t = kTargetLanes; t < count; ++t) addRowTo(t, toX, toY, toZ);
+  }
+  // The sum of a later target along its row. Kept to plain arithmetic: the
+  // compiler would otherwise vectorise the sum, which must take the terms
+  // in order, with a shuffle for every term.
+#if defined(__GNUC__) && !defined(__clang__)
+  __attribute__((optimize("no-tree-vectorize")))
+#endif
+  void addRowTo(int t, double* toX, double* toY, double* toZ) const {
+    double sumX = 0, sumY = 0, sumZ = 0;
+    for (int a = 0; a < count; ++a) {
+      const int q = tracedSlot(count, a, t);
+      sumX -= pull[q] * qx[q];
+      sumY -= pull[q] * qy[q];
+      sumZ -= pull[q] * qz[q];
+    }
+    toX[t] += sumX;
+    toY[t] += sumY;
+    toZ[t] += sumZ;
   }
 };
 
-// The present distances R of the pairs of P, lane by lane, and with an
-// estimate their reciprocals perR, estimated without the divider (see
-// RootEstimates.h); exact roots otherwise.
+// The present distances R of the pairs of P, and with an estimate their
+// reciprocals perR, estimated without the divider (see RootEstimates.h);
+// exact roots otherwise.
 template <bool estimated, int count, class BodySet>
 inline void presentDistances(const BodySet& B, const TracedPairs<count>& P, double* R, double* perR) {
-  constexpr int lanes = TracedPairs<count>::lanes, slots = TracedPairs<count>::slots;
-  static_assert(slots % 4 == 0);
-  for (int a = 0; a < count; ++a)
-    for (int b = 0; b < lanes; ++b) {
-      const int q = a * lanes + b;
+  constexpr int slots = TracedPairs<count>::slots;
+  static_assert(slots % 8 == 0);
+  for (int a = 0; a < count; ++a) {
+    // A loop of its own: unrolled, the compiler would vectorise across the
+    // rows and transpose them.
+#pragma GCC unroll 1
+    for (int b = 0; b < kTargetLanes; ++b) {
+      const int q = tracedSlot(count, a, b);
       const double px = P.x[b] - B.x[a], py = P.y[b] - B.y[a], pz = P.z[b] - B.z[a];
-      R[q] = px * px + py * py + pz * pz + P.lift[q];  // a lane that adds nothing stays finite
+      R[q] = px * px + py * py + pz * pz + P.lift[q];  // a pair that adds nothing stays finite
     }
+  }
+  for (int t = kTargetLanes; t < count; ++t)
+    for (int l = 0; l < kTracedLanes; ++l) {
+      const int q = tracedSlot(count, l, t);
+      const double px = B.x[t] - P.x[l], py = B.y[t] - P.y[l], pz = B.z[t] - P.z[l];
+      R[q] = px * px + py * py + pz * pz + P.lift[q];
+    }
+  for (int q = tracedTableSlots(count); q < slots; ++q) R[q] = P.lift[q];
   if constexpr (estimated) {
     rootEstimates(R, perR, slots);
   } else {
@@ -485,6 +531,64 @@ inline bool traceNearPresent(double vv, double aa, double RR, double perSpeedSqu
   return ww * perSpeedSquared <= largestRatio * largestRatio;
 }
 
+// The longest of the distances R of the pairs of P and of the bodies' from
+// the origin, squared (the bound of traceNearPresent).
+template <int count>
+inline double longestDistanceSquared(const TracedPairs<count>& P, const double* R) {
+  alignas(64) double fromOrigin[kTracedLanes], perFromOrigin[kTracedLanes];
+  for (int l = 0; l < kTracedLanes; ++l) {
+    const double px = 0 - P.x[l], py = 0 - P.y[l], pz = 0 - P.z[l];
+    fromOrigin[l] = px * px + py * py + pz * pz + 1.0;
+  }
+  rootEstimates(fromOrigin, perFromOrigin, kTracedLanes);
+  // Eight lanes at a time, then the longest of the eight (the order of the
+  // comparisons changes nothing).
+  Eight longestOfLane = {};
+  for (int q = 0; q < TracedPairs<count>::slots; q += 8) {
+    Eight r;
+    std::memcpy(&r, R + q, sizeof r);
+    longestOfLane = r > longestOfLane ? r : longestOfLane;
+  }
+  double longest = 0;
+  for (int l = 0; l < 8; ++l) longest = std::max(longestOfLane[l], longest);
+  for (int l = 0; l < kTracedLanes; ++l) longest = std::max(fromOrigin[l], longest);
+  return longest * longest;
+}
+
+// What every trace along the velocity of one call shares.
+struct TraceSpeeds {
+  double perSpeed, twicePerSpeed, perSpeedSquared;
+  explicit TraceSpeeds(double gravitySpeed)
+      : perSpeed(1.0 / gravitySpeed), twicePerSpeed(2 * perSpeed), perSpeedSquared(perSpeed * perSpeed) {}
+};
+
+// The vector q from the trace of a source to the target: p the present
+// one, R its length and perR 1/R, v and a the source's velocity and last
+// acceleration, vv, va and aa their products (see velocityTracePairLoop).
+template <RetardationKind kind, bool estimated>
+[[gnu::always_inline]] inline void velocityTraceVector(const TraceSpeeds& s, double R, double perR, double px,
+                                                       double py, double pz, double vx, double vy, double vz,
+                                                       double ax, double ay, double az, double vv, double va,
+                                                       double aa, double& qx, double& qy, double& qz) {
+  double T1;
+  if constexpr (estimated) {
+    double pw = fusedMultiplyAdd(px, vx, fusedMultiplyAdd(py, vy, pz * vz)), ww = vv;
+    if constexpr (kind == RetardationKind::VelocityAndAcceleration) {
+      const double T0 = R * s.perSpeed;
+      const double pa = fusedMultiplyAdd(px, ax, fusedMultiplyAdd(py, ay, pz * az));
+      pw = fusedMultiplyAdd(-0.5 * T0, pa, pw);
+      ww = fusedMultiplyAdd(T0, fusedMultiplyAdd(0.25 * T0, aa, -va), vv);
+    }
+    const double u = fusedMultiplyAdd(pw * perR, s.twicePerSpeed, ww * s.perSpeedSquared);
+    T1 = fusedMultiplyAdd(R, rootOfOnePlusMinusOne(u), R) * s.perSpeed;
+  } else {
+    double tx, ty, tz;
+    traceOfSource<kind>(R * s.perSpeed, px, py, pz, vx, vy, vz, ax, ay, az, tx, ty, tz);
+    T1 = std::sqrt(tx * tx + ty * ty + tz * tz) * s.perSpeed;
+  }
+  traceOfSource<kind>(T1, px, py, pz, vx, vy, vz, ax, ay, az, qx, qy, qz);
+}
+
 // The traces along the present velocity (and acceleration) under Newton's
 // law for a fixed count of bodies.
 //
@@ -501,50 +605,45 @@ inline bool traceNearPresent(double vv, double aa, double RR, double perSpeedSqu
 template <int count, RetardationKind kind, bool estimated, class BodySet>
 inline bool velocityTracePairLoop(const BodySet& B, const Interaction& in, double* ax, double* ay, double* az) {
   TracedPairs<count> P(B, in);
-  constexpr int lanes = TracedPairs<count>::lanes, slots = TracedPairs<count>::slots;
+  constexpr int slots = TracedPairs<count>::slots;
   // The present distances (and their reciprocals), in a pass of their own:
   // its chains are short enough for many pairs to run at once.
   alignas(64) double R[slots], perR[slots];
   presentDistances<estimated>(B, P, R, perR);
   double RR = 0;  // the longest distance squared, for the traces along the acceleration
-  if constexpr (estimated && kind == RetardationKind::VelocityAndAcceleration) {
-    double longest[lanes] = {};
-    for (int a = 0; a < count; ++a)
-      for (int b = 0; b < lanes; ++b) longest[b] = std::max(R[a * lanes + b], longest[b]);
-    for (int b = 0; b < lanes; ++b) RR = std::max(longest[b] * longest[b], RR);
+  if constexpr (estimated && kind == RetardationKind::VelocityAndAcceleration) RR = longestDistanceSquared(P, R);
+  const TraceSpeeds speeds(in.gravitySpeed);
+  // Each source's velocity and acceleration squared and their product, a
+  // lane per source, so that the rows below hold nothing but their pairs.
+  alignas(64) double vv[kTracedLanes], va[kTracedLanes], aa[kTracedLanes];
+  for (int l = 0; l < kTracedLanes; ++l) {
+    vv[l] = P.vx[l] * P.vx[l] + P.vy[l] * P.vy[l] + P.vz[l] * P.vz[l];
+    va[l] = P.vx[l] * P.ax[l] + P.vy[l] * P.ay[l] + P.vz[l] * P.az[l];
+    aa[l] = P.ax[l] * P.ax[l] + P.ay[l] * P.ay[l] + P.az[l] * P.az[l];
   }
   bool near = true;
-  const double perSpeed = 1.0 / in.gravitySpeed;
-  const double twicePerSpeed = 2 * perSpeed, perSpeedSquared = perSpeed * perSpeed;
+  if constexpr (estimated)
+    for (int a = 0; a < count; ++a) near = near && traceNearPresent<kind>(vv[a], aa[a], RR, speeds.perSpeedSquared);
+  // The first table: a source per row.
   for (int a = 0; a < count; ++a) {
-    const double xa = B.x[a], ya = B.y[a], za = B.z[a];
-    const double vxa = B.vx[a], vya = B.vy[a], vza = B.vz[a];
-    const double axa = B.ax[a], aya = B.ay[a], aza = B.az[a];
-    const double vv = vxa * vxa + vya * vya + vza * vza;
-    const double va = vxa * axa + vya * aya + vza * aza, aa = axa * axa + aya * aya + aza * aza;
-    if constexpr (estimated) near = near && traceNearPresent<kind>(vv, aa, RR, perSpeedSquared);
-    for (int b = 0; b < lanes; ++b) {
-      const int q = a * lanes + b;
-      const double px = P.x[b] - xa, py = P.y[b] - ya, pz = P.z[b] - za;
-      double T1;
-      if constexpr (estimated) {
-        double pw = fusedMultiplyAdd(px, vxa, fusedMultiplyAdd(py, vya, pz * vza)), ww = vv;
-        if constexpr (kind == RetardationKind::VelocityAndAcceleration) {
-          const double T0 = R[q] * perSpeed;
-          const double pa = fusedMultiplyAdd(px, axa, fusedMultiplyAdd(py, aya, pz * aza));
-          pw = fusedMultiplyAdd(-0.5 * T0, pa, pw);
-          ww = fusedMultiplyAdd(T0, fusedMultiplyAdd(0.25 * T0, aa, -va), vv);
-        }
-        const double u = fusedMultiplyAdd(pw * perR[q], twicePerSpeed, ww * perSpeedSquared);
-        T1 = fusedMultiplyAdd(R[q], rootOfOnePlusMinusOne(u), R[q]) * perSpeed;
-      } else {
-        double qx, qy, qz;
-        traceOfSource<kind>(R[q] * perSpeed, px, py, pz, vxa, vya, vza, axa, aya, aza, qx, qy, qz);
-        T1 = std::sqrt(qx * qx + qy * qy + qz * qz) * perSpeed;
-      }
-      traceOfSource<kind>(T1, px, py, pz, vxa, vya, vza, axa, aya, aza, P.qx[q], P.qy[q], P.qz[q]);
+    // A loop of its own: unrolled, the compiler would vectorise across the
+    // rows and transpose them.
+#pragma GCC unroll 1
+    for (int b = 0; b < kTargetLanes; ++b) {
+      const int q = tracedSlot(count, a, b);
+      velocityTraceVector<kind, estimated>(speeds, R[q], perR[q], P.x[b] - P.x[a], P.y[b] - P.y[a],
+                                           P.z[b] - P.z[a], P.vx[a], P.vy[a], P.vz[a], P.ax[a], P.ay[a],
+                                           P.az[a], vv[a], va[a], aa[a], P.qx[q], P.qy[q], P.qz[q]);
     }
   }
+  // The later targets: a target per row, a source per lane.
+  for (int t = kTargetLanes; t < count; ++t)
+    for (int l = 0; l < kTracedLanes; ++l) {
+      const int q = tracedSlot(count, l, t);
+      velocityTraceVector<kind, estimated>(speeds, R[q], perR[q], B.x[t] - P.x[l], B.y[t] - P.y[l],
+                                           B.z[t] - P.z[l], P.vx[l], P.vy[l], P.vz[l], P.ax[l], P.ay[l],
+                                           P.az[l], vv[l], va[l], aa[l], P.qx[q], P.qy[q], P.qz[q]);
+    }
   if (!near) return false;
   P.pulls();
   P.addTo(ax, ay, az);
@@ -587,93 +686,144 @@ struct StoredTraceTimes {
     perGap[0] = 1;
     for (int j = 1; j < records; ++j) perGap[j] = j <= last && t[j - 1] > t[j] ? 1.0 / (t[j - 1] - t[j]) : 1.0;
   }
+  // Stored position j (the last one past the last record) of a body.
+  const double* position(int j, int body) const { return history.position(j <= last ? j : last, body); }
 };
 
-// What the stored traces of one source add: its present place, velocity,
-// last acceleration and stored positions.
+// One source for every lane of a row: its present place, velocity, last
+// acceleration and stored positions.
 template <int records>
-struct StoredTraceRow {
-  const StoredTraceTimes<records>& times;
+struct StoredTraceSource {
   double xa, ya, za, vxa, vya, vza, axa, aya, aza;
   double rx[records], ry[records], rz[records];
 
   template <class BodySet>
-  StoredTraceRow(const StoredTraceTimes<records>& shared, const BodySet& B, int a) : times(shared) {
+  StoredTraceSource(const StoredTraceTimes<records>& times, const BodySet& B, int a) {
     xa = B.x[a], ya = B.y[a], za = B.z[a];
     vxa = B.vx[a], vya = B.vy[a], vza = B.vz[a];
     axa = B.ax[a], aya = B.ay[a], aza = B.az[a];
-    const int source = bodyNumber(B, a);
     for (int j = 0; j < records; ++j) {
-      const double* p = times.history.position(j <= times.last ? j : times.last, source);
+      const double* p = times.position(j, bodyNumber(B, a));
       rx[j] = p[0];
       ry[j] = p[1];
       rz[j] = p[2];
     }
   }
-
-  // The vector from the trace T seconds back to the target at (tx, ty, tz),
-  // p the present vector from the source. Each lane takes the trace of its
-  // own case (newer than record 0, between two records, older than the
-  // oldest) by selection among the three, each computed as the general
-  // loop computes it; the records around the moment are picked by a pass
-  // over the few records, and the divisors of the cases a lane does not
-  // take are kept non-zero so that they raise no flag.
-  void vectorFromTrace(double T, double tx, double ty, double tz, double px, double py, double pz, double& qx,
-                       double& qy, double& qz) const {
-    const double* t = times.t;
-    const double* perGap = times.perGap;
-    const double when = times.stageTime - T;
-    // Newer than record 0: between the present position and record 0.
-    const double fNewest = T * times.perSpan;
-    const double newX = xa - (xa - rx[0]) * fNewest, newY = ya - (ya - ry[0]) * fNewest,
-                 newZ = za - (za - rz[0]) * fNewest;
-    // Between records j - 1 and j, j the first record not after the
-    // moment (1 at least, the last at most): the latest pair of records
-    // whose earlier one lies after the moment.
-    double laterTime = t[0], perLaterGap = perGap[1];
-    double laterX = rx[0], laterY = ry[0], laterZ = rz[0], earlierX = rx[1], earlierY = ry[1], earlierZ = rz[1];
-#pragma GCC unroll 8
-    for (int j = 2; j < records; ++j) {
-      const bool past = t[j - 1] > when;  // false past the last record
-      laterTime = past ? t[j - 1] : laterTime;
-      perLaterGap = past ? perGap[j] : perLaterGap;
-      laterX = past ? rx[j - 1] : laterX;
-      laterY = past ? ry[j - 1] : laterY;
-      laterZ = past ? rz[j - 1] : laterZ;
-      earlierX = past ? rx[j] : earlierX;
-      earlierY = past ? ry[j] : earlierY;
-      earlierZ = past ? rz[j] : earlierZ;
-    }
-    const double f = (laterTime - when) * perLaterGap;
-    const double midX = laterX + (earlierX - laterX) * f, midY = laterY + (earlierY - laterY) * f,
-                 midZ = laterZ + (earlierZ - laterZ) * f;
-    // Older than the oldest: along velocity and acceleration.
-    const double half = T * T / 2;
-    const double oldX = T * vxa + px - half * axa, oldY = T * vya + py - half * aya, oldZ = T * vza + pz - half * aza;
-    const bool newer = when >= times.newestTime;
-    const bool stored = when >= times.oldestTime;  // newer ones too: the records run back in time
-    const double traceX = newer ? newX : midX, traceY = newer ? newY : midY, traceZ = newer ? newZ : midZ;
-    qx = stored ? tx - traceX : oldX;
-    qy = stored ? ty - traceY : oldY;
-    qz = stored ? tz - traceZ : oldZ;
-  }
+  double x(int) const { return xa; }
+  double y(int) const { return ya; }
+  double z(int) const { return za; }
+  double vx(int) const { return vxa; }
+  double vy(int) const { return vya; }
+  double vz(int) const { return vza; }
+  double ax(int) const { return axa; }
+  double ay(int) const { return aya; }
+  double az(int) const { return aza; }
+  double recordX(int j, int) const { return rx[j]; }
+  double recordY(int j, int) const { return ry[j]; }
+  double recordZ(int j, int) const { return rz[j]; }
 };
+
+// A source for each lane of a row (the bodies in their order, the origin
+// past the last): the stored positions by record and lane, the rest from
+// the lanes of TracedPairs.
+template <int count, int records>
+struct StoredTraceLanes {
+  const TracedPairs<count>& P;
+  alignas(64) double rx[records][kTracedLanes], ry[records][kTracedLanes], rz[records][kTracedLanes];
+
+  template <class BodySet>
+  StoredTraceLanes(const StoredTraceTimes<records>& times, const BodySet& B, const TracedPairs<count>& pairs)
+      : P(pairs) {
+    for (int j = 0; j < records; ++j)
+      for (int l = 0; l < kTracedLanes; ++l) {
+        const double* p = l < count ? times.position(j, bodyNumber(B, l)) : nullptr;
+        rx[j][l] = p ? p[0] : 0.0;
+        ry[j][l] = p ? p[1] : 0.0;
+        rz[j][l] = p ? p[2] : 0.0;
+      }
+  }
+  double x(int l) const { return P.x[l]; }
+  double y(int l) const { return P.y[l]; }
+  double z(int l) const { return P.z[l]; }
+  double vx(int l) const { return P.vx[l]; }
+  double vy(int l) const { return P.vy[l]; }
+  double vz(int l) const { return P.vz[l]; }
+  double ax(int l) const { return P.ax[l]; }
+  double ay(int l) const { return P.ay[l]; }
+  double az(int l) const { return P.az[l]; }
+  double recordX(int j, int l) const { return rx[j][l]; }
+  double recordY(int j, int l) const { return ry[j][l]; }
+  double recordZ(int j, int l) const { return rz[j][l]; }
+};
+
+// The vector from the trace T seconds back of the source of lane l of S to
+// the target at (tx, ty, tz), p the present vector from the source. Each
+// lane takes the trace of its own case (newer than record 0, between two
+// records, older than the oldest) by selection among the three, each
+// computed as the general loop computes it; the records around the moment
+// are picked by a pass over the few records, and the divisors of the cases
+// a lane does not take are kept non-zero so that they raise no flag.
+template <int records, class Source>
+[[gnu::always_inline]] inline void storedTraceVector(const StoredTraceTimes<records>& times, const Source& S, int l,
+                                                     double T, double tx, double ty, double tz, double px,
+                                                     double py, double pz, double& qx, double& qy, double& qz) {
+  const double* t = times.t;
+  const double* perGap = times.perGap;
+  const double when = times.stageTime - T;
+  const double xa = S.x(l), ya = S.y(l), za = S.z(l);
+  // Newer than record 0: between the present position and record 0.
+  const double fNewest = T * times.perSpan;
+  const double newX = xa - (xa - S.recordX(0, l)) * fNewest, newY = ya - (ya - S.recordY(0, l)) * fNewest,
+               newZ = za - (za - S.recordZ(0, l)) * fNewest;
+  // Between records j - 1 and j, j the first record not after the moment
+  // (1 at least, the last at most): the latest pair of records whose
+  // earlier one lies after the moment.
+  double laterTime = t[0], perLaterGap = perGap[1];
+  double laterX = S.recordX(0, l), laterY = S.recordY(0, l), laterZ = S.recordZ(0, l);
+  double earlierX = S.recordX(1, l), earlierY = S.recordY(1, l), earlierZ = S.recordZ(1, l);
+#pragma GCC unroll 8
+  for (int j = 2; j < records; ++j) {
+    const bool past = t[j - 1] > when;  // false past the last record
+    laterTime = past ? t[j - 1] : laterTime;
+    perLaterGap = past ? perGap[j] : perLaterGap;
+    laterX = past ? S.recordX(j - 1, l) : laterX;
+    laterY = past ? S.recordY(j - 1, l) : laterY;
+    laterZ = past ? S.recordZ(j - 1, l) : laterZ;
+    earlierX = past ? S.recordX(j, l) : earlierX;
+    earlierY = past ? S.recordY(j, l) : earlierY;
+    earlierZ = past ? S.recordZ(j, l) : earlierZ;
+  }
+  const double f = (laterTime - when) * perLaterGap;
+  const double midX = laterX + (earlierX - laterX) * f, midY = laterY + (earlierY - laterY) * f,
+               midZ = laterZ + (earlierZ - laterZ) * f;
+  // Older than the oldest: along velocity and acceleration.
+  const double half = T * T / 2;
+  const double oldX = T * S.vx(l) + px - half * S.ax(l), oldY = T * S.vy(l) + py - half * S.ay(l),
+               oldZ = T * S.vz(l) + pz - half * S.az(l);
+  const bool newer = when >= times.newestTime;
+  const bool stored = when >= times.oldestTime;  // newer ones too: the records run back in time
+  const double traceX = newer ? newX : midX, traceY = newer ? newY : midY, traceZ = newer ? newZ : midZ;
+  qx = stored ? tx - traceX : oldX;
+  qy = stored ? ty - traceY : oldY;
+  qz = stored ? tz - traceZ : oldZ;
+}
 
 // The traces from the stored positions (DX3) under Newton's law for a
 // fixed count of bodies and a history of at most `records` records, in the
-// rows and lanes of TracedPairs. Each step is a pass of its own over all
-// the pairs (the traces at the first time, their distances, the traces at
-// the second time, the pulls, the sums), so that the chains of a pass are
-// short and many pairs run at once. The present distance only sets the
-// first time and is estimated as along the velocity; the trace's distance
-// that sets the second time is an exact root.
+// tables of TracedPairs. Each step is a pass of its own over all the pairs
+// (the traces at the first time, their distances, the traces at the second
+// time, the pulls, the sums), so that the chains of a pass are short and
+// many pairs run at once. The present distance only sets the first time
+// and is estimated as along the velocity; the trace's distance that sets
+// the second time is an exact root.
 template <int count, int records, class BodySet>
 inline void storedTracePairLoop(const StageContext& c, const BodySet& B, const Interaction& in, double* ax,
                                 double* ay, double* az) {
   const StoredTraceTimes<records> times(c);
   const double perSpeed = 1.0 / in.gravitySpeed;
   TracedPairs<count> P(B, in);
-  constexpr int lanes = TracedPairs<count>::lanes, slots = TracedPairs<count>::slots;
+  const StoredTraceLanes<count, records> laneSources(times, B, P);
+  constexpr int slots = TracedPairs<count>::slots;
   alignas(64) double T[slots], perR[slots];
   presentDistances<true>(B, P, T, perR);
   for (int q = 0; q < slots; ++q) T[q] *= perSpeed;
@@ -684,13 +834,20 @@ inline void storedTracePairLoop(const StageContext& c, const BodySet& B, const I
       for (int q = 0; q < slots; ++q)
         T[q] = std::sqrt(P.qx[q] * P.qx[q] + P.qy[q] * P.qy[q] + P.qz[q] * P.qz[q]) * perSpeed;
     for (int a = 0; a < count; ++a) {
-      const StoredTraceRow<records> row(times, B, a);
-      for (int b = 0; b < lanes; ++b) {
-        const int q = a * lanes + b;
-        const double px = P.x[b] - row.xa, py = P.y[b] - row.ya, pz = P.z[b] - row.za;
-        row.vectorFromTrace(T[q], P.x[b], P.y[b], P.z[b], px, py, pz, P.qx[q], P.qy[q], P.qz[q]);
+      const StoredTraceSource<records> source(times, B, a);
+      for (int b = 0; b < kTargetLanes; ++b) {
+        const int q = tracedSlot(count, a, b);
+        const double px = P.x[b] - source.xa, py = P.y[b] - source.ya, pz = P.z[b] - source.za;
+        storedTraceVector(times, source, b, T[q], P.x[b], P.y[b], P.z[b], px, py, pz, P.qx[q], P.qy[q], P.qz[q]);
       }
     }
+    for (int t = kTargetLanes; t < count; ++t)
+      for (int l = 0; l < kTracedLanes; ++l) {
+        const int q = tracedSlot(count, l, t);
+        const double px = B.x[t] - P.x[l], py = B.y[t] - P.y[l], pz = B.z[t] - P.z[l];
+        storedTraceVector(times, laneSources, l, T[q], B.x[t], B.y[t], B.z[t], px, py, pz, P.qx[q], P.qy[q],
+                          P.qz[q]);
+      }
   }
   P.pulls();
   P.addTo(ax, ay, az);
