@@ -487,7 +487,8 @@ struct TracedPairs {
 // reciprocals perR, estimated without the divider (see RootEstimates.h);
 // exact roots otherwise.
 template <bool estimated, int count, class BodySet>
-inline void presentDistances(const BodySet& B, const TracedPairs<count>& P, double* R, double* perR) {
+inline void presentDistances(const BodySet& B, const TracedPairs<count>& P, double* __restrict R,
+                             double* __restrict perR) {
   constexpr int slots = TracedPairs<count>::slots;
   static_assert(slots % 8 == 0);
   for (int a = 0; a < count; ++a) {
@@ -683,9 +684,23 @@ struct StoredTraceTimes {
     const double span = stageTime - newestTime;
     perSpan = span > 0 ? 1.0 / span : 0.0;
     for (int j = 0; j < records; ++j) t[j] = j <= last ? history.time(j) : -HUGE_VAL;
+    // From the history, not from t: reading back what was just stored in t
+    // would wait until the stores reach the cache.
     perGap[0] = 1;
-    for (int j = 1; j < records; ++j) perGap[j] = j <= last && t[j - 1] > t[j] ? 1.0 / (t[j - 1] - t[j]) : 1.0;
+    for (int j = 1; j < records; ++j) {
+      const double gap = j <= last ? history.time(j - 1) - history.time(j) : 0.0;
+      perGap[j] = gap > 0 ? 1.0 / gap : 1.0;
+    }
+#if defined(CELVAN_WIDE_VECTORS)
+    for (int j = 0; j < 8; ++j) {
+      eightTimes[j] = t[j < records ? j : records - 1];
+      eightPerGaps[j] = perGap[j < records ? j : records - 1];
+    }
+#endif
   }
+#if defined(CELVAN_WIDE_VECTORS)
+  Eight eightTimes, eightPerGaps;  // t and perGap as one value each, the last repeated
+#endif
   // Stored position j (the last one past the last record) of a body.
   const double* position(int j, int body) const { return history.position(j <= last ? j : last, body); }
 };
@@ -808,6 +823,65 @@ template <int records, class Source>
   qz = stored ? tz - traceZ : oldZ;
 }
 
+#if defined(CELVAN_WIDE_VECTORS)
+using EightIndices = long long __attribute__((vector_size(64)));
+inline Eight splat(double v) { return Eight{v, v, v, v, v, v, v, v}; }
+// The values of `table` at each lane's index.
+inline Eight permuted(const Eight& table, const EightIndices& index) {
+  return (Eight)_mm512_maskz_permutexvar_pd(0xFF, (__m512i)index, (__m512d)table);
+}
+
+// storedTraceVector for the eight lanes of a row of the first table at
+// once, the same values lane by lane; the records around each lane's
+// moment are found by comparisons with the record times and taken from
+// the source's records by a permutation, instead of by a pass that carries
+// every candidate along.
+template <int records>
+inline void storedTraceRow(const StoredTraceTimes<records>& times, const StoredTraceSource<records>& S, int source,
+                           const Eight& T, const Eight& tx, const Eight& ty, const Eight& tz, const Eight& px,
+                           const Eight& py, const Eight& pz, Eight& qx, Eight& qy, Eight& qz) {
+  const Eight when = splat(times.stageTime) - T;
+  Eight recordsX, recordsY, recordsZ;
+  std::memcpy(&recordsX, times.history.recordRow(source, 0), sizeof recordsX);
+  std::memcpy(&recordsY, times.history.recordRow(source, 1), sizeof recordsY);
+  std::memcpy(&recordsZ, times.history.recordRow(source, 2), sizeof recordsZ);
+  // Newer than record 0: between the present position and record 0.
+  const Eight fNewest = T * splat(times.perSpan);
+  const Eight xa = splat(S.xa), ya = splat(S.ya), za = splat(S.za);
+  const Eight newX = xa - (xa - splat(recordsX[0])) * fNewest, newY = ya - (ya - splat(recordsY[0])) * fNewest,
+              newZ = za - (za - splat(recordsZ[0])) * fNewest;
+  // Between records j - 1 and j, j the last record from 2 on whose
+  // predecessor lies after the moment, else 1.
+  EightIndices j = {1, 1, 1, 1, 1, 1, 1, 1};
+  for (int k = 2; k < records; ++k) {
+    const EightIndices candidate = {k, k, k, k, k, k, k, k};
+    j = splat(times.t[k - 1]) > when ? candidate : j;
+  }
+  // (Past the last record a row holds values that mean nothing; a lane
+  // whose moment lies there takes the trace of DX2 below.)
+  const EightIndices later = j - 1;
+  const Eight laterTime = permuted(times.eightTimes, later);
+  const Eight perLaterGap = permuted(times.eightPerGaps, j);
+  const Eight laterX = permuted(recordsX, later), laterY = permuted(recordsY, later),
+              laterZ = permuted(recordsZ, later);
+  const Eight earlierX = permuted(recordsX, j), earlierY = permuted(recordsY, j),
+              earlierZ = permuted(recordsZ, j);
+  const Eight f = (laterTime - when) * perLaterGap;
+  const Eight midX = laterX + (earlierX - laterX) * f, midY = laterY + (earlierY - laterY) * f,
+              midZ = laterZ + (earlierZ - laterZ) * f;
+  // Older than the oldest: along velocity and acceleration.
+  const Eight half = T * T / 2;
+  const Eight oldX = T * splat(S.vxa) + px - half * splat(S.axa), oldY = T * splat(S.vya) + py - half * splat(S.aya),
+              oldZ = T * splat(S.vza) + pz - half * splat(S.aza);
+  const auto newer = when >= splat(times.newestTime);
+  const auto stored = when >= splat(times.oldestTime);
+  const Eight traceX = newer ? newX : midX, traceY = newer ? newY : midY, traceZ = newer ? newZ : midZ;
+  qx = stored ? tx - traceX : oldX;
+  qy = stored ? ty - traceY : oldY;
+  qz = stored ? tz - traceZ : oldZ;
+}
+#endif
+
 // The traces from the stored positions (DX3) under Newton's law for a
 // fixed count of bodies and a history of at most `records` records, in the
 // tables of TracedPairs. Each step is a pass of its own over all the pairs
@@ -835,11 +909,25 @@ inline void storedTracePairLoop(const StageContext& c, const BodySet& B, const I
         T[q] = std::sqrt(P.qx[q] * P.qx[q] + P.qy[q] * P.qy[q] + P.qz[q] * P.qz[q]) * perSpeed;
     for (int a = 0; a < count; ++a) {
       const StoredTraceSource<records> source(times, B, a);
+#if defined(CELVAN_WIDE_VECTORS)
+      const int row = a * kTargetLanes;  // tracedSlot(count, a, 0)
+      Eight rowT, tx, ty, tz, qx, qy, qz;
+      std::memcpy(&rowT, T + row, sizeof rowT);
+      std::memcpy(&tx, P.x, sizeof tx);
+      std::memcpy(&ty, P.y, sizeof ty);
+      std::memcpy(&tz, P.z, sizeof tz);
+      storedTraceRow(times, source, bodyNumber(B, a), rowT, tx, ty, tz, tx - source.xa, ty - source.ya,
+                     tz - source.za, qx, qy, qz);
+      std::memcpy(P.qx + row, &qx, sizeof qx);
+      std::memcpy(P.qy + row, &qy, sizeof qy);
+      std::memcpy(P.qz + row, &qz, sizeof qz);
+#else
       for (int b = 0; b < kTargetLanes; ++b) {
         const int q = tracedSlot(count, a, b);
         const double px = P.x[b] - source.xa, py = P.y[b] - source.ya, pz = P.z[b] - source.za;
         storedTraceVector(times, source, b, T[q], P.x[b], P.y[b], P.z[b], px, py, pz, P.qx[q], P.qy[q], P.qz[q]);
       }
+#endif
     }
     for (int t = kTargetLanes; t < count; ++t)
       for (int l = 0; l < kTracedLanes; ++l) {

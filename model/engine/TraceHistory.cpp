@@ -9,6 +9,7 @@ void TraceHistory::resize(int lastRecord) {
   newest_ = 0;
   times_.assign(2 * capacity_, 0.0);
   positions_.assign(2 * capacity_ * kBodyCount * 3, 0.0);
+  recordRows_.assign(kBodyCount * 3 * rowLength(), 0.0);
 }
 
 void TraceHistory::writeSlot(int slot, double time, const double* xyz) {
@@ -16,6 +17,7 @@ void TraceHistory::writeSlot(int slot, double time, const double* xyz) {
     const int s = slot + copy * capacity_;
     times_[s] = time;
     std::copy(xyz, xyz + kBodyCount * 3, positions_.begin() + s * kBodyCount * 3);
+    for (int row = 0; row < kBodyCount * 3; ++row) recordRows_[row * rowLength() + s] = xyz[row];
   }
 }
 

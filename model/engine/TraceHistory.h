@@ -32,6 +32,13 @@ class TraceHistory {
   const double* position(int record, int body) const {
     return &positions_[((newest_ + record) * kBodyCount + body) * 3];
   }
+  // One coordinate (0 x, 1 y, 2 z) of a body's records 0..lastRecord in a
+  // row, followed by kRecordRowSpare values that may be read and mean
+  // nothing: the traced loops load a body's records a register at a time.
+  static constexpr int kRecordRowSpare = 8;
+  const double* recordRow(int body, int coordinate) const {
+    return &recordRows_[(body * 3 + coordinate) * rowLength() + newest_];
+  }
 
   // First record whose time is at or before t, for t between the oldest and
   // the newest record time (oldest <= t < newest); the trace then lies
@@ -43,6 +50,10 @@ class TraceHistory {
   int newest_ = 0;                  // slot of record 0
   std::vector<double> times_;       // 2 · capacity slots
   std::vector<double> positions_;   // 2 · capacity slots of 11 bodies × 3
+  // The same positions by body and coordinate, each a row of 2 · capacity
+  // slots and the spare values.
+  std::vector<double> recordRows_;
+  int rowLength() const { return 2 * capacity_ + kRecordRowSpare; }
   void writeSlot(int slot, double time, const double* xyz);
 };
 
