@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <type_traits>
 
 #include "model/engine/Interaction.h"
 #include "model/engine/RootEstimates.h"
@@ -25,6 +26,21 @@ namespace nbody {
 
 // Eight doubles handled as one value: a 512-bit register, or two of 256.
 using Eight = double __attribute__((vector_size(64)));
+// (Passed by reference: a build without 512-bit registers has no way of
+// its own to pass one by value.)
+inline void loadEight(const double* from, Eight& to) { std::memcpy(&to, from, sizeof to); }
+inline void storeEight(double* to, const Eight& from) { std::memcpy(to, &from, sizeof from); }
+// v in every lane of V (double: v itself).
+template <class V>
+inline V spread(double v) {
+  if constexpr (std::is_same_v<V, double>) return v;
+  else return V{v, v, v, v, v, v, v, v};
+}
+// Three coordinates of one lane (V = double) or of eight.
+template <class V>
+struct Xyz {
+  V x, y, z;
+};
 
 // Vector from the source (or its trace) to the target, metres, and its
 // length R.
@@ -448,10 +464,10 @@ struct TracedPairs {
     for (int a = 0; a < count; ++a) {
       const int row = a * kTargetLanes;  // tracedSlot(count, a, 0)
       Eight p, x, y, z;
-      std::memcpy(&p, pull + row, sizeof p);
-      std::memcpy(&x, qx + row, sizeof x);
-      std::memcpy(&y, qy + row, sizeof y);
-      std::memcpy(&z, qz + row, sizeof z);
+      loadEight(pull + row, p);
+      loadEight(qx + row, x);
+      loadEight(qy + row, y);
+      loadEight(qz + row, z);
       sumX -= p * x;
       sumY -= p * y;
       sumZ -= p * z;
@@ -547,7 +563,7 @@ inline double longestDistanceSquared(const TracedPairs<count>& P, const double* 
   Eight longestOfLane = {};
   for (int q = 0; q < TracedPairs<count>::slots; q += 8) {
     Eight r;
-    std::memcpy(&r, R + q, sizeof r);
+    loadEight(R + q, r);
     longestOfLane = r > longestOfLane ? r : longestOfLane;
   }
   double longest = 0;
@@ -771,13 +787,43 @@ struct StoredTraceLanes {
   double recordZ(int j, int l) const { return rz[j][l]; }
 };
 
+// The vector q from the trace T seconds back of a source to the target
+// at `target`, `present` the present vector from the source, for one lane
+// (V = double) or eight at once: the trace of the lane's own case (newer
+// than record 0, between the records `later` and `earlier` picked by the
+// caller, older than the oldest) by selection among the three, each
+// computed as the general loop computes it; the divisors of the cases a
+// lane does not take are kept non-zero so that they raise no flag.
+template <class V, int records>
+[[gnu::always_inline]] inline Xyz<V> storedTraceFromItsCases(const StoredTraceTimes<records>& times, const V& T,
+                                                             const V& when, const Xyz<V>& here,
+                                                             const Xyz<V>& newest, const Xyz<V>& later,
+                                                             const Xyz<V>& earlier, const V& laterTime,
+                                                             const V& perLaterGap, const Xyz<V>& velocity,
+                                                             const Xyz<V>& acceleration, const Xyz<V>& target,
+                                                             const Xyz<V>& present) {
+  // Newer than record 0: between the present position and record 0.
+  const V fNewest = T * spread<V>(times.perSpan);
+  const V newX = here.x - (here.x - newest.x) * fNewest, newY = here.y - (here.y - newest.y) * fNewest,
+          newZ = here.z - (here.z - newest.z) * fNewest;
+  // Between the two records.
+  const V f = (laterTime - when) * perLaterGap;
+  const V midX = later.x + (earlier.x - later.x) * f, midY = later.y + (earlier.y - later.y) * f,
+          midZ = later.z + (earlier.z - later.z) * f;
+  // Older than the oldest: along velocity and acceleration.
+  const V half = T * T / 2;
+  const V oldX = T * velocity.x + present.x - half * acceleration.x,
+          oldY = T * velocity.y + present.y - half * acceleration.y,
+          oldZ = T * velocity.z + present.z - half * acceleration.z;
+  const auto newer = when >= spread<V>(times.newestTime);
+  const auto stored = when >= spread<V>(times.oldestTime);  // newer ones too: the records run back in time
+  const V traceX = newer ? newX : midX, traceY = newer ? newY : midY, traceZ = newer ? newZ : midZ;
+  return {stored ? target.x - traceX : oldX, stored ? target.y - traceY : oldY, stored ? target.z - traceZ : oldZ};
+}
+
 // The vector from the trace T seconds back of the source of lane l of S to
-// the target at (tx, ty, tz), p the present vector from the source. Each
-// lane takes the trace of its own case (newer than record 0, between two
-// records, older than the oldest) by selection among the three, each
-// computed as the general loop computes it; the records around the moment
-// are picked by a pass over the few records, and the divisors of the cases
-// a lane does not take are kept non-zero so that they raise no flag.
+// the target at (tx, ty, tz), p the present vector from the source; the
+// records around the moment are picked by a pass over the few records.
 template <int records, class Source>
 [[gnu::always_inline]] inline void storedTraceVector(const StoredTraceTimes<records>& times, const Source& S, int l,
                                                      double T, double tx, double ty, double tz, double px,
@@ -785,14 +831,9 @@ template <int records, class Source>
   const double* t = times.t;
   const double* perGap = times.perGap;
   const double when = times.stageTime - T;
-  const double xa = S.x(l), ya = S.y(l), za = S.z(l);
-  // Newer than record 0: between the present position and record 0.
-  const double fNewest = T * times.perSpan;
-  const double newX = xa - (xa - S.recordX(0, l)) * fNewest, newY = ya - (ya - S.recordY(0, l)) * fNewest,
-               newZ = za - (za - S.recordZ(0, l)) * fNewest;
-  // Between records j - 1 and j, j the first record not after the moment
-  // (1 at least, the last at most): the latest pair of records whose
-  // earlier one lies after the moment.
+  // Records j - 1 and j, j the first record not after the moment (1 at
+  // least, the last at most): the latest pair of records whose earlier one
+  // lies after the moment.
   double laterTime = t[0], perLaterGap = perGap[1];
   double laterX = S.recordX(0, l), laterY = S.recordY(0, l), laterZ = S.recordZ(0, l);
   double earlierX = S.recordX(1, l), earlierY = S.recordY(1, l), earlierZ = S.recordZ(1, l);
@@ -808,24 +849,17 @@ template <int records, class Source>
     earlierY = past ? S.recordY(j, l) : earlierY;
     earlierZ = past ? S.recordZ(j, l) : earlierZ;
   }
-  const double f = (laterTime - when) * perLaterGap;
-  const double midX = laterX + (earlierX - laterX) * f, midY = laterY + (earlierY - laterY) * f,
-               midZ = laterZ + (earlierZ - laterZ) * f;
-  // Older than the oldest: along velocity and acceleration.
-  const double half = T * T / 2;
-  const double oldX = T * S.vx(l) + px - half * S.ax(l), oldY = T * S.vy(l) + py - half * S.ay(l),
-               oldZ = T * S.vz(l) + pz - half * S.az(l);
-  const bool newer = when >= times.newestTime;
-  const bool stored = when >= times.oldestTime;  // newer ones too: the records run back in time
-  const double traceX = newer ? newX : midX, traceY = newer ? newY : midY, traceZ = newer ? newZ : midZ;
-  qx = stored ? tx - traceX : oldX;
-  qy = stored ? ty - traceY : oldY;
-  qz = stored ? tz - traceZ : oldZ;
+  const Xyz<double> q = storedTraceFromItsCases<double>(
+      times, T, when, {S.x(l), S.y(l), S.z(l)}, {S.recordX(0, l), S.recordY(0, l), S.recordZ(0, l)},
+      {laterX, laterY, laterZ}, {earlierX, earlierY, earlierZ}, laterTime, perLaterGap, {S.vx(l), S.vy(l), S.vz(l)},
+      {S.ax(l), S.ay(l), S.az(l)}, {tx, ty, tz}, {px, py, pz});
+  qx = q.x;
+  qy = q.y;
+  qz = q.z;
 }
 
 #if defined(CELVAN_WIDE_VECTORS)
 using EightIndices = long long __attribute__((vector_size(64)));
-inline Eight splat(double v) { return Eight{v, v, v, v, v, v, v, v}; }
 // The values of `table` at each lane's index.
 inline Eight permuted(const Eight& table, const EightIndices& index) {
   return (Eight)_mm512_maskz_permutexvar_pd(0xFF, (__m512i)index, (__m512d)table);
@@ -837,48 +871,31 @@ inline Eight permuted(const Eight& table, const EightIndices& index) {
 // the source's records by a permutation, instead of by a pass that carries
 // every candidate along.
 template <int records>
-inline void storedTraceRow(const StoredTraceTimes<records>& times, const StoredTraceSource<records>& S, int source,
-                           const Eight& T, const Eight& tx, const Eight& ty, const Eight& tz, const Eight& px,
-                           const Eight& py, const Eight& pz, Eight& qx, Eight& qy, Eight& qz) {
-  const Eight when = splat(times.stageTime) - T;
+inline Xyz<Eight> storedTraceRow(const StoredTraceTimes<records>& times, const StoredTraceSource<records>& S,
+                                 int source, const Eight& T, const Xyz<Eight>& target) {
+  const Eight when = spread<Eight>(times.stageTime) - T;
   Eight recordsX, recordsY, recordsZ;
-  std::memcpy(&recordsX, times.history.recordRow(source, 0), sizeof recordsX);
-  std::memcpy(&recordsY, times.history.recordRow(source, 1), sizeof recordsY);
-  std::memcpy(&recordsZ, times.history.recordRow(source, 2), sizeof recordsZ);
-  // Newer than record 0: between the present position and record 0.
-  const Eight fNewest = T * splat(times.perSpan);
-  const Eight xa = splat(S.xa), ya = splat(S.ya), za = splat(S.za);
-  const Eight newX = xa - (xa - splat(recordsX[0])) * fNewest, newY = ya - (ya - splat(recordsY[0])) * fNewest,
-              newZ = za - (za - splat(recordsZ[0])) * fNewest;
-  // Between records j - 1 and j, j the last record from 2 on whose
-  // predecessor lies after the moment, else 1.
+  loadEight(times.history.recordRow(source, 0), recordsX);
+  loadEight(times.history.recordRow(source, 1), recordsY);
+  loadEight(times.history.recordRow(source, 2), recordsZ);
+  // Records j - 1 and j, j the last record from 2 on whose predecessor
+  // lies after the moment, else 1. (Past the last record a row holds
+  // values that mean nothing; a lane whose moment lies there takes the
+  // trace of DX2.)
   EightIndices j = {1, 1, 1, 1, 1, 1, 1, 1};
   for (int k = 2; k < records; ++k) {
     const EightIndices candidate = {k, k, k, k, k, k, k, k};
-    j = splat(times.t[k - 1]) > when ? candidate : j;
+    j = spread<Eight>(times.t[k - 1]) > when ? candidate : j;
   }
-  // (Past the last record a row holds values that mean nothing; a lane
-  // whose moment lies there takes the trace of DX2 below.)
   const EightIndices later = j - 1;
-  const Eight laterTime = permuted(times.eightTimes, later);
-  const Eight perLaterGap = permuted(times.eightPerGaps, j);
-  const Eight laterX = permuted(recordsX, later), laterY = permuted(recordsY, later),
-              laterZ = permuted(recordsZ, later);
-  const Eight earlierX = permuted(recordsX, j), earlierY = permuted(recordsY, j),
-              earlierZ = permuted(recordsZ, j);
-  const Eight f = (laterTime - when) * perLaterGap;
-  const Eight midX = laterX + (earlierX - laterX) * f, midY = laterY + (earlierY - laterY) * f,
-              midZ = laterZ + (earlierZ - laterZ) * f;
-  // Older than the oldest: along velocity and acceleration.
-  const Eight half = T * T / 2;
-  const Eight oldX = T * splat(S.vxa) + px - half * splat(S.axa), oldY = T * splat(S.vya) + py - half * splat(S.aya),
-              oldZ = T * splat(S.vza) + pz - half * splat(S.aza);
-  const auto newer = when >= splat(times.newestTime);
-  const auto stored = when >= splat(times.oldestTime);
-  const Eight traceX = newer ? newX : midX, traceY = newer ? newY : midY, traceZ = newer ? newZ : midZ;
-  qx = stored ? tx - traceX : oldX;
-  qy = stored ? ty - traceY : oldY;
-  qz = stored ? tz - traceZ : oldZ;
+  const Xyz<Eight> here = {spread<Eight>(S.xa), spread<Eight>(S.ya), spread<Eight>(S.za)};
+  return storedTraceFromItsCases<Eight>(
+      times, T, when, here, {spread<Eight>(recordsX[0]), spread<Eight>(recordsY[0]), spread<Eight>(recordsZ[0])},
+      {permuted(recordsX, later), permuted(recordsY, later), permuted(recordsZ, later)},
+      {permuted(recordsX, j), permuted(recordsY, j), permuted(recordsZ, j)}, permuted(times.eightTimes, later),
+      permuted(times.eightPerGaps, j), {spread<Eight>(S.vxa), spread<Eight>(S.vya), spread<Eight>(S.vza)},
+      {spread<Eight>(S.axa), spread<Eight>(S.aya), spread<Eight>(S.aza)}, target,
+      {target.x - here.x, target.y - here.y, target.z - here.z});
 }
 #endif
 
@@ -911,16 +928,16 @@ inline void storedTracePairLoop(const StageContext& c, const BodySet& B, const I
       const StoredTraceSource<records> source(times, B, a);
 #if defined(CELVAN_WIDE_VECTORS)
       const int row = a * kTargetLanes;  // tracedSlot(count, a, 0)
-      Eight rowT, tx, ty, tz, qx, qy, qz;
-      std::memcpy(&rowT, T + row, sizeof rowT);
-      std::memcpy(&tx, P.x, sizeof tx);
-      std::memcpy(&ty, P.y, sizeof ty);
-      std::memcpy(&tz, P.z, sizeof tz);
-      storedTraceRow(times, source, bodyNumber(B, a), rowT, tx, ty, tz, tx - source.xa, ty - source.ya,
-                     tz - source.za, qx, qy, qz);
-      std::memcpy(P.qx + row, &qx, sizeof qx);
-      std::memcpy(P.qy + row, &qy, sizeof qy);
-      std::memcpy(P.qz + row, &qz, sizeof qz);
+      Eight rowT;
+      Xyz<Eight> targets;
+      loadEight(T + row, rowT);
+      loadEight(P.x, targets.x);
+      loadEight(P.y, targets.y);
+      loadEight(P.z, targets.z);
+      const Xyz<Eight> q = storedTraceRow(times, source, bodyNumber(B, a), rowT, targets);
+      storeEight(P.qx + row, q.x);
+      storeEight(P.qy + row, q.y);
+      storeEight(P.qz + row, q.z);
 #else
       for (int b = 0; b < kTargetLanes; ++b) {
         const int q = tracedSlot(count, a, b);
