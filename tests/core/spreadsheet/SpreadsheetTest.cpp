@@ -282,28 +282,39 @@ TEST_F(SpreadsheetTest, AHelperThatHasGoneFailsItsCallsAndIsReplacedAtTheNextOpe
   EXPECT_EQ(errorOf([&] { inputs.readNumber("B1"); }), ErrorCode::InvalidCall);
 }
 
+// A folder put first on the search path for as long as the object lives,
+// the path as it was given back even when the test fails on the way.
+class FolderFirstOnPath {
+ public:
+  explicit FolderFirstOnPath(const fs::path& folder)
+      : original_(std::getenv("PATH") ? std::getenv("PATH") : "/usr/bin:/bin") {
+    setenv("PATH", (folder.string() + ":" + original_).c_str(), 1);
+  }
+  ~FolderFirstOnPath() { setenv("PATH", original_.c_str(), 1); }
+  const std::string& original() const { return original_; }
+
+ private:
+  std::string original_;
+};
+
 // An office that ends before it answers is started again. The first
 // "soffice" on the path here ends at once the first time it is called and
 // starts the real one after that.
 TEST_F(SpreadsheetTest, AnOfficeThatEndsBeforeItAnswersIsStartedAgain) {
   const fs::path bin = folder_ / "bin", calledOnce = folder_ / "called-once";
   fs::create_directories(bin);
-  const std::string path = std::getenv("PATH") ? std::getenv("PATH") : "/usr/bin:/bin";
+  const FolderFirstOnPath path(bin);
   {
     std::ofstream script(bin / "soffice");
     script << "#!/bin/sh\n"
            << "if [ ! -e '" << calledOnce.string() << "' ]; then touch '" << calledOnce.string() << "'; exit 1; fi\n"
-           << "PATH='" << path << "' exec soffice \"$@\"\n";
+           << "PATH='" << path.original() << "' exec soffice \"$@\"\n";
   }
   fs::permissions(bin / "soffice", fs::perms::owner_all);
-  setenv("PATH", (bin.string() + ":" + path).c_str(), 1);
-  {
-    Spreadsheet application;
-    Worksheet inputs = application.openWorkbook(copyOfFixture("Formulas.xls")).worksheet(1);
-    inputs.writeCell("A1", 1000);
-    EXPECT_DOUBLE_EQ(inputs.readNumber("B1"), 1000 * 2 + 1);
-  }
-  setenv("PATH", path.c_str(), 1);
+  Spreadsheet application;
+  Worksheet inputs = application.openWorkbook(copyOfFixture("Formulas.xls")).worksheet(1);
+  inputs.writeCell("A1", 1000);
+  EXPECT_DOUBLE_EQ(inputs.readNumber("B1"), 1000 * 2 + 1);
   EXPECT_TRUE(fs::exists(calledOnce)) << "the first start went to the office that ends at once";
 }
 
