@@ -44,7 +44,7 @@ constexpr double kTestFileMark = 88;
 void Form2::Command1_Click() {
   bool started = false;
   const bool noError = withErrorTrap(kBadInput, kBadInputTitle, [&] {
-    Main.SelectedObject = CLng(Text13.Text());
+    Main.SelectedObject = WholeNumberFromText(Text13.Text());
     if (Main.SelectedObject < 0 || Main.SelectedObject > 10)
       return static_cast<void>(refuse("номер объекта должен быть от 0 до 10", "Celvan7.0"));
     if (!readStartOptions() || !readStartNumbers()) return;

@@ -310,8 +310,8 @@ class Form10 : public ui::Form {
   // Counters, sums and histogram of the run.
   DeviationStatistics statistics;
   DeviationHistogram histogram;
-  // Lines of the observatory file passed over as empty or too short since
-  // the file was opened.
+  // Lines of the observatory file passed over as no record (empty, too
+  // short, a month none of the twelve) since the file was opened.
   int skippedLines = 0;
   // The tables: the worksheet count of the chosen table's preset, and the
   // step selector of Option4_Click (0 close and open, 1 open, 2 close, 3
@@ -391,6 +391,7 @@ class Form10 : public ui::Form {
   int letEventsRun();
 
   // --- Deviations (Form10Deviations.cpp) ---
+  void clearRunStatistics();
   void compareWithObserved();
   void plotCoordinates(double t);
   bool filterAccepts(double t);

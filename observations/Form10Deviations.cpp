@@ -92,6 +92,16 @@ bool Form10::filterAccepts(double t) {
   return false;
 }
 
+// The counters and sums of a run cleared, and its result so far shown: no
+// epoch and no means (not those of the run before, which a run that
+// accepts no epoch would otherwise leave standing).
+void Form10::clearRunStatistics() {
+  statistics.clear();
+  for (ui::TextBox* count : {&Text23, &Text60, &Text78}) count->setText("0");
+  for (ui::TextBox* value : {&Text7, &Text8, &Text15, &Text9, &Text10, &Text11, &Text12, &Text13})
+    value->setText("");
+}
+
 void Form10::acceptEpoch(double t) {
   const bool first = Check11.Value() == 1;
   const bool second = Check12.Value() == 1;

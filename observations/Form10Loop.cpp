@@ -8,6 +8,7 @@
 #include "core/runtime/ErrorTrap.h"
 #include "core/runtime/MessageBox.h"
 #include "core/runtime/NumberText.h"
+#include "core/runtime/RuntimeError.h"
 #include "core/state/SharedState.h"
 #include "core/time/TimeScales.h"
 #include "observations/Form10.h"
@@ -23,8 +24,11 @@ constexpr double kDegreesPerHour = 15;
 
 }  // namespace
 
+// A run ended by an error is ended as by "Остановить": the observatory file
+// stands somewhere inside, so a new start asks for it to be opened again
+// instead of going on from there; a plan's series of runs ends with it.
 void Form10::ReduceObservations() {
-  withErrorTrap(form10text::kReductionFailed, form10text::kRunTitle, [this] {
+  const bool ended = withErrorTrap(form10text::kReductionFailed, form10text::kRunTitle, [this] {
     bool goOn = true;
     while (goOn) {
       const bool epoch = tableSourceChosen() ? nextTableEpoch() : nextObservedEpoch();
@@ -32,13 +36,15 @@ void Form10::ReduceObservations() {
       goOn = endOfPass(epoch);
     }
   });
+  if (!ended) Main.StopFlag = 1;
 }
 
 // The next date of a table: the step added, the civil date shown, the date
 // in the calendar of the table moved to the table's meridian and handed to
-// the table.
+// the table. A date beyond the dates of a run ends the run with its error.
 bool Form10::nextTableEpoch() {
   const double jd = jdWhole_ + jdFraction_ + inputs_.step;
+  if (!isRunJulianDay(jd)) throw RuntimeError(ErrorCode::Overflow, "the table's date runs past the run dates");
   jdWhole_ = static_cast<long>(Fix(jd));
   jdFraction_ = jd - jdWhole_;
   epochJD_ = jd;

@@ -88,7 +88,7 @@ bool Form10::runExperiment(int run) {
     return false;
   Main.StopFlag = 0;
   Main.DateErrorFlag = 0;
-  statistics.clear();
+  clearRunStatistics();
   Main.JD = Main.JD0 - inputs_.step;
   jdWhole_ = static_cast<long>(Fix(Main.JD));
   jdFraction_ = Main.JD - jdWhole_;

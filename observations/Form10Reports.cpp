@@ -49,13 +49,14 @@ std::string planetAndObservatoryHead() {
 // & ".txt".
 std::string Form10::reportName(const std::string& prefix) const {
   return programPath("\\Dat\\" + prefix + Main.TheoryName + std::to_string(Main.SelectedObject) + "_" +
-                     Text56.Text() + ".txt");
+                     std::to_string(FileNumberFromText(Text56.Text())) + ".txt");
 }
 
 // "\Obs\" & code & object & "_G_" & the copy's number & "LB" (criterion
 // "dR") or "L" (criterion "Abs(dL)") & ".txt".
 std::string Form10::keptRecordsPath(int object) const {
-  return programPath("\\Obs\\" + Main.TheoryName + std::to_string(object) + "_G_" + Text57.Text() +
+  return programPath("\\Obs\\" + Main.TheoryName + std::to_string(object) + "_G_" +
+                     std::to_string(FileNumberFromText(Text57.Text())) +
                      (Option18.Value() ? "L" : "LB") + ".txt");
 }
 

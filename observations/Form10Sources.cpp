@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/runtime/ErrorTrap.h"
+#include "core/runtime/MessageBox.h"
 #include "core/runtime/NumberText.h"
 #include "core/runtime/ProgramFolder.h"
 #include "core/runtime/RuntimeError.h"
@@ -75,10 +76,18 @@ void Form10::Option2_Click() {
 // written, and the observatory's file of the object and number opened at
 // its first record (also when the same observatory is chosen again), its
 // header read and the Julian Day of 1,5 January of its first year computed.
+// A typed code that is no plain name (a path separator, "..") would put
+// the observatory's files elsewhere: it is refused and no observatory is
+// chosen.
 void Form10::Option9_Click(int Index) {
+  if (Index == kOtherObservatory && !isPlainFileName(Text59.Text())) {
+    MsgBox(form10text::kBadData, form10text::kTitle);
+    Option9[0].setValue(true);  // runs Option9_Click(0): the open file closed
+    return;
+  }
   bool open = false;
   withErrorTrap(form10text::kBadData, form10text::kTitle, [&] {
-    Main.SelectedObject = CLng(Text1.Text());
+    Main.SelectedObject = WholeNumberFromText(Text1.Text());
     Main.SourceIndex = static_cast<int16_t>(Index);
     Option15.setValue(true);
     Option5.setValue(true);
@@ -101,7 +110,7 @@ void Form10::Option9_Click(int Index) {
     std::string suffix = ".txt";
     if (Check3.Value() == 1) suffix = (Option18.Value() ? "L" : "LB") + suffix;
     Main.FilePath = programPath("\\Obs\\" + Main.TheoryName + std::to_string(Main.SelectedObject) + "_G_" +
-                                Text56.Text() + suffix);
+                                std::to_string(FileNumberFromText(Text56.Text())) + suffix);
     Text57.setText(Text56.Text());
     closeObservatoryFile();
     open = Index != 0;

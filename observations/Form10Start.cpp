@@ -9,6 +9,7 @@
 #include "core/runtime/NumberText.h"
 #include "core/runtime/RuntimeError.h"
 #include "core/state/SharedState.h"
+#include "core/time/TimeScales.h"
 #include "observations/Form10.h"
 #include "observations/Form10Texts.h"
 #include "observations/Form13.h"
@@ -20,6 +21,16 @@ constexpr int kLastObject = 11;
 // The planets whose longitude has a series of periodic perturbations.
 constexpr int kFirstPerturbedPlanet = 1;
 constexpr int kLastPerturbedPlanet = 4;
+// The longest pause between passes, milliseconds: the pause holds the
+// whole program, which answers no button meanwhile ("Сделать 1 шаг" serves
+// a slower pace).
+constexpr double kLongestPauseMs = 10000;
+
+double checkedPause(double milliseconds) {
+  if (!(milliseconds >= 0 && milliseconds <= kLongestPauseMs))
+    throw RuntimeError(ErrorCode::InvalidCall, "a pause the run cannot make");
+  return milliseconds;
+}
 
 bool refuse(const char* message) {
   MsgBox(message, form10text::kRunTitle);
@@ -30,8 +41,8 @@ bool refuse(const char* message) {
 
 Form10::RunInputs Form10::readRunInputs() const {
   RunInputs in;
-  in.step = CDbl(Text18.Text());
-  in.pauseMs = CDbl(Text17.Text());
+  in.step = checkedDayStep(CDbl(Text18.Text()));
+  in.pauseMs = checkedPause(CDbl(Text17.Text()));
   in.MT = CDbl(Text6.Text());
   in.MAlfa = CDbl(Text19.Text());
   in.MdAlfa = CDbl(Text20.Text());
@@ -59,13 +70,19 @@ void Form10::ReadObservationInputs() {
   RunInputs in;
   double observerL = 0, observerB = 0;
   int endYear = 0;
+  std::string keptPath;
   const bool read = withErrorTrap(form10text::kBadData, form10text::kRunTitle, [&] {
-    object = CLng(Text1.Text());
+    object = WholeNumberFromText(Text1.Text());
     in = readRunInputs();
     observerL = CDbl(Text24.Text());
     observerB = CDbl(Text25.Text());
     endYear = CLng(Text65.Text());
     if (object < 0 || object > kLastObject) throw RuntimeError(ErrorCode::InvalidCall, "object number");
+    // The numbers that name the files of the run (the report files, the
+    // kept-records copy): one that can name no file is refused before
+    // anything is written.
+    FileNumberFromText(Text56.Text());
+    keptPath = keptRecordsPath(object);
   });
   if (!read) return;
 
@@ -78,7 +95,6 @@ void Form10::ReadObservationInputs() {
   if (object == kEarth) return static_cast<void>(refuse(form10text::kEarthNotObserved));
   if (Check27.Value() == 1 && (object < kFirstPerturbedPlanet || object > kLastPerturbedPlanet))
     return static_cast<void>(refuse(form10text::kNoPerturbationSeries));
-  const std::string keptPath = keptRecordsPath(object);
   if (keptCopyWouldReplaceSource(keptPath)) {
     MsgBox(std::string(form10text::kKeptCopyIsSource) + "\r\n" + keptPath, form10text::kRunTitle);
     return;
@@ -121,7 +137,7 @@ void Form10::Command1_Click() {
   if (Main.StopFlag == 1) return;
   Stat.RunIndex = 0;
   for (int p = 1; p <= 9; ++p) Stat.RunValues(p, 0) = Stat.ZeroLevels[p];
-  statistics.clear();
+  clearRunStatistics();
   Main.DateErrorFlag = 0;
   Main.JD = Main.JD0 - inputs_.step;
   jdWhole_ = static_cast<long>(Fix(Main.JD));

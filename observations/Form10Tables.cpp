@@ -32,7 +32,7 @@ std::string Form10::tablePath() const { return ancientTablePath(Main.TheoryName)
 // at its preset date, which also fixes the precession the table had then.
 void Form10::Option4_Click(int Index) {
   try {
-    Main.SelectedObject = CLng(Text1.Text());
+    Main.SelectedObject = WholeNumberFromText(Text1.Text());
     Main.SourceIndex = static_cast<int16_t>(Index);
     const AncientTablePreset& preset = observationWindowTablePresets().at(Index);
     TableSwitchMode = tables_.switchFor(preset);

@@ -27,7 +27,8 @@ inline constexpr const char* kNoAcceptedEpochs =
 inline constexpr const char* kTableNotFound = "Не найдена таблица";
 inline constexpr const char* kTableTitle = "Celvan6";
 inline constexpr const char* kTableFailed = "Ошибка вычислений в таблицах";
-inline constexpr const char* kSkippedLinesHead = "Пропущено пустых или коротких строк в файле наблюдений: ";
+inline constexpr const char* kSkippedLinesHead =
+    "Пропущено строк в файле наблюдений (пустых, коротких или с неизвестным месяцем): ";
 
 // Header lines of the report files.
 inline constexpr const char* kPlanetHead = "планета  № ";

@@ -132,7 +132,9 @@ class Form13 : public ui::Form {
   void setCaptions();
   void layoutControls();
   // The plan, experiment and object numbers as typed; false after the
-  // message when one is no number.
+  // message when one is no number, the experiment no whole number from 1,
+  // the object a fraction, or (with "Obs") the observation file's number
+  // none that can name the plan-experiment file.
   bool readExperimentNumbers(const char* refusal, int& plan, int& experiment);
   // The template of the observed object at the observation window's date.
   void loadTemplate();

@@ -67,8 +67,10 @@ void Form13::Command4_Click() {
 bool Form13::readExperimentNumbers(const char* refusal, int& plan, int& experiment) {
   return withErrorTrap(refusal, form13text::kTitle, [&] {
     const int16_t planNumber = CInt(Text26.Text());
-    experiment = CInt(Text27.Text());
-    Main.SelectedObject = CLng(form10().Text1.Text());
+    experiment = FileNumberFromText(Text27.Text());
+    const Form10& observations = form10();
+    Main.SelectedObject = WholeNumberFromText(observations.Text1.Text());
+    if (observations.Option2.Value()) FileNumberFromText(observations.Text56.Text());
     plan = planNumber;
     Main.PlanNumber = planNumber;
   });

@@ -96,7 +96,7 @@ std::string Form13::planExperimentPath(int plan, int experiment, int object) con
   const Form10& observations = form10();
   std::string path = "\\" + Main.SourceKind + "\\Plan" + std::to_string(plan) + "\\" + Main.TheoryName +
                      std::to_string(object);
-  if (observations.Option2.Value()) path += "_" + observations.Text56.Text();
+  if (observations.Option2.Value()) path += "_" + std::to_string(FileNumberFromText(observations.Text56.Text()));
   return path + "_" + std::to_string(experiment) + ".dat";
 }
 

@@ -75,10 +75,15 @@ void Form6::VScroll1_Change() { scrolled::panVertically(Picture1, Picture3, VScr
 
 // Command7_Click "Сохранить график как": the whole picture, whatever part
 // of it is in view, as "\Risunki\" & name & ".bmp"; an existing file is
-// replaced, the folder is not created.
+// replaced, the folder is not created. A name with a path separator or
+// ".." would write elsewhere: it is refused with the save's message.
 void Form6::Command7_Click() {
   Main.ScratchText = programPath("\\Risunki\\" + Text26.Text() + ".bmp");
-  withErrorTrap(form6text::kBitmapError, form6text::kTitle, [&] { SavePicture(Picture1, Main.ScratchText); });
+  withErrorTrap(form6text::kBitmapError, form6text::kTitle, [&] {
+    if (!isPlainFileName(Text26.Text()))
+      throw RuntimeError(ErrorCode::PathFileAccessError, "a picture name may not lead out of \"Risunki\"");
+    SavePicture(Picture1, Main.ScratchText);
+  });
 }
 
 // Command3_Click "Закрыть форму": this window alone.

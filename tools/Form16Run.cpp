@@ -463,12 +463,16 @@ std::vector<int16_t> Form16::sunAndBody() const {
 }
 
 // Stage 13: the Julian Day of the next pass, the step divided near an
-// equinox; the date boxes follow from it in the window's calendar.
+// equinox; the date boxes follow from it in the window's calendar. A step
+// past the dates of a run is an error of the pass: the date stays, and
+// each press of "Продолжить" gives one message.
 void Form16::advanceDate() {
   double step = CDbl(Text26.Text());
   if (EquinoxFlag == 1) step /= CDbl(Text8.Text());
   if (!(step > 0.0) || !std::isfinite(step))
     throw RuntimeError(ErrorCode::InvalidCall, "step must be positive");
+  if (!isRunJulianDay(startJulianDay_ + daysRun_ + direction_ * step))
+    throw RuntimeError(ErrorCode::Overflow, "the step leads past the run dates");
   daysRun_ += direction_ * step;
   showDateBoxes();
 }

@@ -31,8 +31,7 @@ void writeHeader(const char* file, const std::vector<std::string>& lines) {
   Close(number);
 }
 
-// A number typed in a box that must be above zero, such as a step: a zero
-// or negative step would leave the run standing on one date.
+// A number typed in a box that must be above zero.
 double positiveNumber(const ui::TextBox& box) {
   const double value = CDbl(box.Text());
   if (!(value > 0.0)) throw RuntimeError(ErrorCode::InvalidCall, "must be positive");
@@ -48,9 +47,11 @@ double positiveNumber(const ui::TextBox& box) {
 //           first pass, the start date, the body, observer and direction),
 //           Main.JD, JDut, EphemerisJD, StopFlag, the masses of the chosen
 //           theory; the report files anew with their headers
-// Notes:    A box that holds no number, a body outside 0..11, a step that is
-//           not above zero or a missing "Dat" folder show "Введите правильно
-//           данные" with the hint on the decimal comma and start nothing.
+// Notes:    A box that holds no number, a body that is no whole number of
+//           0..11, a step the dates cannot take (zero, backwards, lost in
+//           the date or beyond every date: checkedDayStep) or a missing
+//           "Dat" folder show "Введите правильно данные" with the hint on the
+//           decimal comma and start nothing.
 //           Numbers are read as the user's locale writes them ("0,0005").
 void Form16::Command1_Click() {
   if (running_) return;
@@ -76,7 +77,7 @@ void Form16::Command1_Click() {
 
 // The checks and values of a start; false when the start must not run.
 bool Form16::prepareRun() {
-  const int32_t body = CLng(Text1.Text());
+  const int32_t body = WholeNumberFromText(Text1.Text());
   if (body == kEarth) {
     MsgBox(form16text::kNoEarth, form16text::kTitle);
     return false;
@@ -89,7 +90,7 @@ bool Form16::prepareRun() {
       return false;
     }
   }
-  positiveNumber(Text26);  // the step itself is read at every pass
+  checkedDayStep(CDbl(Text26.Text()));  // the step itself is read at every pass
   const double longitude = CDbl(Text24.Text());
   const double latitude = CDbl(Text25.Text());
   const double offsetScale = positiveNumber(Text27);

@@ -43,7 +43,11 @@ double sexagesimal(double unit, double minutes, double seconds, double fraction,
   return unit + minutes / 60.0 + seconds / 3600.0 + fraction / 3600.0 / fractionScale;
 }
 
-enum class Outcome { Skipped, Blank, Accepted, EndOfData };
+// Skipped: a record the reader passes over as the format says (before the
+// first year, struck out, a coordinate missing); Unusable: a line that is
+// no record (empty, too short, a month that is none of the twelve), passed
+// over and counted.
+enum class Outcome { Skipped, Unusable, Accepted, EndOfData };
 
 // The last column of the year: a line shorter than this, or one of blanks
 // only, holds no record.
@@ -57,12 +61,14 @@ bool holdsNoRecord(const std::string& line) {
 Outcome readOneLine(ObservationCriterion criterion) {
   if (EndOfFile(Main.DataFileHandle)) return Outcome::EndOfData;
   const std::string& line = Main.ObservationLine = LineInput(Main.DataFileHandle);
-  if (holdsNoRecord(line)) return Outcome::Blank;
+  if (holdsNoRecord(line)) return Outcome::Unusable;
 
   Main.ObsYear = CLng(numberIn(line, 11, 4));
   if (Main.ObsYear < Main.StartYear) return Outcome::Skipped;
+  const int month = monthNumber(columns(line, 19, 3));
+  if (month == 0) return Outcome::Unusable;
   Main.ObsDay = CLng(numberIn(line, 16, 2));
-  if (const int month = monthNumber(columns(line, 19, 3)); month != 0) Main.ObsMonth = month;
+  Main.ObsMonth = month;
 
   const double utHours = numberIn(line, 24, 2);
   if (isDash(line, 23)) return Outcome::Skipped;
@@ -96,9 +102,9 @@ ObservationReadResult readObservationRecord(ObservationCriterion criterion) {
   ObservationReadResult result;
   const bool read = withErrorTrap(Main.FilePath + "\r\nОшибка чтения данных из файла", "Celvan7", [&] {
     Outcome outcome = Outcome::Skipped;
-    while (outcome == Outcome::Skipped || outcome == Outcome::Blank) {
+    while (outcome == Outcome::Skipped || outcome == Outcome::Unusable) {
       outcome = readOneLine(criterion);
-      if (outcome == Outcome::Blank) ++result.skippedLines;
+      if (outcome == Outcome::Unusable) ++result.skippedLines;
     }
     if (outcome == Outcome::EndOfData) Main.DateErrorFlag = 1;
   });

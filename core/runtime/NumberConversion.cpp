@@ -45,11 +45,26 @@ int16_t CInt(double value) { return roundToWhole<int16_t>(value, "Integer"); }
 
 int32_t CLng(double value) { return roundToWhole<int32_t>(value, "Long"); }
 
-int16_t FileNumberFromText(const std::string& text) {
+namespace {
+
+// The typed number when it is a whole number from least to most.
+double wholeNumberBetween(const std::string& text, double least, double most, const char* what) {
   const double number = CDbl(text);
-  if (!(number >= 1 && number <= std::numeric_limits<int16_t>::max()) || number != std::trunc(number))
-    throw RuntimeError(ErrorCode::InvalidCall, "\"" + text + "\" is not a whole positive file number");
-  return static_cast<int16_t>(number);
+  if (!(number >= least && number <= most) || number != std::trunc(number))
+    throw RuntimeError(ErrorCode::InvalidCall, "\"" + text + "\" is not " + what);
+  return number;
+}
+
+}  // namespace
+
+int16_t FileNumberFromText(const std::string& text) {
+  return static_cast<int16_t>(
+      wholeNumberBetween(text, 1, std::numeric_limits<int16_t>::max(), "a whole positive file number"));
+}
+
+int32_t WholeNumberFromText(const std::string& text) {
+  return static_cast<int32_t>(wholeNumberBetween(text, std::numeric_limits<int32_t>::min(),
+                                                 std::numeric_limits<int32_t>::max(), "a whole number"));
 }
 
 double Val(const std::string& text) {

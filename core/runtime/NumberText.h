@@ -28,6 +28,13 @@ inline int32_t CLng(const std::string& text) { return CLng(CDbl(text)); }
 //           or one beyond 32767 throws InvalidCall, so no box can name a file
 //           the user did not mean ("Celvan-1.dat").
 int16_t FileNumberFromText(const std::string& text);
+// WholeNumberFromText: the number typed in a box that counts or chooses
+// (an object, an experiment).
+// Returns:  the number, a whole number of 32 bits
+// Notes:    text that is not a number throws TypeMismatch; a fraction ("1,5"
+//           would otherwise round to 2) or a number beyond 32 bits throws
+//           InvalidCall.
+int32_t WholeNumberFromText(const std::string& text);
 // Val: the leading number of a text, written with a decimal point.
 // Notes:    blanks, tabs and line feeds anywhere are ignored ("1 2.5" is 12,5);
 //           the exponent may be written with E or D; 0 when the text does not

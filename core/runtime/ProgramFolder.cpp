@@ -35,3 +35,7 @@ std::string programPath(const std::string& backslashPath) {
   if (!relative.empty() && relative.front() != '/') folder += '/';
   return folder + relative;
 }
+
+bool isPlainFileName(const std::string& name) {
+  return name.find_first_of("/\\") == std::string::npos && name.find("..") == std::string::npos;
+}

@@ -10,3 +10,8 @@ void setProgramFolder(const std::string& folder);
 // programPath: a path below the program folder written the classic way
 // ("\Dat\Celvan1.dat") as a path of this system ("<folder>/Dat/Celvan1.dat").
 std::string programPath(const std::string& backslashPath);
+// isPlainFileName: whether a typed name may stand in the name of a file in
+// one of the program's folders: no path separator ("/" or "\") and no "..",
+// so that no typed name leads into another folder or out of the program
+// folder.
+bool isPlainFileName(const std::string& name);

@@ -10,8 +10,12 @@
 // Notes:    Never borrows backwards: a day count below 1 stays as it is. A
 //           month of 13 on entry has no days and carries into January of the
 //           next year; a month of 14 or more is outside the table (subscript
-//           error in the caller). Calendar 0 has Gregorian leap years after
-//           1582-10-15, Julian ones before; calendar 1 Julian ones always.
+//           error in the caller). A carry past the largest year of 32 bits
+//           throws RuntimeError(Overflow). Calendar 0 has Gregorian leap
+//           years after 1582-10-15, Julian ones before; calendar 1 Julian
+//           ones always.
+#include <limits>
+
 #include "core/runtime/NumberText.h"
 #include "core/runtime/RuntimeError.h"
 #include "core/state/SharedState.h"
@@ -51,6 +55,8 @@ void NormalizeCalendarDate(double day, int32_t month, int32_t year) {
   while (Main.ObsDay > monthLength(month)) {
     Main.ObsDay -= monthLength(month);
     if (++month <= 12) continue;
+    if (year == std::numeric_limits<int32_t>::max())
+      throw RuntimeError(ErrorCode::Overflow, "the year runs past 32 bits");
     ++year;
     month = 1;
     if (Main.ObsDay >= monthLength(1)) setFebruaryFor(year, month, day);

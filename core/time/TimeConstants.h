@@ -23,6 +23,17 @@ inline constexpr int kEgyptianYearDays = 365;
 inline constexpr int kEgyptianMonthDays = 30;
 inline constexpr int kEgyptianMonths = 12;
 
+// The Julian Days a run over dates may stand on: from -1e7 to +1e7 (years
+// about -32 000 to +22 000), where every calendar of the date procedures
+// converts a date both ways (their years are 16-bit numbers).
+inline constexpr double kLargestRunJulianDay = 1e7;
+// The shortest and the longest step between the dates of a run, days: about
+// a tenth of a second, finer than any time the windows show (a shorter step
+// is lost in the sum with a Julian Day, or takes years of passes to cross a
+// year), and the whole span of the run dates.
+inline constexpr double kShortestDayStep = 1e-6;
+inline constexpr double kLongestDayStep = 2 * kLargestRunJulianDay;
+
 // Messages and title of the two date conversions.
 inline constexpr const char* kBadDateMessage = "Введите правильно дату";
 inline constexpr const char* kBadJulianDayMessage = "Введите правильно юлианскую дату";

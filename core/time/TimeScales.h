@@ -19,6 +19,18 @@ void NormalizeCalendarDate(double day, int32_t month, int32_t year);
 // DayFractionToHMS.cpp
 void DayFractionToHMS(double day);
 
+// --- Dates a run steps through (RunDates.cpp) ---
+// isRunJulianDay: whether a run may stand on the Julian Day (|JD| at most
+// timeconst::kLargestRunJulianDay).
+bool isRunJulianDay(double julianDay);
+// checkedDayStep: a step between the dates of a run, days, as typed.
+// Returns:  the step
+// Notes:    throws RuntimeError(InvalidCall) unless the step lies from
+//           timeconst::kShortestDayStep to kLongestDayStep: a step of zero,
+//           backwards, lost in the date or beyond every date (not a number
+//           included) is refused before a run is started with it.
+double checkedDayStep(double days);
+
 // --- ET-UT, seconds (DeltaT.cpp) ---
 double DeltaTParabola();
 double DeltaTPiecewise();

@@ -102,9 +102,8 @@ TEST_F(ReadObservationRecordTest, FileNameJoinsCodeObjectAndNumber) {
 // The fixture file of ten Moon records over 1989..1992 read with the
 // years 1990..1991: record 1 lies before the first year, 3 has its time
 // struck out, 4 its right ascension, 5 a right ascension of 24 hours; 6
-// is accepted with its month in capitals (the month of record 5 stays);
-// 8 is struck out after the last year, 9 ends the data although 10 lies
-// inside the years again.
+// is accepted; 8 is struck out after the last year, 9 ends the data
+// although 10 lies inside the years again.
 TEST_F(ReadObservationRecordTest, FixtureFileReadsTheUsableRecordsInOrder) {
   std::filesystem::copy_file(std::filesystem::path(CELVAN_FIXTURES_DIR) / "observations" / "GREN11_G_1.txt",
                              folder_ / "Obs" / "GREN11_G_1.txt");
@@ -124,7 +123,7 @@ TEST_F(ReadObservationRecordTest, FixtureFileReadsTheUsableRecordsInOrder) {
   // obliquity of the ecliptic at J2000, 23.4392794 degrees.
   ASSERT_TRUE(accepted(ObservationCriterion::AbsDL));
   EXPECT_EQ(Main.ObservationLine.substr(0, 5), "    6");
-  EXPECT_EQ(Main.ObsMonth, 2);
+  EXPECT_EQ(Main.ObsMonth, 3);
   EXPECT_EQ(Main.ObsDay, 12);
   EXPECT_DOUBLE_EQ(Main.DayHours, 0.01);
   EXPECT_NEAR(Main.LonL[kMoon], 82.6895833333, 1e-9);
@@ -251,6 +250,29 @@ TEST_F(ReadObservationRecordTest, BlankAndShortLinesArePassedOverAndCounted) {
   EXPECT_EQ(result.skippedLines, 1);
   EXPECT_EQ(Main.DateErrorFlag, 1);
   EXPECT_EQ(Main.StopFlag, 0);
+  EXPECT_EQ(boxes.count(), 0);
+}
+
+// A record whose month is none of the twelve names ("MAR" in capitals,
+// another spelling, blanks) is no record: it is passed over and counted
+// with the empty lines, and does not take the month of the record before.
+TEST_F(ReadObservationRecordTest, RecordsWithAnUnknownMonthArePassedOverAndCounted) {
+  std::vector<std::string> lines;
+  for (const char* month : {"MAR", "jun", "   "}) {
+    Fields unknown;
+    unknown.month = month;
+    lines.push_back(recordLine(unknown));
+  }
+  Fields known;
+  known.day = "16";
+  known.month = "Jul";
+  lines.push_back(recordLine(known));
+  openRecords(lines);
+  const ObservationReadResult result = readObservationRecord(ObservationCriterion::DR);
+  EXPECT_FALSE(result.readError);
+  EXPECT_EQ(result.skippedLines, 3);
+  EXPECT_EQ(Main.ObsDay, 16);
+  EXPECT_EQ(Main.ObsMonth, 7);
   EXPECT_EQ(boxes.count(), 0);
 }
 

@@ -72,6 +72,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         Refusal{"ObjectBeyond10", [](Form2& f) { ui::typeAsUser(f.Text13, "11"); },
                 "номер объекта должен быть от 0 до 10", "Celvan7.0"},
+        Refusal{"ObjectWithAFraction", [](Form2& f) { ui::typeAsUser(f.Text13, "3,5"); }, "Задайте правильно данные",
+                "Celvan7"},
         Refusal{"RelativisticWithoutFiniteSpeed", [](Form2& f) { ui::clickAsUser(f.Option8); },
                 "Надо задать скорость гравитации", "Celvan7mmm"},
         Refusal{"SpeedOfGravityZero", [](Form2& f) { ui::typeAsUser(f.Text35, "0"); },

@@ -50,6 +50,12 @@ class Form10Test : public WindowTest {
     click(form.Option9[1]);
     return form;
   }
+  // GREN chosen for Mars, the last year that of the file's last records.
+  Form10& prepareMarsRun() {
+    Form10& form = chooseGreenwich();
+    type(form.Text65, "2004");
+    return form;
+  }
 
   // The lines of a file below the program folder (Windows-1251 to UTF-8),
   // without their CR LF.

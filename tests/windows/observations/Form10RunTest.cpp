@@ -91,8 +91,7 @@ class Form10RunTest : public Form10Test {
  protected:
   // GREN chosen for Mars, the last year 2004, the given boxes ticked.
   Form10& prepareRun(std::initializer_list<ui::CheckBox Form10::*> ticked = {}) {
-    Form10& form = chooseGreenwich();
-    type(form.Text65, "2004");
+    Form10& form = prepareMarsRun();
     for (auto box : ticked) setTicked(form.*box, true);
     return form;
   }
@@ -112,7 +111,7 @@ TEST_F(Form10RunTest, JPL0RunOverTheMarsFileAgreesWithAnIndependentCount) {
   Form10& form = prepareRun({&Form10::Check21});
   click(form.Command1);
   ASSERT_EQ(boxes.count(), 1);
-  EXPECT_EQ(boxes.last().text, "Пропущено пустых или коротких строк в файле наблюдений: 1");
+  EXPECT_EQ(boxes.last().text, "Пропущено строк в файле наблюдений (пустых, коротких или с неизвестным месяцем): 1");
   EXPECT_EQ(form.Text23.Text(), std::to_string(kMarsRecords));
   EXPECT_EQ(form.ObsFileState, 9);
 

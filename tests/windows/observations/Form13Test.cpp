@@ -234,7 +234,8 @@ TEST_F(Form13Test, TheTitleIsReadAsOneLine) {
   EXPECT_EQ(boxes.count(), 0);
 }
 
-// What cannot be read or written is named, and the plan stays as it was.
+// What cannot be read or written is named, an experiment number that names
+// no experiment (0, -1, a fraction) is refused, and the plan stays as it was.
 TEST_F(Form13Test, RefusedLoadsAndWritesChangeNothing) {
   chooseGreenwich(kMars);
   std::filesystem::create_directories(programFile("Obs/Plan1"));
@@ -260,6 +261,9 @@ TEST_F(Form13Test, RefusedLoadsAndWritesChangeNothing) {
       {"1", "2", true, false, "Ошибка чтения данных из файла\r\n\\Obs\\Plan1\\GREN4_100_2.dat"},
       {"x", "1", true, false, "Введите правильно номер плана и опыта"},
       {"1", "", false, true, "Задайте правильно номер плана и опыта"},
+      {"1", "0", false, true, "Задайте правильно номер плана и опыта"},
+      {"1", "-1", false, true, "Задайте правильно номер плана и опыта"},
+      {"1", "1,5", true, false, "Введите правильно номер плана и опыта"},
       {"3", "1", false, true, "Ошибка при записи данных в файл\r\n\\Obs\\Plan3\\GREN4_100_1.dat"},
   };
   for (const Case& c : cases) {
@@ -274,6 +278,8 @@ TEST_F(Form13Test, RefusedLoadsAndWritesChangeNothing) {
     EXPECT_EQ(planSnapshot(plan), before) << c.message;
   }
   EXPECT_FALSE(programFileExists("Obs/Plan3"));
+  EXPECT_FALSE(programFileExists("Obs/Plan1/GREN4_100_0.dat"));
+  EXPECT_FALSE(programFileExists("Obs/Plan1/GREN4_100_-1.dat"));
 }
 
 }  // namespace

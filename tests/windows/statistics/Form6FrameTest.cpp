@@ -161,6 +161,23 @@ TEST_F(Form6Test, BitmapHoldsTheWholePicture) {
   EXPECT_EQ(boxes.last().title, "Celvan7");
 }
 
+// A picture name with a path separator or ".." is refused with the save's
+// message: no picture is written outside "Risunki".
+TEST_F(Form6Test, BitmapNameLeadingOutOfItsFolderIsRefused) {
+  Form6& form = openStatistics();
+  for (const char* name : {"../outside", "Sub/inner", "..\\outside", ".."}) {
+    SCOPED_TRACE(name);
+    boxes.clear();
+    type(form.Text26, name);
+    click(form.Command7);
+    ASSERT_EQ(boxes.count(), 1);
+    EXPECT_EQ(boxes.last().text.rfind("Ошибка записи файла", 0), 0u) << boxes.last().text;
+  }
+  EXPECT_FALSE(std::filesystem::exists(path("outside.bmp")));
+  EXPECT_FALSE(std::filesystem::exists(path("Risunki/...bmp")));
+  EXPECT_TRUE(std::filesystem::is_empty(path("Risunki")));
+}
+
 TEST_F(Form6Test, ButtonsOpenAndCloseTheirWindows) {
   click(form1().Command1);  // "К моделированию"
   click(form2().Command3);  // "К статистике"

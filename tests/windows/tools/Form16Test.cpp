@@ -74,6 +74,44 @@ TEST_F(Form16WindowTest, StartRefusesWithoutATheoryAndForTheEarth) {
   EXPECT_EQ(boxes.last().text, "Введите правильно данные\n(целая часть числа отделяется запятой)");
 }
 
+// A step that overflows the date or is lost in it, and a body number with
+// a fraction, are refused by the start with its one message; a run that
+// would step past the dates the calendars convert ends with one message
+// at each press, the date standing where it was.
+TEST_F(Form16WindowTest, StepsAndBodiesItCannotUseAreRefusedWithOneMessage) {
+  Form16& form = form16();
+  click(form.Option9[kNew0]);
+  const std::string refused = "Введите правильно данные\n(целая часть числа отделяется запятой)";
+  struct Case {
+    ui::TextBox Form16::*box;
+    const char* typed;
+    const char* good;
+  };
+  const Case cases[] = {{&Form16::Text26, "1E+300", "0,0005"},
+                        {&Form16::Text26, "1E-300", "0,0005"},
+                        {&Form16::Text1, "10,5", "11"}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.typed);
+    boxes.clear();
+    type(form.*c.box, c.typed);
+    click(form.Command1);
+    ASSERT_EQ(boxes.count(), 1);
+    EXPECT_EQ(boxes.last().text, refused);
+    type(form.*c.box, c.good);
+  }
+
+  boxes.clear();
+  typeDate(form, "22000", "1", "1");
+  type(form.Text26, "1000000");
+  startOnePass(form);
+  ASSERT_EQ(boxes.count(), 1);
+  EXPECT_EQ(boxes.last().text, "Ошибка решения уравнений");
+  EXPECT_EQ(form.Text4.Text(), "22000");
+  click(form.Command5);  // "Продолжить"
+  EXPECT_EQ(boxes.count(), 2);
+  EXPECT_EQ(form.Text4.Text(), "22000");
+}
+
 TEST_F(Form16WindowTest, DateConversionsFollowTheCalendarAndCarryExtraDays) {
   Form16& form = form16();
   click(form.Option6);  // "Юлианский "
