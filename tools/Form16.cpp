@@ -202,17 +202,19 @@ void Form16::Form_Activate() { Main.ImageScale = HScroll1.Value() * kImageScaleP
 void Form16::Command4_Click() { Main.StopFlag = 1; }
 
 // Command5_Click "Продолжить": on from the date the loop last reached, in the
-// direction chosen now.
+// direction chosen now. Pressed during a run, the loop runs inside the
+// running one, which goes on from the date the inner one reached.
 void Form16::Command5_Click() {
-  if (!haveStart_ || running_) return;
+  if (!haveStart_) return;
   direction_ = Option19.Value() ? -1 : 1;
   Main.StopFlag = 0;
   EclipseRunLoop();
 }
 
-// Command6_Click "+ 1 шаг": as "Продолжить", for one pass.
+// Command6_Click "+ 1 шаг": as "Продолжить", for one pass; during a run the
+// stop flag it sets ends the running loop after its own next pass.
 void Form16::Command6_Click() {
-  if (!haveStart_ || running_) return;
+  if (!haveStart_) return;
   direction_ = Option19.Value() ? -1 : 1;
   Main.StopFlag = 1;
   EclipseRunLoop();
@@ -271,7 +273,7 @@ void Form16::Command3_Click() {
 // reader back); the table's workbook is closed and the window's spreadsheet
 // application dropped; Form17 and Form21 go with it.
 void Form16::Command14_Click() {
-  if (running_) Main.StopFlag = 1;
+  if (runDepth_ > 0) Main.StopFlag = 1;
   tables_.release();
   Unload();
   ui::unloadForm<Form17>();

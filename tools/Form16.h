@@ -29,6 +29,7 @@
 
 #include "core/observations/HeldTableWorkbook.h"
 #include "core/state/Tables.h"
+#include "tools/eclipse/EclipseSteps.h"
 #include "ui/FormsRuntime.h"
 
 class Form16 : public ui::Form {
@@ -184,6 +185,7 @@ class Form16 : public ui::Form {
   void DrawShadowInSky();
 
   // --- Window-level values of the run (degrees unless said), by slot ---
+  HorizonPlaces Horizon;  // azimuth and altitude
   Table1<double, 13> AngularSemidiameter;
   Table1<double, 38> TopoRightAscension, TopoDeclination;
   Table1<double, 38> PrevAzimuth, PrevAltitude, PrevRightAscension, PrevDeclination;
@@ -288,7 +290,7 @@ class Form16 : public ui::Form {
   int body_ = 11;
   int direction_ = 1;  // +1 "вперед", -1 "назад"
   double observerLongitude_ = 0.0, observerLatitude_ = 0.0;  // degrees, east and north
-  bool running_ = false;
+  int runDepth_ = 0;  // loops running, one inside the other
   int refreshFlag_ = 0;    // "+обновить": 1 after a start, 2 after the first refresh
   bool refracted_ = false;  // this pass's altitudes carry refraction
   double localEt2Day_ = 0.0;  // the local date by ET2 of this pass

@@ -143,10 +143,10 @@ void Form16::placeLimbPoints() {
 // refraction when asked, and the horizon picture.
 void Form16::placeOnHorizon() {
   const auto body = static_cast<int16_t>(body_);
-  for (int16_t k : {kSun, body, kShadowCentre}) HorizontalPlace(k);
+  for (int16_t k : {kSun, body, kShadowCentre}) HorizontalPlace(k, Horizon);
   HorizonSecant = 1.0 / std::cos(radians(Horizon.HorizonAltitude[Option3.Value() ? kSun : kMoon]));
   for (int k = 0; k < kLimbPoints; ++k) {
-    HorizontalPlace(static_cast<int16_t>(kFirstLimbPoint + k));
+    HorizontalPlace(static_cast<int16_t>(kFirstLimbPoint + k), Horizon);
     if (k == 0) Text17.setText(timeOfDay(Main.HourAngle / kDegreesPerHour / kHoursPerDay));
   }
   showHorizonRow(7);
@@ -176,8 +176,8 @@ void Form16::reportSunriseAndSunset() {
   if (upperLimb < 0.0 && previousUpperLimb > 0.0) Text29.setText(Main.TextLines[3]);
 }
 
-// The disks in the sky pictures, then this pass's values kept as the
-// previous ones.
+// The disks in the sky pictures with the grid of "dAlfa" drawn again over
+// them, then this pass's values kept as the previous ones.
 void Form16::drawSkyAndKeepPrevious() {
   const int body = body_;
   if (Option3.Value()) {
@@ -188,6 +188,7 @@ void Form16::drawSkyAndKeepPrevious() {
       DrawBodyInSky();
       DrawSunInSky();
     }
+    DrawOffsetGrid();
     drawSunOutline();
     PrevSunSemidiameter = AngularSemidiameter[kSun];
   } else {
@@ -197,6 +198,7 @@ void Form16::drawSkyAndKeepPrevious() {
     DrawSunInSky();
     DrawBodyInSky();
     DrawShadowInSky();
+    DrawOffsetGrid();
     keepPrevious(kShadowCentre);
   }
   keepPrevious(kSun);
@@ -296,13 +298,19 @@ void Form16::appendEquinoxRecord() {
   appendLine(form16text::kEquinoxFile, {line}, false);
 }
 
-// One line of the contact report: the local date by ET2 (day with its
-// fraction), the topocentric right ascension and declination of the Sun and
-// of the body, each times 1000.
+// One line of the contact report: the date of the pass (day with its
+// fraction) - with a theory the observer's local date by ET2, with a table
+// the date at which the table was read, local time by ET1 at its meridian in
+// its calendar - then the topocentric right ascension and declination of the
+// Sun and of the body, each times 1000.
 void Form16::appendContactRecord() {
   const int body = body_;
+  const bool table = Option1.Value();
+  const double day = table ? tableDate_.day + tableDate_.hours / kHoursPerDay : localEt2Day_;
+  const int32_t month = table ? tableDate_.month : localEt2Month_;
+  const int32_t year = table ? tableDate_.year : localEt2Year_;
   appendLine(form16text::kContactFile,
-             {Fix(1000.0 * localEt2Day_), 1000 * localEt2Month_, 1000 * localEt2Year_,
+             {Fix(1000.0 * day), 1000 * month, 1000 * year,
               Fix(1000.0 * Main.LonL[kSun]), Fix(1000.0 * Main.LatB[kSun]),
               Fix(1000.0 * Main.LonL[body]), Fix(1000.0 * Main.LatB[body])},
              true);

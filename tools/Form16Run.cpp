@@ -135,11 +135,12 @@ void Form16::restoreCalendar() const {
 }
 
 // EclipseRunLoop: passes until "Остановить", "Start+Stop", "+ 1 шаг", an
-// error or the closing of the window; then the ephemeris reader is given
-// back as the run found it.
+// error or the closing of the window. A loop started by a button pressed
+// during a run runs inside the running one; when the outermost loop ends,
+// the ephemeris reader is given back as the run found it.
 void Form16::EclipseRunLoop() {
-  if (running_ || !haveStart_) return;
-  running_ = true;
+  if (!haveStart_) return;
+  ++runDepth_;
   // The followed body and the observer are the shared inputs of the
   // apparent-place steps during a pass only: between passes, and after the
   // run, other windows see their own.
@@ -156,8 +157,7 @@ void Form16::EclipseRunLoop() {
     if (!passed || Main.StopFlag == 1) break;
     if (DoEvents() <= 0 || !isLoaded()) break;
   }
-  running_ = false;
-  giveReaderBack();
+  if (--runDepth_ == 0) giveReaderBack();
 }
 
 // One pass; a run-time error leaves the date where it was.

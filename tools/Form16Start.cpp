@@ -53,8 +53,9 @@ double positiveNumber(const ui::TextBox& box) {
 //           "Dat" folder show "Введите правильно данные" with the hint on the
 //           decimal comma and start nothing.
 //           Numbers are read as the user's locale writes them ("0,0005").
+//           Pressed during a run, the new run goes inside the running
+//           loop, which goes on from the date the new one reached.
 void Form16::Command1_Click() {
-  if (running_) return;
   if (Option1.Value() && (Option4[0].Value() || Main.TheoryName.empty())) {
     MsgBox(form16text::kChooseTable, form16text::kTitle);
     return;

@@ -11,13 +11,13 @@
 #include "core/state/Tables.h"
 
 // Azimuth and altitude of each object slot 0..38 in degrees, written by
-// HorizontalPlace. Azimuth in -180..180: 0 towards the south, +90 the west,
-// -90 the east, 180 the north; altitude above the horizon.
+// HorizontalPlace into the tables its caller keeps (the eclipse window's).
+// Azimuth in -180..180: 0 towards the south, +90 the west, -90 the east, 180
+// the north; altitude above the horizon.
 struct HorizonPlaces {
   Table1<double, 38> HorizonAzimuth;
   Table1<double, 38> HorizonAltitude;
 };
-extern HorizonPlaces Horizon;  // HorizontalPlace.cpp
 
 // --- Apparent place of the Sun and of the followed body ---
 void SourceLightTime();     // SourceLightTime.cpp: "+Аберр. источн."
@@ -26,7 +26,7 @@ void ApparentNutation();    // ApparentNutation.cpp: "+Нутация"
 
 // --- Observer on the Earth ---
 void TopocentricPlace();            // TopocentricPlace.cpp: "ТОПО ЭКВ"
-void HorizontalPlace(int16_t k);    // HorizontalPlace.cpp: "ТОПО ГОР"
+void HorizontalPlace(int16_t k, HorizonPlaces& places);  // HorizontalPlace.cpp: "ТОПО ГОР"
 
 // --- Periodic perturbations of a planet's longitude by two others ---
 void PlanetLongitudePerturbation();  // PlanetLongitudePerturbation.cpp

@@ -9,7 +9,9 @@
 #include <cmath>
 #include <filesystem>
 #include <numbers>
+#include <sstream>
 #include <string>
+#include <vector>
 
 #include "Form16Fixture.h"
 #include "core/runtime/RuntimeError.h"
@@ -206,6 +208,39 @@ TEST_F(Form16TablesTest, ThePrecCorrectionMovesTheLongitudeByTheModernRate) {
   EXPECT_NEAR(shown(form.Text41), 6.83 + modern, 1e-7);
   const double tableSun = form.TableSheet()[1].readNumber("N20");
   EXPECT_NEAR(angleBetween(shown(form.Text35), tableSun - centuries + modern), 0.0, 2e-6);
+}
+
+// A contact seen in table mode carries the date at which the table was
+// read: the local time by ET1 at the table's meridian, in the table's
+// calendar and day start, as the workbook's input cells hold it, and not
+// the observer's local date by ET2. The fixture table's new moon of
+// JD 2054156.9758 (911 December 23, 11:25 UT, Julian calendar), when its
+// Moon's latitude is near 0, seen from where the Sun stands overhead.
+TEST_F(Form16TablesTest, AContactRecordCarriesTheDateTheTableWasReadAt) {
+  Form16& form = chooseTable(kAlBattani);
+  setTicked(form.Check5, true);
+  type(form.Text14, "0");  // ET1 = UT
+  typeObserver(form, "9,725", "-23,42");
+  setTicked(form.Check30, true);
+  type(form.Text5, Str(2054156.9758));
+  click(form.Command3);  // "JD->DMY": the date boxes in the table's calendar from noon
+  startOnePass(form);
+  ASSERT_EQ(boxes.count(), 0) << boxes.last().text;
+  ASSERT_EQ(contactRecords(), 1);
+
+  std::istringstream in(fileBytes("Dat/Param_data.txt"));
+  std::string line;
+  for (int i = 0; i <= kContactHeaderLines; ++i) std::getline(in, line);
+  std::istringstream record(line);
+  std::vector<double> numbers;
+  for (std::string field; record >> field;) numbers.push_back(CDbl(field));
+  ASSERT_EQ(numbers.size(), 7u);
+  const Worksheet& inputs = form.TableSheet()[0];  // year D9, month C9, day B9, hours F9
+  EXPECT_NEAR(numbers[0], 1000 * (inputs.readNumber("B9") + inputs.readNumber("F9") / 24), 1.0);
+  EXPECT_EQ(numbers[1], 1000 * inputs.readNumber("C9"));
+  EXPECT_EQ(numbers[2], 1000 * inputs.readNumber("D9"));
+  // Those cells name the moment of the pass at the table's meridian, 37° east.
+  EXPECT_NEAR(inputs.readNumber("AB5"), 2054156.9758 + 37.0 / 360.0, 1e-6);
 }
 
 // "none" (the switch to the theories selects it) closes the table's

@@ -4,8 +4,10 @@
 // the decimal comma, the date advanced in the window's own calendar, the
 // laws of ET - UT as the run uses them, the first pass after a start, the
 // closing during a run, and the shared values of other windows left alone.
+#include <QCoreApplication>
 #include <QTimer>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -17,6 +19,7 @@
 #include "observations/Form22.h"
 #include "setup/Form1.h"
 #include "tools/Form17.h"
+#include "windows/support/PicturePixels.h"
 
 namespace {
 
@@ -319,6 +322,64 @@ TEST_F(Form16WindowTest, SwitchBetweenTheoriesAndTables) {
   EXPECT_EQ(form.Label13.Caption(), "+Аберр. планетн.");
   EXPECT_EQ(form.Label17.Caption(), "+Аберр. звездн.");
   EXPECT_TRUE(form17().Option8[1].Value());
+}
+
+// While a run goes, the run buttons do what they do between runs, the loop
+// they call running inside the running one, which then goes on from where
+// the inner one left the date: "+ 1 шаг" takes the direction chosen now and
+// makes one pass, and its stop ends the running loop after its own next
+// pass; "Продолжить" goes on until "Остановить"; "Начать" starts afresh
+// from the date typed. A stop pressed after each keeps a button that does
+// nothing from leaving the run going.
+TEST_F(Form16WindowTest, RunButtonsWorkWhileARunGoes) {
+  constexpr double kStep = 0.0005;  // days, the default step
+  Form16& form = form16();
+  click(form.Option9[kJPL0]);
+  const auto pressDuringRun = [&](const std::function<void()>& press) {
+    click(form.Option18);  // "вперед"
+    setTicked(form.Check1, false);
+    typeDate(form, "2006", "3", "29,4");
+    QTimer::singleShot(0, form.window(), [&form, press] {
+      press();
+      QTimer::singleShot(0, form.window(), [&form] { click(form.Command4); });
+    });
+    click(form.Command1);  // the first pass, then the press
+    QCoreApplication::processEvents();  // the stop, when the run ended without it
+  };
+
+  pressDuringRun([&] {
+    click(form.Option19);  // "назад"
+    click(form.Command6);  // "+ 1 шаг": the second pass, back to the start
+  });
+  EXPECT_NEAR(passDay(form), kJD2006March29Point4, 1e-9);  // the third pass
+
+  pressDuringRun([&] {
+    QTimer::singleShot(0, form.window(), [&form] { click(form.Command4); });
+    click(form.Command5);  // "Продолжить": the second and third passes
+  });
+  EXPECT_NEAR(passDay(form), kJD2006March29Point4 + 3 * kStep, 1e-9);  // the fourth
+
+  pressDuringRun([&] {
+    typeDate(form, "2006", "3", "30,4");
+    setTicked(form.Check1, true);  // "Start+Stop"
+    click(form.Command1);          // "Начать": one pass at the date typed
+  });
+  EXPECT_NEAR(passDay(form), kJD2006March29Point4 + 1 + kStep, 1e-9);
+  EXPECT_EQ(boxes.count(), 0) << boxes.last().text;
+}
+
+// The grid of the picture "dAlfa" is drawn again after the disks of every
+// pass, so the Sun's disk at its centre does not hide its middle lines.
+TEST_F(Form16WindowTest, TheDisksOfARunLeaveTheGridOfDAlfaInView) {
+  Form16& form = form16();
+  click(form.Option9[kJPL0]);
+  startOnePass(form);
+  ASSERT_EQ(boxes.count(), 0) << boxes.last().text;
+  const double m = form.OffsetScale;
+  ASSERT_GT(form.AngularSemidiameter[0], 0.5 * m);
+  const int32_t grey = RGB(200, 200, 200);
+  EXPECT_GT(picturepixels::pixelsNear(form.Picture3, 0, 0.4 * m, 1, grey), 0);
+  EXPECT_GT(picturepixels::pixelsNear(form.Picture3, -0.4 * m, 0, 1, grey), 0);
 }
 
 // The DE405 walk finds the block of the date in either direction: a step of

@@ -54,6 +54,9 @@ class ApparentPlaceTest : public ::testing::Test {
     Main.VY[k] = vy;
     Main.VZ[k] = vz;
   }
+  // The azimuths and altitudes HorizontalPlace writes, as the eclipse
+  // window keeps them.
+  HorizonPlaces Horizon;
 };
 
 // --- Light time ---
@@ -219,7 +222,7 @@ TEST_F(ApparentPlaceTest, ObserverStandsOneEarthRadiusFromTheCentreAtItsLatitude
   Main.ObsB = 0.0;
   placeBody(kMars, meridian - 90.0, 0.0, distance);
   TopocentricPlace();
-  HorizontalPlace(kMars);
+  HorizontalPlace(kMars, Horizon);
   EXPECT_NEAR(Horizon.HorizonAzimuth[kMars], 90.0, 1e-6);
   EXPECT_NEAR(Horizon.HorizonAltitude[kMars], -std::atan(kEarthRadius / distance) * Main.kUgol, 1e-6);
   EXPECT_NEAR(Main.PairDistance(12, kMars), std::hypot(distance, kEarthRadius), 1e-3);
@@ -249,7 +252,7 @@ TEST_F(ApparentPlaceTest, VenusFromWashingtonAsInMeeus) {
   Main.ObsB = degrees(38, 55, 17.0);
   placeBody(kMars, hoursToDegrees(23, 9, 16.641), degrees(-6, 43, 11.61), 1e20);
   TopocentricPlace();
-  HorizontalPlace(kMars);
+  HorizontalPlace(kMars, Horizon);
   EXPECT_NEAR(Main.HourAngle, 64.352133, 0.002);
   EXPECT_NEAR(Horizon.HorizonAzimuth[kMars], 68.0337, 0.002);
   EXPECT_NEAR(Horizon.HorizonAltitude[kMars], 15.1249, 0.002);
@@ -275,7 +278,7 @@ TEST_F(ApparentPlaceTest, AzimuthCountsFromTheSouthThroughTheWest) {
     SCOPED_TRACE(row.where);
     Main.LonL[kMars] = row.rightAscension;
     Main.LatB[kMars] = row.declination;
-    HorizontalPlace(kMars);
+    HorizontalPlace(kMars, Horizon);
     EXPECT_NEAR(Horizon.HorizonAzimuth[kMars], row.azimuth, 1e-4);
     EXPECT_NEAR(Horizon.HorizonAltitude[kMars], row.altitude, 1e-4);
     EXPECT_GE(Main.HourAngle, 0.0);
