@@ -24,10 +24,10 @@ void placeMoonLikePair() {
 
 void BM_TwoBodyStepNewton(benchmark::State& state) {
   placeMoonLikePair();
-  twobody::forceOptions() = {};
+  const twobody::ForceOptions options{};
   Main.FiniteVgrFlag = 0;
   for (auto _ : state) {
-    twobody::rungeKuttaStep(60);
+    twobody::rungeKuttaStep(60, options);
     benchmark::DoNotOptimize(Main.StateVector[4]);
   }
 }
@@ -35,11 +35,11 @@ BENCHMARK(BM_TwoBodyStepNewton);
 
 void BM_TwoBodyStepInterval(benchmark::State& state) {
   placeMoonLikePair();
-  twobody::forceOptions() = {true, twobody::FtMode::Analytically, false, true, 0};
+  const twobody::ForceOptions options{true, twobody::FtMode::Analytically, false, true, 0};
   Main.FiniteVgrFlag = 1;
   Main.kPgr1 = 1e9;
   for (auto _ : state) {
-    twobody::rungeKuttaStep(60);
+    twobody::rungeKuttaStep(60, options);
     benchmark::DoNotOptimize(Main.StateVector[4]);
   }
 }

@@ -20,6 +20,7 @@
 #include <string>
 
 #include "core/state/ModelStartData.h"
+#include "twobody/engine/TwoBody.h"
 #include "ui/FormsRuntime.h"
 
 class Form25 : public ui::Form {
@@ -142,6 +143,11 @@ class Form25 : public ui::Form {
   // SecondObject as the button left them).
   int32_t M1MassSlot = 11;
   int32_t M2MassSlot = 13;
+
+  // The options the right-hand side reads (from the window's controls) and
+  // those of the options window Form26, which it applies here.
+  twobody::ForceOptions Forces;
+  twobody::TimingOptions Timing;
 
   // Run variables of the window.
   int16_t OrbitCentre = 0;

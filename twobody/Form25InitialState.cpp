@@ -63,11 +63,10 @@ std::string coordinatesLine(double x, double y, double z, double unit, const cha
 
 }  // namespace
 
-// Form_Load: the empty orbit picture and graph, and the options of Form26
-// back to their defaults (forward motion, VY sign 1, no curves, no drag)
-// until they are applied again. The model's options are not touched.
+// Form_Load: the empty orbit picture and graph; the options of Form26 start
+// from their defaults (forward motion, VY sign 1, no curves, no drag) until
+// they are applied again. The model's options are not touched.
 void Form25::Form_Load() {
-  twobody::timingOptions() = {};
   drawOrbitGrid();
   DrawGraphFrame();
   refreshForceOptions();
@@ -125,13 +124,12 @@ void Form25::printAt(ui::PictureBox& picture, double x, double y, const std::str
 }
 
 void Form25::refreshForceOptions() {
-  twobody::ForceOptions& options = twobody::forceOptions();
-  options.intervalOpen = Option9.Value();
-  options.ftMode = Option4.Value()   ? twobody::FtMode::Analytically
-                   : Option5.Value() ? twobody::FtMode::FromScreen
-                                     : twobody::FtMode::Numerically;
-  options.ftBySecondSpeed = Check9.Value() == 1;
-  options.ftOnM2 = Check2.Value() == 1;
+  Forces.intervalOpen = Option9.Value();
+  Forces.ftMode = Option4.Value()   ? twobody::FtMode::Analytically
+                  : Option5.Value() ? twobody::FtMode::FromScreen
+                                    : twobody::FtMode::Numerically;
+  Forces.ftBySecondSpeed = Check9.Value() == 1;
+  Forces.ftOnM2 = Check2.Value() == 1;
 }
 
 // Command6_Click "Задать координаты и скорости m1 и m2": m1's elements and
@@ -227,7 +225,7 @@ void Form25::placePairAndSaveStart() {
   Main.VY[kM2] = -Main.VY[i] * momentumRatio;
   Main.VZ[kM2] = -Main.VZ[i] * momentumRatio;
 
-  const double direction = twobody::timingOptions().timeDirection;
+  const double direction = Timing.timeDirection;
   Main.X0[kM2] = Main.X[kM2];
   Main.Y0[kM2] = Main.Y[kM2];
   Main.Z0[kM2] = Main.Z[kM2];

@@ -127,7 +127,7 @@ void Form25::setUpRun() {
   Main.Z[24] = CDbl(Text44.Text());
   Main.Z[25] = CDbl(Text45.Text());
   Main.Z[26] = CDbl(Text46.Text());
-  twobody::forceOptions().FtScreen = CDbl(Text3.Text());
+  Forces.FtScreen = CDbl(Text3.Text());
   Main.Vgr = positive(CDbl(Text21.Text())) * Main.Vsv;
   const int16_t stepsPerOutput = CInt(Text36.Text());
   const int16_t divisor = CInt(Text23.Text());
@@ -193,7 +193,7 @@ void Form25::setUpRun() {
   Main.dAlfa = halfWidth;
   orbitcheck::setSearchWindow(Main.AlfaPPrevious, Main.dAlfa, Main.PerihelionWindowLow,
                               Main.PerihelionWindowHigh);
-  orbitcheck::setSearchWindow(Main.AlfaPPrevious, twobody::timingOptions().dragWindow, DragWindowLow,
+  orbitcheck::setSearchWindow(Main.AlfaPPrevious, Timing.dragWindow, DragWindowLow,
                               DragWindowHigh);
   orbitcheck::setSearchWindow(Main.AlfaUPrevious, Main.dAlfa, Main.NodeWindowLow,
                               Main.NodeWindowHigh);
@@ -231,8 +231,8 @@ bool Form25::runPass() {
   Main.FollowedRelativeZ = Main.PairDZ(OrbitCentre, kM1);
   controlStepNearPeriastron(longitude);
   const bool inDragWindow =
-      orbitcheck::isInsideSearchWindow(longitude, DragWindowLow, DragWindowHigh, twobody::timingOptions().dragWindow);
-  twobody::forceOptions().drag = inDragWindow ? twobody::timingOptions().dragCoefficient : 0;
+      orbitcheck::isInsideSearchWindow(longitude, DragWindowLow, DragWindowHigh, Timing.dragWindow);
+  Forces.drag = inDragWindow ? Timing.dragCoefficient : 0;
 
   Text16.setText(sixDecimals(Main.Vpl));
   drawDriftCurves();
@@ -255,7 +255,7 @@ bool Form25::runPass() {
 // The Runge-Kutta step, the state back in the tables, the centre of mass
 // and m1 seen from m2 and from it.
 void Form25::advancePair() {
-  twobody::rungeKuttaStep(Main.Step);
+  twobody::rungeKuttaStep(Main.Step, Forces);
   unpackState();
   setDifference(kM2, kM1);
   const double m1 = Main.Mass[Main.SelectedObject];
@@ -270,12 +270,12 @@ void Form25::advancePair() {
 void Form25::takeRevolutionEvent() {
   const int32_t count = Main.RevolutionCount;
   if (count > 0) Main.Period = Main.ModelTime - Main.PrevRevolutionTime;
-  if (count == 1 && twobody::timingOptions().delaysFromNode) takeDelayOrigin();
+  if (count == 1 && Timing.delaysFromNode) takeDelayOrigin();
   if (count == 2) {
     Main.PrevPeriod = Main.Period;
     Text40.setText(sixDecimals(Main.PrevPeriod / Main.SecondsPerDay));
     Text13.setText(sixDecimals(Main.PrevPeriod));
-    if (twobody::timingOptions().delaysFromNode) printDelays(true);
+    if (Timing.delaysFromNode) printDelays(true);
   }
   if (count > 2) {
     Text34.setText(sixDecimals(Main.Period / Main.SecondsPerDay));
@@ -347,7 +347,7 @@ void Form25::measureAtPeriastron(double longitude) {
     Main.AlfaPCurrent = p;
     orbitcheck::setSearchWindow(p, Main.dAlfa, Main.PerihelionWindowLow,
                                 Main.PerihelionWindowHigh);
-    orbitcheck::setSearchWindow(p, twobody::timingOptions().dragWindow, DragWindowLow, DragWindowHigh);
+    orbitcheck::setSearchWindow(p, Timing.dragWindow, DragWindowLow, DragWindowHigh);
   }
   Main.RevolutionCount = Main.RevolutionCount + 1;
   Text35.setText(Str(Main.RevolutionCount));
@@ -363,7 +363,7 @@ void Form25::measureAtPeriastron(double longitude) {
   Text39.setText(sixDecimals(Main.BettaCurrent * Main.kUgol));
   Main.MinValue = 2 * Main.MinValue;
   Main.MaxValue = Main.MaxValue / 2;
-  if (Main.RevolutionCount == 1 && !twobody::timingOptions().delaysFromNode) takeDelayOrigin();
+  if (Main.RevolutionCount == 1 && !Timing.delaysFromNode) takeDelayOrigin();
   if (Main.RevolutionCount == 2) {
     if (Check10.Value() == 1) retakeReference();
     printExtremes();
@@ -375,7 +375,7 @@ void Form25::measureAtPeriastron(double longitude) {
     const double analyticDays =
         2 * Main.Pi * std::sqrt(a * a * a / Main.gamma / (m1 + m2)) / Main.SecondsPerDay;
     printAt(Picture1, -9, 6.4, "P1 дни (аналитически)=  " + Str(analyticDays));
-    if (!twobody::timingOptions().delaysFromNode) printDelays(false);
+    if (!Timing.delaysFromNode) printDelays(false);
   }
   Main.BettaCurrent = 0;
   rearmTimingExtremes();

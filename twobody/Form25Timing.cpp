@@ -61,9 +61,9 @@ void Form25::updateTimingPerPass() {
   if (r > Main.Y[41]) Main.Y[41] = r;
   const double h = Main.Step;
   const double c2 = Main.Vsv * Main.Vsv;
-  dTv = dTv - (1 - 1 / std::sqrt(1 - Main.Vpl * Main.Vpl / c2)) * h - h * twobody::timingOptions().srMeanRate;
+  dTv = dTv - (1 - 1 / std::sqrt(1 - Main.Vpl * Main.Vpl / c2)) * h - h * Timing.srMeanRate;
   dTm = dTm + Main.gamma * h * Main.Mass[Main.SecondObject] / Main.SunRadius / c2 -
-        h * twobody::timingOptions().grMeanRate;
+        h * Timing.grMeanRate;
 }
 
 // The origin of both delays: now.
@@ -76,7 +76,7 @@ void Form25::takeDelayOrigin() {
 // One revolution after the origin: both delays and their mean rates per
 // second, when one of the two delay curves is on.
 void Form25::printDelays(bool fromNode) {
-  const twobody::TimingOptions& options = twobody::timingOptions();
+  const twobody::TimingOptions& options = Timing;
   if (!options.srDelayCurve && !options.grDelayCurve) return;
   printAt(Picture2, 17, 8.5, "dTv=  " + Str(dTv));
   printAt(Picture2, 17, 7.5, "dTm=  " + Str(dTm));
@@ -90,7 +90,7 @@ void Form25::printDelays(bool fromNode) {
 // The extremes of the radial velocity (km/s) and the Roemer delay (s) over
 // the revolution, when one of their curves is on.
 void Form25::printExtremes() {
-  const twobody::TimingOptions& options = twobody::timingOptions();
+  const twobody::TimingOptions& options = Timing;
   if (!options.velocityCurve && !options.roemerCurve) return;
   printAt(Picture2, 20, 4, "Vmin=  " + Str(Fix(Main.Y[30]) / 1000));
   printAt(Picture2, 20, 3, "Vmax=  " + Str(Fix(Main.Y[31]) / 1000));
@@ -102,7 +102,7 @@ void Form25::printExtremes() {
 void Form25::drawTimingCurves() {
   const double x = Main.ModelTime / Main.MT;
   const int32_t axis = RGB(120, 120, 120);
-  const twobody::TimingOptions& o = twobody::timingOptions();
+  const twobody::TimingOptions& o = Timing;
   if (o.pulseRateCurve || o.velocityCurve || o.roemerCurve)
     Picture2.Line(0, kTimingAxis, 25, kTimingAxis, axis);
   if (o.velocityCurve)
@@ -118,7 +118,7 @@ void Form25::drawTimingCurves() {
 // pulses between two arrival times) less the emitted rate.
 void Form25::drawPulseRate() {
   Main.TimeScratch = roemerDelay() + Main.ModelTime;
-  const twobody::TimingOptions& options = twobody::timingOptions();
+  const twobody::TimingOptions& options = Timing;
   if (options.pulseRateCurve) {
     const double received = Main.NC0 / (Main.TimeScratch - Main.TCenturies);
     Picture2.PSet(Main.ModelTime / Main.MT,

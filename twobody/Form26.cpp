@@ -121,7 +121,7 @@ void Form26::applyOptions() {
   const double grRate = CDbl(Text10.Text());
   const double dragWindow = CDbl(Text8.Text());
   const double drag = CDbl(Text1.Text());
-  twobody::TimingOptions& o = twobody::timingOptions();
+  twobody::TimingOptions& o = form25().Timing;
   o.pulseRateScale = pulseScale;
   o.velocityScale = velocityScale;
   o.roemerScale = roemerScale;

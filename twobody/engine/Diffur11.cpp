@@ -9,10 +9,6 @@ namespace twobody {
 
 namespace {
 
-ForceOptions options;
-// The tangential force being applied, N; set afresh before each use.
-double Ft = 0;
-
 // Coordinate differences of a pair (attracted minus attracting body), the
 // distances and the propagation time over them.
 struct PairGeometry {
@@ -71,16 +67,15 @@ void attract(const PairGeometry& g, int attracting, int attracted) {
 }
 
 // Drag k·v² on each velocity component of `body`, against its sign.
-void applyDrag(int attracting, int body) {
-  const double k = options.drag;
+void applyDrag(int attracting, int body, double k) {
   Main.ForceX(attracting, body) -= k * Main.VX[body] * std::fabs(Main.VX[body]);
   Main.ForceY(attracting, body) -= k * Main.VY[body] * std::fabs(Main.VY[body]);
   Main.ForceZ(attracting, body) -= k * Main.VZ[body] * std::fabs(Main.VZ[body]);
 }
 
-// Ft along the velocity of `body` (speed `speed`). A body at rest has no
-// direction of motion and gets none.
-void applyTangentialForce(int attracting, int body, double speed) {
+// The tangential force Ft (N) along the velocity of `body` (speed `speed`).
+// A body at rest has no direction of motion and gets none.
+void applyTangentialForce(int attracting, int body, double speed, double Ft) {
   if (Ft == 0 || speed == 0) return;
   Main.ForceX(attracting, body) += Main.VX[body] * Ft / speed;
   Main.ForceY(attracting, body) += Main.VY[body] * Ft / speed;
@@ -107,31 +102,24 @@ void setStageState(const Table1<double, 66>& k, double fraction) {
         Main.StepStartState[Main.LoopIndexJ] + k[Main.LoopIndexJ] * fraction;
 }
 
-void evaluateStage(Table1<double, 66>& k, double h) {
-  Diffur11();
+void evaluateStage(Table1<double, 66>& k, double h, const ForceOptions& options) {
+  Diffur11(options);
   for (Main.LoopIndexJ = 1; Main.LoopIndexJ <= 12; ++Main.LoopIndexJ)
     k[Main.LoopIndexJ] = h * Main.StateDerivative[Main.LoopIndexJ];
 }
 
 }  // namespace
 
-ForceOptions& forceOptions() { return options; }
-
-TimingOptions& timingOptions() {
-  static TimingOptions timing;
-  return timing;
-}
-
-void rungeKuttaStep(double h) {
+void rungeKuttaStep(double h, const ForceOptions& options) {
   for (Main.LoopIndexJ = 1; Main.LoopIndexJ <= 12; ++Main.LoopIndexJ)
     Main.StepStartState[Main.LoopIndexJ] = Main.StateVector[Main.LoopIndexJ];
-  evaluateStage(Main.RungeKuttaK1, h);
+  evaluateStage(Main.RungeKuttaK1, h, options);
   setStageState(Main.RungeKuttaK1, 0.5);
-  evaluateStage(Main.RungeKuttaK2, h);
+  evaluateStage(Main.RungeKuttaK2, h, options);
   setStageState(Main.RungeKuttaK2, 0.5);
-  evaluateStage(Main.RungeKuttaK3, h);
+  evaluateStage(Main.RungeKuttaK3, h, options);
   setStageState(Main.RungeKuttaK3, 1.0);
-  evaluateStage(Main.RungeKuttaK4, h);
+  evaluateStage(Main.RungeKuttaK4, h, options);
   for (Main.LoopIndexJ = 1; Main.LoopIndexJ <= 12; ++Main.LoopIndexJ) {
     const int j = Main.LoopIndexJ;
     Main.StateVector[j] = Main.StepStartState[j] +
@@ -142,7 +130,7 @@ void rungeKuttaStep(double h) {
 
 }  // namespace twobody
 
-void Diffur11() {
+void Diffur11(const twobody::ForceOptions& options) {
   using namespace twobody;
   unpackBody(kM2, 1, 7);
   unpackBody(kM1, 4, 10);
@@ -163,24 +151,24 @@ void Diffur11() {
   const bool open = options.intervalOpen;
   attract(onM1, kM2, kM1);
   if (open) {
-    applyDrag(kM2, kM1);
+    applyDrag(kM2, kM1, options.drag);
     Main.TransverseSpeed = options.ftBySecondSpeed ? Main.Vsol : Main.Vpl;
-    Ft = 0;
+    double Ft = 0;
     if (options.ftMode == FtMode::Analytically)
       Ft = Main.TransverseSpeed * Main.Force(kM2, kM1) / Main.Vgr;
     else if (options.ftMode == FtMode::FromScreen)
       Ft = options.FtScreen;
-    applyTangentialForce(kM2, kM1, Main.Vpl);
+    applyTangentialForce(kM2, kM1, Main.Vpl, Ft);
   }
   attract(onM2, kM1, kM2);
   if (open) {
-    applyDrag(kM1, kM2);
+    applyDrag(kM1, kM2, options.drag);
     if (options.ftOnM2) {
       Main.TransverseSpeed = options.ftBySecondSpeed ? Main.Vpl : Main.Vsol;
-      Ft = 0;
+      double Ft = 0;
       if (options.ftMode == FtMode::Analytically)
         Ft = Main.TransverseSpeed * Main.Force(kM1, kM2) / Main.Vgr;
-      applyTangentialForce(kM1, kM2, Main.Vsol);
+      applyTangentialForce(kM1, kM2, Main.Vsol, Ft);
     }
   }
 

@@ -21,9 +21,9 @@ constexpr int16_t kCentreOfMass = 14;
 // (V·F/Vgr), "с экрана" (the typed Ft1).
 enum class FtMode { Numerically, Analytically, FromScreen };
 
-// The window's options that act inside the right-hand side. The window
-// refreshes them whenever an option changes, so a change acts at the next
-// stage of a running integration.
+// The two-body window's options that act inside the right-hand side. The
+// window keeps them and refreshes them whenever an option changes, so a
+// change acts at the next step of a running integration.
 struct ForceOptions {
   bool intervalOpen = false;        // "начать" selected in "расчет с учетом Vgr"
   FtMode ftMode = FtMode::Numerically;
@@ -32,14 +32,13 @@ struct ForceOptions {
   double FtScreen = 0;              // "Ft1, н", N
   double drag = 0;                  // drag coefficient acting now, N/(m/s)²
 };
-ForceOptions& forceOptions();
 
 // The options of the options window Form26 ("Задать дополнительные
 // параметры"), kept by the two-body window apart from the model's options:
 // which timing curves the run draws and their scales, the mean clock rates
 // to take off, the drag and its window about periastron, the origin of the
-// delay count, the direction of motion and the sign of VY on the graph. The
-// two-body window's load puts them back to these defaults.
+// delay count, the direction of motion and the sign of VY on the graph. A
+// fresh load of the two-body window starts from these defaults.
 struct TimingOptions {
   bool pulseRateCurve = false;   // "1/P - 1/P0"
   bool velocityCurve = false;    // radial velocity VY
@@ -59,20 +58,20 @@ struct TimingOptions {
   int timeDirection = 1;         // -1: reversed motion
   int velocitySign = 1;          // sign of VY on the graph
 };
-TimingOptions& timingOptions();
 
 // One classical fourth-order Runge-Kutta step of h seconds over
-// StateVector(1..12) with Diffur11; StepStartState and RungeKuttaK1..K4 are
-// its work arrays. Arithmetic failures stay in the floating-point flags for
-// the caller's trap.
-void rungeKuttaStep(double h);
+// StateVector(1..12) with Diffur11 under the given options; StepStartState
+// and RungeKuttaK1..K4 are its work arrays. Arithmetic failures stay in the
+// floating-point flags for the caller's trap.
+void rungeKuttaStep(double h, const ForceOptions& options);
 
 }  // namespace twobody
 
 // Diffur11: the time derivatives of the two-body state.
 // Reads:    StateVector(1..12); Mass(SelectedObject), Mass(SecondObject);
-//           gamma; Vgr; FiniteVgrFlag; twobody::forceOptions() (with the
-//           drag coefficient in force)
+//           gamma; Vgr; FiniteVgrFlag
+// Given:    options, the two-body window's options (with the drag
+//           coefficient in force)
 // Writes:   X..VZ of slots 0 and 11 (the stage state); Vpl, Vsol; for the
 //           pairs (0, 11) (m2 attracting m1) and (11, 0): PairDX/DY/DZ,
 //           PairDistanceXY, PairDistance, PropagationTime, PairLatitude,
@@ -87,4 +86,4 @@ void rungeKuttaStep(double h);
 //           mass raise a floating-point flag for the caller's trap. A body
 //           at rest gets no tangential force (its direction is undefined).
 // Reference: Newton's law of gravitation, F = gamma·m1·m2/R².
-void Diffur11();
+void Diffur11(const twobody::ForceOptions& options);

@@ -29,8 +29,6 @@ class Diffur11Test : public ::testing::Test {
     Main.Mass[13] = 5.97e24;
     Main.Vgr = kLightSpeed;
     Main.FiniteVgrFlag = 0;
-    twobody::forceOptions().drag = 0;
-    twobody::forceOptions() = {};
   }
 
   static void place(const Body& m2, const Body& m1) {
@@ -38,6 +36,9 @@ class Diffur11Test : public ::testing::Test {
                                m2.vx, m2.vy, m2.vz, m1.vx, m1.vy, m1.vz};
     for (int j = 0; j < 12; ++j) Main.StateVector[j + 1] = values[j];
   }
+  // The two-body window's options the right-hand side is given.
+  twobody::ForceOptions options;
+
   static double accelerationM2(int axis) { return Main.StateDerivative[7 + axis]; }
   static double accelerationM1(int axis) { return Main.StateDerivative[10 + axis]; }
 };
@@ -52,10 +53,10 @@ TEST_F(Diffur11Test, ClosedIntervalIsNewtonsLawWhateverTheOtherOptions) {
                                    twobody::FtMode::FromScreen};
   for (const twobody::FtMode mode : modes) {
     SCOPED_TRACE(static_cast<int>(mode));
-    twobody::forceOptions() = {false, mode, true, true, 1e18};
-    twobody::forceOptions().drag = 1e9;
+    options = {false, mode, true, true, 1e18};
+    options.drag = 1e9;
     place(m2, m1);
-    Diffur11();
+    Diffur11(options);
     const double d[3] = {m1.x - m2.x, m1.y - m2.y, m1.z - m2.z};
     const double r = std::sqrt(d[0] * d[0] + d[1] * d[1] + d[2] * d[2]);
     const double force = kGamma * Main.Mass[11] * Main.Mass[13] / (r * r);
@@ -76,13 +77,13 @@ TEST_F(Diffur11Test, ClosedIntervalIsNewtonsLawWhateverTheOtherOptions) {
 // t = d / sqrt(c² - v²). Two passes of the iteration reach it to (v/c)⁴.
 TEST_F(Diffur11Test, RetardedAttractorLiesOnTheLightCone) {
   Main.FiniteVgrFlag = 1;
-  twobody::forceOptions().intervalOpen = true;
+  options.intervalOpen = true;
   const double d = 3.844e8;
   const double speeds[] = {1.0e3, 3.0e4, 1.0e6};
   for (const double v : speeds) {
     SCOPED_TRACE(v);
     place({0, 0, 0, 0, v, 0}, {d, 0, 0, 0, 1, 0});
-    Diffur11();
+    Diffur11(options);
     const double t = d / std::sqrt(kLightSpeed * kLightSpeed - v * v);
     const double beta2 = v * v / (kLightSpeed * kLightSpeed);
     EXPECT_NEAR(Main.PropagationTime(0, 11), t, t * (beta2 * beta2 + 1e-15));
@@ -102,15 +103,15 @@ TEST_F(Diffur11Test, DragActsPerVelocityComponentAgainstItsSign) {
   } cases[] = {{1000, 0}, {-1000, 0}, {0, 400}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.vx + c.vy);
-    twobody::forceOptions().drag = 0;
-    twobody::forceOptions().intervalOpen = false;
+    options.drag = 0;
+    options.intervalOpen = false;
     place(m2, {3.844e8, 0, 0, c.vx, c.vy, 0});
-    Diffur11();
+    Diffur11(options);
     const double newtonX = accelerationM1(0), newtonY = accelerationM1(1);
-    twobody::forceOptions().drag = k;
-    twobody::forceOptions().intervalOpen = true;
+    options.drag = k;
+    options.intervalOpen = true;
     // No Ft in the numerical mode without retardation (FiniteVgrFlag 0).
-    Diffur11();
+    Diffur11(options);
     EXPECT_NEAR(accelerationM1(0) - newtonX, -k * c.vx * std::fabs(c.vx) / Main.Mass[11], 1e-15);
     EXPECT_NEAR(accelerationM1(1) - newtonY, -k * c.vy * std::fabs(c.vy) / Main.Mass[11], 1e-15);
     EXPECT_EQ(accelerationM1(2), 0);
@@ -137,12 +138,12 @@ TEST_F(Diffur11Test, TangentialForceFollowsItsMode) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.ft1);
-    twobody::forceOptions() = {false, c.mode, c.swap, true, 5e15};
+    options = {false, c.mode, c.swap, true, 5e15};
     place(m2, m1);
-    Diffur11();
+    Diffur11(options);
     const double newtonM1 = accelerationM1(1), newtonM2 = accelerationM2(1);
-    twobody::forceOptions().intervalOpen = true;
-    Diffur11();
+    options.intervalOpen = true;
+    Diffur11(options);
     // m1 moves along +Y, m2 along -Y: each force along its own velocity.
     EXPECT_NEAR((accelerationM1(1) - newtonM1) * Main.Mass[11], c.ft1, 1e-9 * c.ft1 + 1e-3);
     EXPECT_NEAR((accelerationM2(1) - newtonM2) * Main.Mass[13], -c.ft2, 1e-9 * c.ft2 + 1e-3);
@@ -172,7 +173,7 @@ TEST_F(Diffur11Test, IsolatedPairKeepsEnergyAndAngularMomentum) {
                  Main.StateVector[5] * Main.StateVector[10]);
   };
   const double e0 = energy(), l0 = angularMomentumZ();
-  for (int step = 0; step < 40000; ++step) twobody::rungeKuttaStep(60);
+  for (int step = 0; step < 40000; ++step) twobody::rungeKuttaStep(60, options);
   EXPECT_NEAR(energy() / e0, 1, 1e-9);
   EXPECT_NEAR(angularMomentumZ() / l0, 1, 1e-9);
 }

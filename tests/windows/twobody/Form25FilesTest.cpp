@@ -143,7 +143,7 @@ TEST_F(Form25Test, OptionsWindowAppliesItsStartControls) {
   Form26& options = form26();
   EXPECT_EQ(options.Text4.Text(), "0,333333");
   click(options.Command1);
-  const twobody::TimingOptions& o = twobody::timingOptions();
+  const twobody::TimingOptions& o = form.Timing;
   EXPECT_FALSE(o.pulseRateCurve || o.velocityCurve || o.roemerCurve || o.srDelayCurve ||
                o.grDelayCurve);
   EXPECT_DOUBLE_EQ(o.pulseRateScale, 0.01);
@@ -161,9 +161,9 @@ TEST_F(Form25Test, OptionsWindowAppliesItsStartControls) {
   click(options.Command1);
   EXPECT_TRUE(o.velocityCurve);
   form.Unload();
-  openTwoBodyWindow();
-  EXPECT_FALSE(o.velocityCurve);
-  EXPECT_EQ(o.dragWindow, 0);
+  const twobody::TimingOptions& fresh = openTwoBodyWindow().Timing;
+  EXPECT_FALSE(fresh.velocityCurve);
+  EXPECT_EQ(fresh.dragWindow, 0);
 }
 
 }  // namespace

@@ -61,7 +61,7 @@ TEST_F(Form25Test, ReverseMotionReversesTheStartVelocities) {
   Form26& options = form26();
   setTicked(options.Check4, true);
   click(options.Command1);
-  EXPECT_EQ(twobody::timingOptions().timeDirection, -1);
+  EXPECT_EQ(form.Timing.timeDirection, -1);
   EXPECT_EQ(pair.VY0[11], vy1);  // not before the button
   click(form.Command6);
   EXPECT_EQ(pair.VY0[11], -vy1);

@@ -13,17 +13,20 @@ TEST_F(Form25Test, StartUpButtonShowsTheTwoBodyWindow) {
   EXPECT_DOUBLE_EQ(Main.ImageScale, 100e6);
 }
 
-// Loading the window switches its own curves off and sets forward motion;
-// the model's last state index, direction and equations stay as they were.
+// A fresh load of the window has its own curves off and forward motion,
+// whatever the options applied before it was closed; the model's last state
+// index, direction and equations stay as they were.
 TEST_F(Form25Test, LoadSetsItsOwnCurveSwitchesOff) {
-  twobody::timingOptions().srDelayCurve = true;
-  twobody::timingOptions().timeDirection = -1;
   Main.LastStateIndex = 65;
   Main.TimeDirection = -1;
   Main.ForceModel = 0;
-  openTwoBodyWindow();
-  EXPECT_FALSE(twobody::timingOptions().srDelayCurve);
-  EXPECT_EQ(twobody::timingOptions().timeDirection, 1);
+  openTwoBodyWindow().Timing.srDelayCurve = true;
+  form25().Timing.timeDirection = -1;
+  click(form25().Command9);  // "Закрыть форму"
+  ASSERT_FALSE(ui::isFormLoaded<Form25>());
+  const Form25& form = openTwoBodyWindow();
+  EXPECT_FALSE(form.Timing.srDelayCurve);
+  EXPECT_EQ(form.Timing.timeDirection, 1);
   EXPECT_EQ(Main.LastStateIndex, 65);
   EXPECT_EQ(Main.TimeDirection, -1);
   EXPECT_EQ(Main.ForceModel, 0);
