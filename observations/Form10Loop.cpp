@@ -158,12 +158,19 @@ void Form10::showReductionStages(const ReductionStages& stages) {
   plotPoint(t, stages.totalShiftArcSeconds / inputs_.MdAlfa + 1 + offset, RGB(0, 0, 250));
 }
 
-// The end of a pass: the inputs read again after a reduced epoch; the end
-// of the data reopens the file at its first record and ends the run; then
-// the stop flag, the pause, the end year of a table and the events.
+// The end of a pass: the inputs read again after a reduced epoch; the stop
+// flag; the pause, also after the last pass of the source; the end year of
+// a table; the end of the observatory data, which outside the plan runs
+// reopens the file at its first record; then the events. A stop (one step
+// among them) ends the loop before the end of the data is looked at, so the
+// file stays where the step left it.
 bool Form10::endOfPass(bool reduced) {
   if (reduced) inputs_ = readRunInputs();
-  if (!tableSourceChosen() && Main.DateErrorFlag == 1) {
+  if (Main.StopFlag == 1) return false;
+  if (Check28.Value() == 1) Sleep(static_cast<int>(std::lround(inputs_.pauseMs)));
+  if (tableSourceChosen()) {
+    if (lastEpochYear_ > Main.EndYear) return false;
+  } else if (Main.DateErrorFlag == 1) {
     if (Stat.RunIndex == 0) {
       if (skippedLines > 0)
         MsgBox(form10text::kSkippedLinesHead + std::to_string(skippedLines), form10text::kTitle);
@@ -171,9 +178,6 @@ bool Form10::endOfPass(bool reduced) {
     }
     return false;
   }
-  if (Main.StopFlag == 1) return false;
-  if (Check28.Value() == 1) Sleep(static_cast<int>(std::lround(inputs_.pauseMs)));
-  if (tableSourceChosen() && lastEpochYear_ > Main.EndYear) return false;
   return letEventsRun() != 0;
 }
 

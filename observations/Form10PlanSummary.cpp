@@ -95,7 +95,7 @@ void Form10::PrintPlanSummary() {
   scrolled::printAt(Picture4, 1, top - 3, parameterLine(1));
   for (int i = 2; i <= 9; ++i) scrolled::printAt(Picture4, 1, top - 2.5 - i / 2.0, parameterLine(i));
   scrolled::printAt(Picture4, 0, top - 8,
-                    "Скорость Солнечной системы по осям X Y Z км/с и прецессия (угл. сек.) за 100 лет и вес точки");
+                    "Скорость Солнечной системы по осям X Y Z км/с и прецессия (угл. сек.) за 100 лет и вес точки\r\n");
   const std::string gap = "     ";
   scrolled::printAt(Picture4, 0, top - 9,
                     Str(Fix(plan.VXsys) / kMetresPerKilometre) + gap + Str(Fix(plan.VYsys) / kMetresPerKilometre) +

@@ -5,6 +5,8 @@
 
 #include <QGridLayout>
 
+#include <string>
+
 Form13& form13() { return ui::formInstance<Form13>(); }
 
 namespace {
@@ -72,32 +74,32 @@ void Form13::layoutControls() {
   form.setContentsMargins(8, 8, 8, 8);
   form.setHorizontalSpacing(6);
   form.setVerticalSpacing(3);
-  ui::place(form, Label1, 0, 0, 1, 6);
+  ui::place(form, Label1, 0, 0, 1, 7);
   ui::addCaption(form, "+/-", 1, 3);
-  ui::addCaption(form, "Xopt", 1, 4);
-  ui::addCaption(form, "X(i)opt", 1, 5);
+  ui::addCaption(form, "X(i)opt", 1, 6);
   for (int i = 1; i <= 9; ++i) {
     const int row = i + 1;
     ui::place(form, Check1[i], row, 0);
     ui::addCaption(form, kRowLabels[i - 1], row, 1);
     ui::place(form, Text1[i], row, 2);
     ui::place(form, Text2[i], row, 3);
-    ui::place(form, Text3[i], row, 4);
-    ui::place(form, Text4[i], row, 5);
+    ui::addCaption(form, "X" + std::to_string(i) + "opt=", row, 4);
+    ui::place(form, Text3[i], row, 5);
+    ui::place(form, Text4[i], row, 6);
   }
   ui::setWidthPixels(Text1, 130);
   ui::setWidthPixels(Text2, 90);
   ui::setWidthPixels(Text3, 90);
   ui::setWidthPixels(Text4, 130);
 
-  QGridLayout& velocity = ui::addGrid(form, 11, 0, 1, 6);
+  QGridLayout& velocity = ui::addGrid(form, 11, 0, 1, 7);
   ui::placeCaptioned(velocity, "VXsys", Text5, 0, 0, 70);
   ui::placeCaptioned(velocity, "VYsys", Text6, 0, 2, 70);
   ui::placeCaptioned(velocity, "VZsys", Text7, 0, 4, 70);
   ui::addCaption(velocity, "км/с", 0, 6);
   velocity.setColumnStretch(7, 1);
 
-  QGridLayout& plan = ui::addGrid(form, 12, 0, 1, 6);
+  QGridLayout& plan = ui::addGrid(form, 12, 0, 1, 7);
   ui::place(plan, Frame1, 0, 0);
   ui::place(Frame1.grid(), Option5, 0, 0);
   ui::place(Frame1.grid(), Option4, 0, 1);
@@ -114,7 +116,7 @@ void Form13::layoutControls() {
   ui::place(plan, Command2, 2, 2);
   plan.setColumnStretch(5, 1);
 
-  QGridLayout& perturbations = ui::addGrid(form, 13, 0, 1, 6);
+  QGridLayout& perturbations = ui::addGrid(form, 13, 0, 1, 7);
   ui::place(perturbations, Check2, 0, 0);
   ui::place(perturbations, Frame3, 0, 1);
   ui::place(Frame3.grid(), Option3, 0, 0);
@@ -122,7 +124,7 @@ void Form13::layoutControls() {
   ui::place(perturbations, Label37, 1, 0, 1, 2);
   perturbations.setColumnStretch(2, 1);
 
-  QGridLayout& optimum = ui::addGrid(form, 14, 0, 1, 6);
+  QGridLayout& optimum = ui::addGrid(form, 14, 0, 1, 7);
   ui::place(optimum, Command3, 0, 0);
   ui::place(optimum, Command5, 0, 1);
   ui::place(optimum, Command6, 0, 2);

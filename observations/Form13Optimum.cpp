@@ -53,7 +53,7 @@ void Form13::Command3_Click() {
     const int k = planFactors();
     Form10& observations = form10();
     const double below = observations.PlanLineBelow;
-    planregression::printOptimumSystem(observations.Picture4, below, {0, -14.5, -13, -11, -8.5, -4.5});
+    planregression::printOptimumSystem(observations.Picture4, below, {0, -14.5, -13, -11, -8.5, -4.5}, "\r\n");
     for (int j = 1; j <= k; ++j) {
       scrolled::printAt(observations.Picture4, 12, below - 1.5 - j / 2.0, Stat.Xopt[j]);
       const int i = parameterOf(j);

@@ -65,7 +65,7 @@ void Form15::Command7_Click() {
 void Form15::solveOptimum() {
   const double below = layout_.lineBelow;
   // The reduced systems, from six unknowns down to two.
-  planregression::printOptimumSystem(Picture1, below, {0, -14.5, -13, -11, -8.5, -5.5});
+  planregression::printOptimumSystem(Picture1, below, {0, -14.5, -13, -11, -8.5, -5.5}, "");
   optimumFactors_.clear();
   for (int j = 1; j <= Stat.Nf; ++j) {
     const int f = Stat.FactorIndex[j];

@@ -36,13 +36,14 @@ void printRegressionCoefficients(ui::PictureBox& picture, double listX, double b
                       "b" + Str(i) + "  =  " + Str(cutToMillionths(Stat.RegressionCoefficients[i])));
 }
 
-void printOptimumSystem(ui::PictureBox& picture, double below, const ReducedSystemRows& rows) {
+void printOptimumSystem(ui::PictureBox& picture, double below, const ReducedSystemRows& rows,
+                        const std::string& systemLead) {
   Main.ScratchText = "Исходная система линейных уравнений и ее решение";
   scrolled::printAt(picture, 1, below - 0.5, Main.ScratchText);
   BuildOptimumSystem();
   throwOnFloatingPointFlags();
   for (int line = 5; line >= 1; --line) scrolled::printAt(picture, 0, below + rows[line], Main.TextLines[line]);
-  Main.ScratchText = "";
+  Main.ScratchText = systemLead;
   FormatOptimumSystem();
   scrolled::printAt(picture, 0, below - 2, Main.ScratchText);
 }

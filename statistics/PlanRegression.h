@@ -4,6 +4,7 @@
 // its coefficients, and the printed system of the optimum with its reduced
 // forms. The window decides where on its picture they stand.
 #include <array>
+#include <string>
 
 #include "ui/PictureBox.h"
 
@@ -38,12 +39,15 @@ using ReducedSystemRows = std::array<double, 6>;
 // printOptimumSystem: "Исходная система линейных уравнений и ее решение" at
 // (1, below - 0.5); the optimum solved (BuildOptimumSystem), its reduced
 // systems at (0, below + rows(line)); the initial system (FormatOptimumSystem)
-// at (0, below - 2).
+// at (0, below - 2), after systemLead: the observation plan's window leads
+// it with a line break, so that its equations stand below the optimum values
+// it prints beside them.
 // Reads:    Stat.Nf, Stat.RegressionCoefficients
 // Writes:   Main.ScratchText, Main.TextLines, Stat.Xopt(1..Nf) and the
 //           solver's work state
 // Notes:    a zero pivot raises the solver's RuntimeError after the title
 //           has been printed; a floating-point fault raises one as well.
-void printOptimumSystem(ui::PictureBox& picture, double below, const ReducedSystemRows& rows);
+void printOptimumSystem(ui::PictureBox& picture, double below, const ReducedSystemRows& rows,
+                        const std::string& systemLead);
 
 }  // namespace planregression

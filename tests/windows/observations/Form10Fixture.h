@@ -1,6 +1,6 @@
 #pragma once
-// What the tests of the observation window share: the shared state as after
-// the program's start, a program folder of their own with "Obs" and "Dat"
+// What the tests of the observation window share: the shared state as the
+// start-up window's load leaves it, a program folder of their own with "Obs" and "Dat"
 // (the planets' perturbation coefficients of file 1 in it, which the window
 // loads through Form22), the synthetic observatory file of Mars made from
 // ERFA's apparent places (tests/fixtures/observations/make_mars_greenwich.py),
@@ -18,6 +18,7 @@
 #include "core/state/StartUpState.h"
 #include "observations/Form10.h"
 #include "observations/Form13.h"
+#include "setup/Form1.h"
 #include "windows/support/WindowTest.h"
 
 class Form10Test : public WindowTest {
@@ -27,9 +28,9 @@ class Form10Test : public WindowTest {
   static constexpr const char* kMarsFile = "Obs/GREN4_G_100.txt";
 
   void SetUp() override {
-    startWithStartUpState();
-    fillDesignColumns();  // the plan window builds its default plan at its load
+    resetSharedState();
     useTemporaryProgramFolder({"Obs", "Dat"});
+    form1();  // the start-up window's load prepares the shared state
     const std::filesystem::path fixtures(CELVAN_FIXTURES_DIR);
     std::filesystem::copy_file(fixtures / ".." / ".." / "data" / "Dat" / "dL1.dat", programFile("Dat/dL1.dat"));
     std::filesystem::copy_file(fixtures / "observations" / "GREN4_G_100.txt", programFile(kMarsFile));

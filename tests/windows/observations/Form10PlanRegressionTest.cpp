@@ -4,6 +4,8 @@
 // The plans are built with the shared plan procedures and their criteria
 // computed here from the plans' coded points, as a run over the
 // observations would leave them.
+#include <QImage>
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -46,6 +48,19 @@ std::vector<Point3> rotatableThreeFactorPoints() {
   points.push_back({0, 0, 0});
   points.push_back({0, 0, 0});
   return points;
+}
+
+// Pixels of printed text (darker than the grey grid) in a rectangle of the
+// picture's user scale.
+int printedPixels(const ui::PictureBox& picture, double left, double right, double top, double bottom) {
+  const QImage& image = picture.image();
+  const auto column = [&](double x) { return static_cast<int>((x - picture.ScaleLeft()) * image.width() / picture.ScaleWidth()); };
+  const auto row = [&](double y) { return static_cast<int>((y - picture.ScaleTop()) * image.height() / picture.ScaleHeight()); };
+  int count = 0;
+  for (int y = std::max(0, row(top)); y <= std::min(image.height() - 1, row(bottom)); ++y)
+    for (int x = std::max(0, column(left)); x <= std::min(image.width() - 1, column(right)); ++x)
+      if (qGray(image.pixel(x, y)) < 128) ++count;
+  return count;
 }
 
 class Form10PlanTest : public Form10Test {
@@ -164,6 +179,12 @@ TEST_F(Form10PlanTest, OptimumOfTheRegressionIsWhereAScanFindsTheLeastCriterion)
     EXPECT_NEAR(shown(plan.Text4[parameter[j]]), zero[j] + interval[j] * Stat.Xopt[j + 1], interval[j] * 1e-6);
   }
   EXPECT_EQ(form13().Text3[2].Text() + "|" + form13().Text4[2].Text(), optimaOfEks);
+  // The system's equations stand below the first optimum value, which has
+  // its row to itself: no text left of it, the value right of it.
+  const double below = form.PlanLineBelow;
+  EXPECT_EQ(printedPixels(form.Picture4, 0, 11.5, below - 2.05, below - 2.35), 0);
+  EXPECT_GT(printedPixels(form.Picture4, 12, 20, below - 2.05, below - 2.35), 0);
+  EXPECT_GT(printedPixels(form.Picture4, 0, 11.5, below - 2.6, below - 3.2), 0);
 
   // "Задать нулевые уровни = X(i)opt" moves the shown optima of the
   // factors into their zero levels; "X(i)opt=0" clears every coded optimum

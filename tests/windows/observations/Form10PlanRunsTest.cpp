@@ -358,22 +358,23 @@ TEST_F(Form10RealPlanTest, StartedAtTheTheoryFindsTheLeastCriterion) {
 // criterion is least, which the direct scans of single runs find. The
 // theory's values at the file's start, from an independent ephemeris of the
 // same planet, lie within a small fraction of the offsets from it.
-// The root-mean-square deviation is a narrow cone in the elements (its
-// floor is the two ephemerides' disagreement, a few per cent of its rise
-// over the offsets), not a paraboloid: the stationary point of a quadratic
-// regression over a region much wider than the cone's bottom falls far off
-// the least criterion. So the user walks first, as one reads the plan's
-// run table: four plans, each centred on the experiment with the least
-// criterion of the last and with half its intervals (a mean-longitude
-// interval about a seventh of the perihelion's, as the criterion is about
-// seven times steeper in it); then two narrow plans, each centred on the
-// stationary point of the last ("Задать нулевые уровни = X(i)opt").
+// The root-mean-square deviation is a narrow cone in the elements, rounded
+// only at its bottom (its floor is the two ephemerides' disagreement, a few
+// per cent of its rise over the offsets, reached within some thousandths
+// of a degree in mean longitude): the stationary point of a quadratic
+// regression over a region wider than that bottom falls far off the least
+// criterion. So the user walks first, as one reads the plan's run table:
+// five plans, each centred on the experiment with the least criterion of
+// the last and with half its intervals (a mean-longitude interval about a
+// seventh of the perihelion's, as the criterion is about seven times
+// steeper in it); then two narrow plans within the bottom, each centred on
+// the stationary point of the last ("Задать нулевые уровни = X(i)opt").
 TEST_F(Form10RealPlanTest, StartedOffTheTruthComesBackToIt) {
   const MarsElements theory = zeroLevels();
   const MarsElements start{theory.perihelion + 1.5, theory.longitude + 0.5};
   MarsElements centre = start;
   MarsElements wide{1.7, 0.25};
-  for (int round = 1; round <= 4; ++round) {
+  for (int round = 1; round <= 5; ++round) {
     optimumOfPlan(centre, wide);
     int least = 1;
     for (int run = 2; run <= Stat.RunCount; ++run)
@@ -382,8 +383,8 @@ TEST_F(Form10RealPlanTest, StartedOffTheTruthComesBackToIt) {
     centre.longitude += Stat.PlanMatrix(2, least) * wide.longitude;
     wide = {wide.perihelion / 2, wide.longitude / 2};
   }
-  const MarsElements narrow{0.05, 0.01};
-  const MarsElements optimum = optimumOfPlan(optimumOfPlan(centre, {0.1, 0.015}), narrow);
+  const MarsElements narrow{0.02, 0.002};
+  const MarsElements optimum = optimumOfPlan(optimumOfPlan(centre, {0.05, 0.005}), narrow);
 
   // The scans put the truth within a quarter of the narrow intervals of the
   // optimum, far nearer than the start in each element.

@@ -1,14 +1,19 @@
 // Reduction runs of the observation window over the synthetic observatory
-// file of Mars made from ERFA's apparent places: the deviations of the
-// JPL0 theory, the counts, histogram and statistics file against a
-// computation of their own over the same epochs, the filter with its files,
-// the run control, and what a run must leave alone.
+// file of Mars made from ERFA's apparent places: the place of every epoch
+// by the JPL0 theory against the apparent places of the same theory
+// computed apart from the program with ERFA, the counts, histogram and
+// statistics file against a computation of their own over the same epochs,
+// the filter with its files, the run control with the pause and the end of
+// the data, and what a run must leave alone.
 #include <QTimer>
 
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
 #include <fstream>
+#include <numbers>
 
+#include "core/runtime/Clock.h"
 #include "core/runtime/RuntimeError.h"
 #include "core/time/TimeScales.h"
 #include "model/Form2.h"
@@ -40,11 +45,48 @@ double field(const std::string& line, int firstColumn, int count) {
   return std::stod(line.substr(firstColumn - 1, count));
 }
 
+// The apparent places of Mars by the theory JPL0 at the epochs of the Mars
+// file, computed apart from the program from the theory's published
+// elements, the light time iterated on them, and ERFA's aberration and
+// precession-nutation (tests/fixtures/observations/make_mars_jpl0_places.py):
+// the Julian Day (UT), the right ascension and the declination of the true
+// equator and equinox of the date, degrees.
+struct ReferencePlace {
+  double julianDay = 0, rightAscension = 0, declination = 0;
+};
+
+std::vector<ReferencePlace> referencePlaces() {
+  std::ifstream in(std::filesystem::path(CELVAN_FIXTURES_DIR) / "observations" / "MarsJPL0Places.txt");
+  std::vector<ReferencePlace> places;
+  std::string line;
+  for (int header = 0; header < 3; ++header) std::getline(in, line);
+  for (ReferencePlace p; in >> p.julianDay >> p.rightAscension >> p.declination;) places.push_back(p);
+  return places;
+}
+
+// How far the program's place of an epoch may lie from the reference: the
+// program's nutation keeps the largest terms of the series only (about
+// 0.2"), its aberration is of the first order. A place without the
+// aberration (about 20"), the nutation (up to 17"), the light time (up to
+// 18"), the Earth's place off the Earth-Moon barycentre (up to 17") or the
+// difference of ephemeris time and universal time (up to 4"), or in another
+// frame, lies farther off.
+constexpr double kReferenceToleranceArcSeconds = 0.5;
+
+double separationArcSeconds(double ra1, double dec1, double ra2, double dec2) {
+  const double rad = std::numbers::pi / 180;
+  const double dRa = std::remainder(ra1 - ra2, 360.0) * std::cos(dec2 * rad);
+  return std::hypot(dRa, dec1 - dec2) * kArcSecondsPerDegree;
+}
+
 // The records of the Mars file read from their columns here, and each
 // carried through the reduction chain with the window's defaults for an
-// observatory (JPL0, light time, aberration at the receiver, nutation).
+// observatory (JPL0, light time, aberration at the receiver, nutation);
+// every epoch's place is held against the reference places of the theory.
 std::vector<Epoch> independentEpochs(const std::vector<std::string>& fileLines) {
+  const std::vector<ReferencePlace> reference = referencePlaces();
   std::vector<Epoch> epochs;
+  double largestSeparation = 0;
   Main.CalendarMode = 0;
   Main.DayStartHour = 0;
   Main.SelectedObject = 4;
@@ -82,8 +124,19 @@ std::vector<Epoch> independentEpochs(const std::vector<std::string>& fileLines) 
     const double oy = d * std::cos(dec * rad) * std::sin(ra * rad);
     const double oz = d * std::sin(dec * rad);
     e.dR = std::hypot(ox - stages.x, oy - stages.y, oz - stages.z) / 1e6;
+
+    const std::size_t k = epochs.size();
+    if (k < reference.size()) {
+      EXPECT_NEAR(reference[k].julianDay, e.julianDay, 1e-6) << line;
+      const double separation = separationArcSeconds(stages.result.first, stages.result.second,
+                                                     reference[k].rightAscension, reference[k].declination);
+      EXPECT_LT(separation, kReferenceToleranceArcSeconds) << line;
+      largestSeparation = std::max(largestSeparation, separation);
+    }
     epochs.push_back(e);
   }
+  EXPECT_EQ(reference.size(), epochs.size());
+  ::testing::Test::RecordProperty("largest_separation_from_reference_arcsec", std::to_string(largestSeparation));
   return epochs;
 }
 
@@ -103,10 +156,10 @@ class Form10RunTest : public Form10Test {
   }
 };
 
-// A whole run with the JPL0 theory: every record reduced and accepted, the
-// deviations of the theory's mean elements tens of arc seconds, and the
-// counts, histogram, means and statistics file agreeing with a count of
-// their own over the same deviations.
+// A whole run with the JPL0 theory: every record reduced and accepted at
+// the theory's apparent place, the deviations of the theory's mean elements
+// tens of arc seconds, and the counts, histogram, means and statistics file
+// agreeing with a count of their own over the same deviations.
 TEST_F(Form10RunTest, JPL0RunOverTheMarsFileAgreesWithAnIndependentCount) {
   Form10& form = prepareRun({&Form10::Check21});
   click(form.Command1);
@@ -176,6 +229,47 @@ TEST_F(Form10RunTest, EndOfDataReopensTheFileAtItsFirstRecord) {
   click(form.Command1);
   EXPECT_EQ(form.Text23.Text(), std::to_string(kMarsRecords));
   EXPECT_EQ(boxes.count(), 2);  // the skipped empty line, said at each end
+}
+
+// With "пауза" ticked the program pauses after every pass but one that a
+// stop ends: also after the pass that finds the end of the data.
+TEST_F(Form10RunTest, PauseFollowsEveryPassButAStoppedOne) {
+  std::vector<int> pauses;
+  const auto previousSleep = setSleepHandler([&](int ms) { pauses.push_back(ms); });
+  Form10& form = prepareRun();
+  setTicked(form.Check28, true);
+  type(form.Text17, "250");
+  click(form.Command1);
+  EXPECT_EQ(form.statistics.N, kMarsRecords);
+  EXPECT_EQ(pauses, std::vector<int>(kMarsRecords + 1, 250));
+
+  pauses.clear();
+  form.Option9[1].setValue(true);  // the file read again from its first record
+  pressDuringRun(form.Command4);
+  click(form.Command1);
+  EXPECT_EQ(form.statistics.N, 2);
+  EXPECT_EQ(pauses.size(), 1u);  // after the first pass, not after the stopped second
+  setSleepHandler(previousSleep);
+}
+
+// "Сделать 1 шаг" that finds the end of the data stops there, the file
+// left at its end: the next "Продолжить" finds the end again, reopens the
+// file at its first record and counts nothing.
+TEST_F(Form10RunTest, OneStepAtTheEndOfTheDataLeavesTheFileAtItsEnd) {
+  Form10& form = prepareRun();
+  type(form.Text4, "2004");
+  type(form.Text3, "12");
+  type(form.Text2, "26");  // the last record is of December 26, 22h
+  pressDuringRun(form.Command4);
+  click(form.Command1);
+  ASSERT_EQ(form.statistics.N, 1);
+  click(form.Command6);
+  EXPECT_EQ(form.statistics.N, 1);
+  EXPECT_EQ(boxes.count(), 0);  // the file was not reopened
+  click(form.Command5);
+  EXPECT_EQ(form.statistics.N, 1);
+  ASSERT_EQ(boxes.count(), 1);  // the skipped empty line, said as the file is reopened
+  EXPECT_EQ(form.ObsFileState, 9);
 }
 
 // The filter by |dL|: each epoch at or beyond the limit goes to the

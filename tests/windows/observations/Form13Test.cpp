@@ -1,6 +1,10 @@
 // The plan window over observations: the plan over the ticked orbit
 // parameters, the template of the observed object's elements, and the
 // plan-experiment file written and read back.
+#include <QLabel>
+#include <QLayout>
+#include <QRect>
+
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
@@ -65,6 +69,26 @@ TEST_F(Form13Test, OpensWithTheDefaultPlanAndTheTemplate) {
   EXPECT_EQ(Main.TextLines[2], "шаблон файла данных плана эксперимента");
   EXPECT_EQ(Main.PlanNumber, 1);
   EXPECT_EQ(boxes.count(), 0);
+}
+
+// Each coded-optimum box has its label "X1opt=" .. "X9opt=" on its row,
+// just left of it.
+TEST_F(Form13Test, EachCodedOptimumBoxIsLabelledWithItsParameter) {
+  Form13& plan = openPlanWindow();
+  plan.Show();
+  plan.window()->layout()->activate();
+  const QList<QLabel*> labels = plan.window()->findChildren<QLabel*>();
+  for (int i = 1; i <= 9; ++i) {
+    SCOPED_TRACE(i);
+    const QString text = QString("X%1opt=").arg(i);
+    const auto label = std::find_if(labels.begin(), labels.end(), [&](QLabel* l) { return l->text() == text; });
+    ASSERT_NE(label, labels.end());
+    const QRect box = plan.Text3[i].widget()->geometry();
+    const QRect caption = (*label)->geometry();
+    EXPECT_TRUE(caption.center().y() >= box.top() && caption.center().y() <= box.bottom());
+    EXPECT_LE(caption.right(), box.left());
+    EXPECT_GT(caption.right(), box.left() - 20);
+  }
 }
 
 // The rates of the Moon's perigee and node, 4069.037111 and -1934.136185
