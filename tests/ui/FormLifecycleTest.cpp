@@ -1,6 +1,8 @@
 // Load, activation, showing and unloading of windows.
 #include <QApplication>
+#include <QPointer>
 #include <QTimer>
+#include <QWidget>
 
 #include "DemoForm.h"
 #include "ui/UserActions.h"
@@ -122,19 +124,29 @@ TEST_F(FormsTest, ClosingByTheTitleBarUnloads) {
 
 TEST_F(FormsTest, AHandlerMayUnloadItsOwnWindowAndGoOnWithoutTheWindowFreedUnderIt) {
   DemoForm<3>& old = demoForm<3>();
-  old.alsoOnCommand1 = [&old] {
+  // The window's top-level widget goes with the window: while it lives, so
+  // does the window.
+  const QPointer<QWidget> oldWindow = old.window();
+  bool aliveAfterUnload = false;
+  old.alsoOnCommand1 = [&old, &oldWindow, &aliveAfterUnload] {
     old.Unload();
     ui::destroyUnloadedForms();  // refused: a handler is running
     DoEvents();                  // the event loop's own attempt is refused as well
+    aliveAfterUnload = !oldWindow.isNull();
     old.Text1.setText("после выгрузки");  // the unloaded window's handlers stay silent
     old.Caption();
   };
   ui::clickAsUser(old.Command1);
+  EXPECT_TRUE(aliveAfterUnload);
   EXPECT_EQ(eventLog(), (Log{"Form_Load (форма 3)", "Form_Activate (форма 3)",
                              "Command1_Click (форма 3)"}));
   EXPECT_EQ(boxes.count(), 0);
-  EXPECT_NE(&demoForm<3>(), nullptr);
+  // Once no handler runs, the unloaded window is freed, and the next touch
+  // loads a fresh one with its design-time texts.
+  ui::destroyUnloadedForms();
+  EXPECT_TRUE(oldWindow.isNull());
   EXPECT_EQ(demoForm<3>().Text1.Text(), "0,001");
+  EXPECT_EQ(eventLog().back(), "Form_Load (форма 3)");
 }
 
 TEST_F(FormsTest, TheProcessEndsWhenTheLastWindowIsUnloadedNotWhenTheLastIsHidden) {

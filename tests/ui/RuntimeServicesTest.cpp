@@ -7,11 +7,13 @@
 #include <QFile>
 #include <QMessageBox>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QTimer>
 
 #include <string>
 
 #include "core/runtime/MessageBox.h"
+#include "core/runtime/MessageBoxRecorder.h"
 #include "ui/Runtime.h"
 
 namespace {
@@ -62,6 +64,11 @@ TEST(MessageDialogs, ShowTheTextTitleAndButtonsAndReturnTheButtonPressed) {
   setMessageBoxHandler(nullptr);
 }
 
+// A missing file starts no player; a broken one is handed to the player,
+// whose complaint goes nowhere; neither shows a message, and the caller goes
+// on while the player is still at work. The "aplay" first on the search
+// path here notes each file it is given and then waits until the test lets
+// it end.
 TEST(WaveFiles, AMissingOrBrokenFileIsSilentAndNothingWaits) {
   QTemporaryDir folder;
   const QString broken = folder.filePath("tada.wav");
@@ -69,9 +76,35 @@ TEST(WaveFiles, AMissingOrBrokenFileIsSilentAndNothingWaits) {
   ASSERT_TRUE(file.open(QIODevice::WriteOnly));
   file.write("not a wave file");
   file.close();
+  const QString played = folder.filePath("played"), release = folder.filePath("release");
+  const QString ended = folder.filePath("ended");
+  {
+    QFile player(folder.filePath("aplay"));
+    ASSERT_TRUE(player.open(QIODevice::WriteOnly));
+    player.write(("#!/bin/sh\n"
+                  "echo \"$2\" >> '" + played + "'\n"
+                  "echo 'no sound device' >&2\n"
+                  "for i in $(seq 200); do [ -e '" + release + "' ] && break; sleep 0.05; done\n"
+                  "touch '" + ended + "'\n").toUtf8());
+    player.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  }
+  const QByteArray path = qgetenv("PATH");
+  qputenv("PATH", folder.path().toUtf8() + ":" + path);
+  MessageBoxRecorder messages;
+
   ui::playWaveFile(folder.filePath("Zvuk_end1.wav").toStdString());
   ui::playWaveFile(broken.toStdString());
-  SUCCEED();  // returned at once, without an error or a message
+  const bool returnedBeforeThePlayerEnded = !QFile::exists(ended);
+  QFile(release).open(QIODevice::WriteOnly);
+  qputenv("PATH", path);
+
+  EXPECT_TRUE(returnedBeforeThePlayerEnded);
+  EXPECT_EQ(messages.count(), 0);
+  for (int i = 0; i < 200 && !QFile::exists(played); ++i) QThread::msleep(50);
+  QFile notes(played);
+  ASSERT_TRUE(notes.open(QIODevice::ReadOnly));
+  EXPECT_EQ(notes.readAll(), broken.toUtf8() + "\n");  // the missing file was never handed on
+  for (int i = 0; i < 200 && !QFile::exists(ended); ++i) QThread::msleep(50);
 }
 
 // The end-of-run sounds ship beside the executable as plain PCM wave files,

@@ -20,6 +20,7 @@
 #include "core/runtime/TextFile.h"
 #include "core/state/SharedState.h"
 #include "core/support/AstroTestSupport.h"
+#include "core/support/KeptProgramFolder.h"
 
 namespace {
 
@@ -41,14 +42,10 @@ constexpr const char* kFixtureCoverage =
 // numbers come back as they were afterwards.
 class DE405Reader : public ::testing::Test {
  protected:
-  void SetUp() override { savedFolder_ = ProgramFolder(); }
-  void TearDown() override {
-    closeDE405File();
-    setProgramFolder(savedFolder_);
-  }
+  void TearDown() override { closeDE405File(); }
 
  private:
-  std::string savedFolder_;
+  const KeptProgramFolder keptFolder_;
 };
 
 void startWithTheExcerpt() {

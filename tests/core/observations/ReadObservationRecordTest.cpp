@@ -13,6 +13,7 @@
 #include "core/observations/ObservationFiles.h"
 #include "core/runtime/MessageBoxRecorder.h"
 #include "core/runtime/ProgramFolder.h"
+#include "core/support/KeptProgramFolder.h"
 #include "core/runtime/RuntimeError.h"
 #include "core/runtime/TextFile.h"
 #include "core/state/SharedState.h"
@@ -46,6 +47,8 @@ std::string recordLine(const Fields& f) {
 
 class ReadObservationRecordTest : public ::testing::Test {
  protected:
+  const KeptProgramFolder keptFolder_;
+
   void SetUp() override {
     startWithStartUpState();
     char pattern[] = "/tmp/celvan-observations-XXXXXX";

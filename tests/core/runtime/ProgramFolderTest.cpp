@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/runtime/ProgramFolder.h"
+#include "core/support/KeptProgramFolder.h"
 
 namespace {
 
@@ -17,6 +18,7 @@ TEST(ProgramFolder, IsTheFolderOfTheRunningProgram) {
 }
 
 TEST(ProgramFolder, ClassicPathsBecomePathsBelowTheFolder) {
+  const KeptProgramFolder kept;
   setProgramFolder("/opt/celvan");
   EXPECT_EQ(programPath("\\Dat\\Celvan1.dat"), "/opt/celvan/Dat/Celvan1.dat");
   EXPECT_EQ(programPath("\\Plan0\\Txt3\\Celvan3Ras1.txt"), "/opt/celvan/Plan0/Txt3/Celvan3Ras1.txt");

@@ -11,6 +11,7 @@
 
 #include "core/de405/DE405.h"
 #include "core/runtime/ProgramFolder.h"
+#include "core/support/KeptProgramFolder.h"
 #include "core/state/StartUpState.h"
 #include "core/theory/Theory.h"
 #include "tests/windows/model/SolarSystemSetup.h"
@@ -23,7 +24,6 @@ constexpr double kUnset = 12345.0;  // a position no imitator writes
 class Imitator : public ::testing::Test {
  protected:
   void SetUp() override {
-    savedFolder_ = ProgramFolder();
     solar::resetModel();
     setStartUpConstants();
     setMonthLengths();
@@ -33,10 +33,7 @@ class Imitator : public ::testing::Test {
     SetMassesDE405();
     experiment.window.controls.trackOrbit = false;
   }
-  void TearDown() override {
-    closeDE405File();
-    setProgramFolder(savedFolder_);
-  }
+  void TearDown() override { closeDE405File(); }
 
   // The start of an imitator run at the day given, followed object 8.
   void startAt(double day) {
@@ -68,7 +65,7 @@ class Imitator : public ::testing::Test {
   solar::Experiment experiment;
 
  private:
-  std::string savedFolder_;
+  const KeptProgramFolder keptFolder_;
 };
 
 struct Position {

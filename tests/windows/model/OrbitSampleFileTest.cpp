@@ -13,6 +13,7 @@
 
 #include "core/runtime/MessageBoxRecorder.h"
 #include "core/runtime/ProgramFolder.h"
+#include "core/support/KeptProgramFolder.h"
 #include "core/runtime/TextFile.h"
 #include "tests/windows/model/SolarSystemSetup.h"
 
@@ -68,6 +69,7 @@ class OrbitSampleFile : public ::testing::TestWithParam<int> {
     setProgramFolder(folder_.string());
   }
   void TearDown() override { std::filesystem::remove_all(folder_); }
+  const KeptProgramFolder keptFolder_;
   std::filesystem::path folder_;
 };
 

@@ -13,6 +13,7 @@
 #include "core/runtime/Clock.h"
 #include "core/runtime/MessageBox.h"
 #include "core/runtime/ProgramFolder.h"
+#include "core/support/KeptProgramFolder.h"
 #include "tests/windows/model/SolarSystemSetup.h"
 #include "ui/MessageBoxRecorder.h"
 
@@ -161,6 +162,7 @@ TEST(TestPlanRun, AppendsTheCriterionOfTheExperimentAndHandsOver) {
     for (int p = 1; p <= 7; ++p) Stat.RunValues(p, run) = references[p];
   Stat.RunValues(4, 2) = 110;  // one factor 10 % above its reference: 0.1 + 0.01
 
+  const KeptProgramFolder keptFolder;
   const std::filesystem::path folder =
       std::filesystem::temp_directory_path() / ("celvan-testplan-" + std::to_string(::getpid()));
   std::filesystem::create_directories(folder / "Dat");

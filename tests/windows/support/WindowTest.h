@@ -1,8 +1,9 @@
 #pragma once
 // What the window tests share: a program folder of the test's own (a fresh
 // temporary folder with the sub-folders the test names, removed with all it
-// holds afterwards), every window closed at the end of a case, a recorder
-// that answers every message box, and the user's actions on controls.
+// holds afterwards, the folder before it given back), every window closed at
+// the end of a case, a recorder that answers every message box, and the
+// user's actions on controls.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -14,6 +15,7 @@
 
 #include "core/runtime/NumberText.h"
 #include "core/runtime/ProgramFolder.h"
+#include "core/support/KeptProgramFolder.h"
 #include "ui/Forms.h"
 #include "ui/MessageBoxRecorder.h"
 #include "ui/UserActions.h"
@@ -65,6 +67,7 @@ class WindowTest : public ::testing::Test {
     if ((box.Value() == 1) != ticked) click(box);
   }
 
+  const KeptProgramFolder keptFolder_;  // the program folder given back afterwards
   std::filesystem::path folder_;
   ui::MessageBoxRecorder boxes;
 };
