@@ -255,7 +255,7 @@ class Form1 : public ui::Form, private orbitcheck::OrbitCheckEvents {
   void showAscendingNode() override;
   void showRevolution() override;
 
-  // Widgets of the layout that are no controls of the original window.
+  // Frames that only group the controls on the screen; no handler uses them.
   ui::Frame objectFrame_{this};
   ui::Frame sourceFrame_{this};
   ui::Frame displayFrame_{this};

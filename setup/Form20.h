@@ -196,7 +196,7 @@ class Form20 : public ui::Form, private orbitcheck::OrbitCheckEvents {
   // shows.
   bool showsMomentumDrift_ = false;
 
-  // Widgets of the layout that are no controls of the original window.
+  // Frames that only group the controls on the screen; no handler uses them.
   ui::Frame sourceFrame_{this};   // "по выбранной теории или с экрана"
   ui::Frame focusFrame_{this};    // "с фокусом эллипса находящимся в"
   ui::Frame velocityFrame_{this}; // "расчет скоростей по параметрам орбиты вести "

@@ -100,7 +100,8 @@ TEST_F(Form15Test, WeightsReadBackAsWritten) {
 }
 
 // Each failure of the plan-file buttons gives its message and keeps what
-// the Part says stays.
+// was read before it: the factor rows of a file cut short stay read, a
+// refused save keeps the levels typed and writes no file.
 TEST_F(Form15Test, PlanFileFailuresGiveTheirMessages) {
   Form15& form = openOptimisationWindow();
 
