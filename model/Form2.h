@@ -138,6 +138,7 @@ class Form2 : public ui::Form, public RunWindow {
   void Command9_Click();
   void Command7_Click();
   void Command8_Click();
+  void closeByTitleBar() override;  // as "Закрыть форму"
   void Command6_Click();
   void Command10_Click();
   void Text53_Change();

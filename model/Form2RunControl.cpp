@@ -66,6 +66,7 @@ void Form2::Command8_Click() {
   closeDE405File();
   Unload();
 }
+void Form2::closeByTitleBar() { Command8_Click(); }
 
 // Command6_Click "Выход": this window first, then every other in number
 // order; the program ends with the last window.

@@ -256,6 +256,7 @@ class Form10 : public ui::Form {
   void Command17_Click();
   void Command11_Click();
   void Command14_Click();
+  void closeByTitleBar() override;  // as "Закрыть форму"
   void Command13_Click();
   // The plan over the observations on the result picture
   // (Form10PlanSummary.cpp).

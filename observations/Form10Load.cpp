@@ -58,6 +58,7 @@ void Form10::Command14_Click() {
   ui::unloadForm<Form21>();
   ui::unloadForm<Form22>();
 }
+void Form10::closeByTitleBar() { Command14_Click(); }
 
 // Command13_Click "Выход": this window and its own first, then every other
 // window in number order; the program ends with the last one.

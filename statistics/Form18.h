@@ -100,6 +100,7 @@ class Form18 : public ui::Form {
   void VScroll1_Change();
   void Command7_Click();
   void Command3_Click();
+  void closeByTitleBar() override;  // as "Закрыть форму"
 
  private:
   // Where the next column of the plan table stands and its shift; set

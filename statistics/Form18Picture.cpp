@@ -89,6 +89,7 @@ void Form18::Command3_Click() {
   Unload();
   ui::unloadForm<Form8>();
 }
+void Form18::closeByTitleBar() { Command3_Click(); }
 
 // Prints a text, or a number with a blank in place of its plus sign, with
 // its top left corner at (x, y) of the picture.

@@ -279,3 +279,4 @@ void Form16::Command14_Click() {
   ui::unloadForm<Form17>();
   ui::unloadForm<Form21>();
 }
+void Form16::closeByTitleBar() { Command14_Click(); }

@@ -153,6 +153,7 @@ class Form16 : public ui::Form {
   void Command9_Click();
   void Command10_Click();
   void Command14_Click();
+  void closeByTitleBar() override;  // as "Закрыть форму"
   void Command18_Click();
   void Check13_Click();
   void HScroll1_Change();

@@ -22,6 +22,7 @@ struct FormRegistry {
   Form* active = nullptr;
   bool endProcessWithLastForm = false;
   bool freeingScheduled = false;
+  bool endCheckScheduled = false;
 };
 
 // Never destroyed: forms still loaded when the process ends are left to it,
@@ -39,6 +40,23 @@ void scheduleFreeing() {
   });
 }
 
+// A window left the screen: when the handlers are done and no loaded window
+// is on the screen any more, the hidden ones would keep the process alive
+// with nothing for the user to reach, so they are unloaded, and the last
+// unload ends the process. Checked once the handlers are done, so that a
+// handler may hide or unload its window and show another.
+void endProcessWhenNothingIsShown() {
+  FormRegistry& forms = registry();
+  if (!forms.endProcessWithLastForm || std::exchange(forms.endCheckScheduled, true)) return;
+  runWhenIdle([] {
+    registry().endCheckScheduled = false;
+    const std::vector<Form*>& loaded = registry().loaded;
+    if (!registry().endProcessWithLastForm || loaded.empty()) return;
+    if (std::none_of(loaded.begin(), loaded.end(), [](const Form* form) { return form->Visible(); }))
+      unloadAllForms();
+  });
+}
+
 }  // namespace
 
 // The top-level widget of a form: a close by the title bar unloads the form,
@@ -53,7 +71,9 @@ class FormWindow : public QWidget {
     event->ignore();  // the widget stays; Unload hides it
     if (form_ == nullptr) return;
     Form* form = form_;
-    runAtEventEdge([form] { form->Unload(); });
+    runAtEventEdge([form] {
+      if (FormLifecycle::handlersEnabled(*form)) form->closeByTitleBar();
+    });
   }
 
   bool event(QEvent* event) override {
@@ -108,6 +128,7 @@ void Form::Show() {
 void Form::Hide() {
   window_->hide();
   if (registry().active == this) registry().active = nullptr;
+  endProcessWhenNothingIsShown();
 }
 
 void Form::Unload() {
@@ -122,6 +143,7 @@ void Form::Unload() {
   forms.unloaded.push_back(this);
   scheduleFreeing();
   if (forms.loaded.empty() && forms.endProcessWithLastForm) QCoreApplication::quit();
+  endProcessWhenNothingIsShown();
 }
 
 bool Form::Visible() const { return window_->isVisible(); }

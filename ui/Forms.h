@@ -49,9 +49,12 @@
 //   object stays alive until no handler is running any more (a handler may
 //   unload its own window and go on), but its controls fire no handlers.
 //   unloadForm<F>() unloads a window only when it is loaded. Closing a window
-//   by its title bar is an Unload.
-// - The process ends when the last window is unloaded (installRuntime()
-//   arms this; tests leave it off).
+//   by its title bar runs closeByTitleBar(): an Unload, or what the window's
+//   own close button does.
+// - The process ends when no loaded window is on the screen any more, once
+//   the running handlers are done: the hidden ones are unloaded then, and
+//   the process ends with the last unload (installRuntime() arms this;
+//   tests leave it off).
 #include <QGridLayout>
 #include <QWidget>
 
@@ -77,6 +80,11 @@ class Form {
   void Show();
   void Hide();
   void Unload();
+  // A close by the title bar: an Unload. A window whose own close button
+  // does more (unloads the companion windows it owns, closes its files)
+  // runs that button's handler instead, so that both ways of closing leave
+  // the same windows loaded.
+  virtual void closeByTitleBar() { Unload(); }
   // Visible: shown on the screen (a loaded hidden window is not).
   bool Visible() const;
   bool isLoaded() const { return loaded_; }
@@ -155,7 +163,8 @@ void unloadAllForms();
 // neither hidden nor unloaded since), or nullptr.
 Form* activeForm();
 // When enabled (installRuntime does it), the application quits as soon as
-// no window is loaded any more.
+// no window is loaded any more, and the windows still loaded are unloaded
+// as soon as none of them is on the screen when no handler is running.
 void endProcessWithLastForm(bool enabled);
 // Frees the unloaded windows now, when no handler is running. The event loop
 // does it on its own; tests call it between cases.

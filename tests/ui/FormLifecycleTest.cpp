@@ -149,15 +149,23 @@ TEST_F(FormsTest, AHandlerMayUnloadItsOwnWindowAndGoOnWithoutTheWindowFreedUnder
   EXPECT_EQ(eventLog().back(), "Form_Load (форма 3)");
 }
 
-TEST_F(FormsTest, TheProcessEndsWhenTheLastWindowIsUnloadedNotWhenTheLastIsHidden) {
+// The process ends when no loaded window is on the screen any more: a
+// handler may hide its window and show another, but once the last shown
+// window is closed the hidden ones are unloaded with it and the event loop
+// returns.
+TEST_F(FormsTest, TheProcessEndsWhenTheLastShownWindowGoesHiddenOnesDoNotKeepItAlive) {
   ui::endProcessWithLastForm(true);
   demoForm<3>().Show();
-  demoForm<4>();  // loaded, hidden: keeps the process alive
+  demoForm<4>();  // loaded, hidden
+  demoForm<3>().alsoOnCommand1 = [] {
+    demoForm<3>().Hide();
+    demoForm<5>().Show();
+  };
   bool timedOut = false;
-  QTimer::singleShot(0, [] { ui::closeAsUser(demoForm<3>()); });
+  QTimer::singleShot(0, [] { ui::clickAsUser(demoForm<3>().Command1); });
   QTimer::singleShot(50, [] {
-    eventLog().push_back("form 4 still loaded: " + std::to_string(ui::loadedFormCount()));
-    demoForm<4>().Unload();
+    eventLog().push_back("loaded after the hand-over: " + std::to_string(ui::loadedFormCount()));
+    ui::closeAsUser(demoForm<5>());
   });
   QTimer::singleShot(5000, [&] {
     timedOut = true;
@@ -166,6 +174,6 @@ TEST_F(FormsTest, TheProcessEndsWhenTheLastWindowIsUnloadedNotWhenTheLastIsHidde
   EXPECT_EQ(QApplication::exec(), 0);
   ui::endProcessWithLastForm(false);
   EXPECT_FALSE(timedOut);
-  EXPECT_EQ(eventLog().back(), "form 4 still loaded: 1");
+  EXPECT_EQ(eventLog().back(), "loaded after the hand-over: 3");
   EXPECT_EQ(ui::loadedFormCount(), 0);
 }
