@@ -4,7 +4,7 @@
 The program starts this script once and talks to it over stdin/stdout, one
 request line and one reply line at a time, fields separated by tabs:
 
-  open <path>                      -> ok <book> <sheet count>
+  open <path> [readonly]           -> ok <book> <sheet count>
   exchange <book> <write count> {<sheet> <cell> <n>} {<sheet> <cell>}
                                    -> ok {<kind> <value>}
   save <book>                      -> ok
@@ -17,7 +17,10 @@ value: "empty -", "number <n>", "text <t>", or a failure kind with its
 message (the formula in the cell fails, no such cell), so that one bad cell
 does not hide the values read before it. A write that fails fails the whole
 request. The workbook recomputes what depends on the written cells before
-the reads.
+the reads. A workbook opened "readonly" takes writes and recomputes in
+memory but is never written back, and neither writes nor heeds a lock file
+beside its file (one left by a spreadsheet program that was killed would
+otherwise stop the opening).
 
 A failure replies "error <kind> <message>", kind being one of notfound,
 unreadable, sheet, cell, value, closed, failed. Sheets count from 1, cells
@@ -189,13 +192,16 @@ class Bridge:
             raise BridgeError("closed", "the workbook is not open")
         return book
 
-    def open(self, path):
+    def open(self, path, read_only):
         if not os.path.isfile(path):
             raise BridgeError("notfound", "no file " + path)
+        properties = [property_value("Hidden", True)]
+        if read_only:
+            properties.append(property_value("ReadOnly", True))
         try:
             doc = self.office.desktop.loadComponentFromURL(
                 uno.systemPathToFileUrl(os.path.abspath(path)), "_blank", 0,
-                (property_value("Hidden", True),))
+                tuple(properties))
         except Exception as error:
             raise BridgeError("unreadable", "cannot open %s: %s" % (path, error))
         if doc is None or not hasattr(doc, "Sheets"):
@@ -248,7 +254,9 @@ class Bridge:
     def answer(self, fields):
         command, args = fields[0], fields[1:]
         if command == "open" and len(args) == 1:
-            return self.open(args[0])
+            return self.open(args[0], False)
+        if command == "open" and len(args) == 2 and args[1] == "readonly":
+            return self.open(args[0], True)
         if command == "exchange" and len(args) >= 2:
             return self.exchange(args)
         if command == "save" and len(args) == 1:

@@ -286,12 +286,13 @@ class Form10 : public ui::Form {
   // Returns false when the object is not visible.
   bool ShowHorizonView();
   // ComputeTablePosition: the table's longitude and latitude of the object
-  // for the date ObsYear, ObsMonth, ObsDay and DayHours into LonL and LatB.
-  void ComputeTablePosition();
+  // for the date ObsYear, ObsMonth, ObsDay and DayHours into LonL and LatB;
+  // false when the reading failed.
+  bool ComputeTablePosition();
   // ReadAncientTable: one reading of the table this window's workbook holds
   // (AncientTables.h); a failure shows "Ошибка вычислений в таблицах" with
-  // the table's name and sets the stop flag.
-  void ReadAncientTable();
+  // the table's name, sets the stop flag and gives false.
+  bool ReadAncientTable();
   // ReleaseWorkbook: the table's workbook closed without saving, the
   // spreadsheet application and the worksheets dropped.
   void ReleaseWorkbook();
@@ -320,8 +321,8 @@ class Form10 : public ui::Form {
   int TableSheetCount = 0;
   int TableSwitchMode = 0;
   // The name of the table whose workbook this window holds open ("" when
-  // none). The shared TheoryName may name another table: the eclipse window
-  // sets it too, and it is set before an opening that may fail.
+  // none). The shared TheoryName may hold another name: it is set before an
+  // opening that may fail, and the model window writes its run's label there.
   const std::string& tableInWorkbook() const { return tables_.table(); }
   // Worksheets 1..n of that workbook.
   const std::vector<Worksheet>& TableSheet() const { return tables_.sheets(); }
@@ -364,6 +365,7 @@ class Form10 : public ui::Form {
   ObservationCriterion criterion() const;
 
   // --- Tables (Form10Tables.cpp) ---
+  // The workbook's path of the table this window chose.
   std::string tablePath() const;
   // Why a "Tab" run may not start (a table chosen whose workbook is not
   // open, or a body the table does not give); "" when it may.

@@ -42,6 +42,8 @@ void Form10::ReduceObservations() {
 // The next date of a table: the step added, the civil date shown, the date
 // in the calendar of the table moved to the table's meridian and handed to
 // the table. A date beyond the dates of a run ends the run with its error.
+// False when the table could not be read: the epoch has no observed place
+// of its own to reduce.
 bool Form10::nextTableEpoch() {
   const double jd = jdWhole_ + jdFraction_ + inputs_.step;
   if (!isRunJulianDay(jd)) throw RuntimeError(ErrorCode::Overflow, "the table's date runs past the run dates");
@@ -64,7 +66,7 @@ bool Form10::nextTableEpoch() {
   Main.ObsDayWithTime = Main.CalendarDay;
   lastEpochYear_ = Main.CalendarYear;
   Main.JD = jd;
-  ComputeTablePosition();
+  if (!ComputeTablePosition()) return false;
   Lnab = Main.LonL[Main.SelectedObject];
   Bnab = Main.LatB[Main.SelectedObject];
   return true;

@@ -24,7 +24,7 @@ constexpr int16_t kEgyptianCalendar = 2;
 
 }  // namespace
 
-std::string Form10::tablePath() const { return ancientTablePath(Main.TheoryName); }
+std::string Form10::tablePath() const { return ancientTablePath(tables_.chosen()); }
 
 // Option4_Click: a table chosen (Index 1..10) or none (0). The date boxes,
 // calendar, day start and corrections take the table's presets; a table
@@ -86,28 +86,28 @@ void Form10::Option4_Click(int Index) {
 // The reading is made on this window's own workbook with the cells of the
 // table it holds; a chosen table whose workbook is not open here is a
 // failure like a cell that is not a number.
-void Form10::ReadAncientTable() {
+bool Form10::ReadAncientTable() {
   try {
-    tables_.read(kObservationWindowTableReader, Main.TheoryName, Main.SelectedObject,
-                 Check19.Value() == 1);
+    tables_.read(kObservationWindowTableReader, Main.SelectedObject, Check19.Value() == 1);
+    return true;
   } catch (const std::exception&) {
-    MsgBox(form10text::kTableFailed + Main.TheoryName, form10text::kRunTitle);
+    MsgBox(form10text::kTableFailed + tables_.chosen(), form10text::kRunTitle);
     Main.StopFlag = 1;
+    return false;
   }
 }
 
 // ComputeTablePosition: the loop's reading at the epoch's Julian Day.
-void Form10::ComputeTablePosition() {
+bool Form10::ComputeTablePosition() {
   Main.JDut = Main.JD;
-  ReadAncientTable();
+  return ReadAncientTable();
 }
 
 void Form10::ReleaseWorkbook() { tables_.release(); }
 
 std::string Form10::tableRunRefusal(int object) const {
-  if (tables_.lacks(Main.TheoryName))
-    return std::string(form10text::kTableNotFound) + "\r\n" + tablePath();
-  if (!ancientTableGivesBody(kObservationWindowTableReader, Main.TheoryName, object))
-    return ancientTableLacksBodyText(Main.TheoryName, object);
+  if (tables_.lacks()) return std::string(form10text::kTableNotFound) + "\r\n" + tablePath();
+  if (!ancientTableGivesBody(kObservationWindowTableReader, tables_.chosen(), object))
+    return ancientTableLacksBodyText(tables_.chosen(), object);
   return "";
 }

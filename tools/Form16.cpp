@@ -28,7 +28,7 @@ constexpr BodyDiameter kDiameters[] = {{0, 1392000000.0}, {1, 4879000.0},  {2, 1
                                        {3, 12756000.0},   {4, 6794000.0},  {11, 3475000.0}};
 // The Sun's and the Moon's semidiameter before the first pass, degrees.
 constexpr double kFirstSemidiameter = 0.27;
-constexpr int kSun = 0, kEarth = 3, kMoon = 11, kOrigin = 15;
+constexpr int kSun = 0, kEarth = 3, kMoon = 11;
 constexpr double kImageScalePerValue = 1e8;  // metres per picture unit per value of HScroll1
 
 }  // namespace
@@ -170,12 +170,6 @@ void Form16::Form_Load() {
 
   for (const BodyDiameter& d : kDiameters) Main.Diameter[d.slot] = d.metres;
   Main.PairDistance(kEarth, kSun) = Main.Lae;
-  Main.X[kOrigin] = 0.0;
-  Main.Y[kOrigin] = 0.0;
-  Main.Z[kOrigin] = 0.0;
-  Main.TheoryName.clear();
-  Main.SourceKind = "Obs";
-  Main.SourceIndex = 0;
   AngularSemidiameter[kSun] = kFirstSemidiameter;
   AngularSemidiameter[kMoon] = kFirstSemidiameter;
   PrevSunSemidiameter = kFirstSemidiameter;

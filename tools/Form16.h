@@ -9,7 +9,9 @@
 // The window keeps its run in its own variables (calendar, day start, step,
 // the Julian Day of the step, the previous pass): it leaves the model's
 // speed of gravity, force model and step, and the ephemeris reader's state,
-// as it found them.
+// as it found them. A pass places its bodies in the model's shared tables
+// (states, masses, elements) and hands them back at its end, so that the
+// model's start data stay as the start-up window left them.
 //
 //   Form16.cpp         design-time defaults, handler wiring, accessor, load,
 //                      activation, run control, dates, closing
@@ -207,6 +209,10 @@ class Form16 : public ui::Form {
   int TableSheetCount = 0;
   double TableMeridianLongitude = 0.0;
   int TableSwitchMode = 0;
+  // The name of the theory or table chosen ("" when none), as the report
+  // headers show it. The window keeps it to itself: the observation window
+  // names its own source in the shared TheoryName.
+  const std::string& sourceName() const { return sourceName_; }
   // The table whose workbook this window holds ("" when none), and its
   // worksheets 1..n.
   const std::string& tableInWorkbook() const { return tables_.table(); }
@@ -273,6 +279,8 @@ class Form16 : public ui::Form {
   void showHorizonRow(int row);
   ui::TextBox& resultBox(int row, int column);
 
+  std::string sourceName_;  // sourceName()
+
   // The run's own values, kept between passes and calls.
   int calendarMode_ = 0;        // calendar chosen at the start
   double dayStartHour_ = 0.0;   // hour at which the day starts, chosen at the start
@@ -289,6 +297,7 @@ class Form16 : public ui::Form {
   bool readerOpened_ = false;      // the run opened the ephemeris reader's file
   int16_t readerStateBefore_ = 0;  // the reader's FileState before the run opened it
   int body_ = 11;
+  void (*setMassesOfRun_)() = nullptr;  // the mass table of the theory chosen at the start
   int direction_ = 1;  // +1 "вперед", -1 "назад"
   double observerLongitude_ = 0.0, observerLatitude_ = 0.0;  // degrees, east and north
   int runDepth_ = 0;  // loops running, one inside the other

@@ -20,6 +20,7 @@
 #include "core/state/SharedState.h"
 #include "core/theory/Theory.h"
 #include "core/time/TimeScales.h"
+#include "observations/ModelBodiesKeeper.h"
 #include "tools/Form16.h"
 #include "tools/Form16Shared.h"
 #include "tools/Form16Texts.h"
@@ -31,6 +32,7 @@ namespace {
 constexpr int16_t kSun = 0;
 constexpr int16_t kEarth = 3;
 constexpr int16_t kMoon = 11;
+constexpr int16_t kShadowCentre = 13;
 constexpr int16_t kBarycentreOffset = 14;
 constexpr int16_t kOrigin = 15;
 constexpr int kNew0 = 1, kJPL0 = 2, kJPL2 = 3;
@@ -72,8 +74,10 @@ void copySlot(int16_t from, int16_t to) {
   Main.Z[to] = Main.Z[from];
 }
 
+void zeroPosition(int16_t k) { Main.X[k] = Main.Y[k] = Main.Z[k] = 0.0; }
+
 void zeroSlot(int16_t k) {
-  Main.X[k] = Main.Y[k] = Main.Z[k] = 0.0;
+  zeroPosition(k);
   Main.VX[k] = Main.VY[k] = Main.VZ[k] = 0.0;
 }
 
@@ -160,8 +164,14 @@ void Form16::EclipseRunLoop() {
   if (--runDepth_ == 0) giveReaderBack();
 }
 
-// One pass; a run-time error leaves the date where it was.
+// One pass; a run-time error leaves the date where it was. The bodies are
+// placed with the masses of the run in the model's shared tables, which
+// are handed back as they were when the pass ends, however it ends.
 bool Form16::runPass() {
+  const auto modelBodies = keepModelBodies();
+  setMassesOfRun_();
+  zeroPosition(kOrigin);
+  zeroPosition(kShadowCentre);
   showDateOfStep();
   takeTimeScales();
   Main.JD = Main.JDet1;

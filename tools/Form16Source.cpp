@@ -1,8 +1,9 @@
 // The choice of Form16 between modern theories and ancient tables, and of a
-// theory: the switch enables one group and disables the other, sets the day
-// start that suits the source, relabels the rows of the reduction chain and
-// presets the law items and signs of Form17; choosing a theory makes Form17
-// apply its laws again through its trigger box.
+// theory: the switch enables one group and disables the other, forgets the
+// source chosen, sets the day start that suits the source, relabels the rows
+// of the reduction chain and presets the law items and signs of Form17;
+// choosing a theory makes Form17 apply its laws again through its trigger
+// box.
 #include "core/de405/DE405.h"
 #include "core/runtime/Clock.h"
 #include "core/runtime/ErrorTrap.h"
@@ -30,16 +31,14 @@ void presetLaws(int et1Item) {
 // Option1_Click "таблиц": only on a real switch from theories.
 void Form16::Option1_Click() {
   if (Option4[0].Enabled()) return;
-  if (!Main.TheoryName.empty() && Main.SourceKind == "Obs") {
+  if (!sourceName_.empty()) {  // a theory chosen
     giveReaderBack();
     Option9[0].setValue(true);  // runs Option9_Click(0): no theory
   }
   for (int k = Option4.LBound(); k <= Option4.UBound(); ++k) Option4[k].setEnabled(true);
   for (int k = Option9.LBound(); k <= Option9.UBound(); ++k) Option9[k].setEnabled(false);
   Check4.setEnabled(true);
-  Main.SourceKind = "Tab";
-  Main.TheoryName.clear();
-  Main.SourceIndex = 0;
+  sourceName_.clear();
   Option16.setValue(true);
   Label16.setCaption(form16text::kDaysFromEra);
   presetLaws(3);
@@ -58,13 +57,10 @@ void Form16::Option2_Click() {
   for (int k = Option9.LBound(); k <= Option9.UBound(); ++k) Option9[k].setEnabled(true);
   for (int k = Option4.LBound(); k <= Option4.UBound(); ++k) Option4[k].setEnabled(false);
   Check4.setEnabled(false);
-  // "none" closes the table this window holds, also when the shared name
-  // has been changed since by the observation window.
-  if (!tableInWorkbook().empty() || (!Main.TheoryName.empty() && Main.SourceKind == "Tab"))
+  // "none" closes the table this window holds.
+  if (!tableInWorkbook().empty() || !sourceName_.empty())
     Option4[0].setValue(true);  // runs Option4_Click(0)
-  Main.SourceKind = "Obs";
-  Main.TheoryName.clear();
-  Main.SourceIndex = 0;
+  sourceName_.clear();
   Option15.setValue(true);
   Label16.setCaption(form16text::kDaysFromEra);
   presetLaws(1);
@@ -79,12 +75,10 @@ void Form16::Option2_Click() {
 // laws applied again by the time written into its trigger box.
 void Form16::Option9_Click(int Index) {
   withErrorTrap(form16text::kChooseTheory, form16text::kDateTitle, [&] {
-    Main.SourceKind = "Obs";
-    Main.SourceIndex = static_cast<int16_t>(Index);
     Option15.setValue(true);
     Option5.setValue(true);
     Label16.setCaption(form16text::kDaysFromEra);
-    Main.TheoryName = kTheoryNames[Index];
+    sourceName_ = kTheoryNames[Index];
     form17().Text5.setText(TimeText());  // fires Form17's Text5_Change
     Main.StopFlag = 0;
   });

@@ -19,7 +19,6 @@
 namespace {
 
 constexpr int kEarth = 3;
-constexpr int kShadowCentre = 13;
 constexpr int kLastBody = 11;  // the light-time table ends here
 constexpr int kJPL0 = 2, kJPL2 = 3, kSer0Plus = 4;
 
@@ -44,9 +43,9 @@ double positiveNumber(const ui::TextBox& box) {
 // Reads:    the body, step, observer, scale, calendar, day start, direction,
 //           date and report boxes; the chosen source
 // Writes:   the run's own values (calendar, day start, the Julian Day of the
-//           first pass, the start date, the body, observer and direction),
-//           Main.JD, JDut, EphemerisJD, StopFlag, the masses of the chosen
-//           theory; the report files anew with their headers
+//           first pass, the start date, the body, observer and direction,
+//           the masses of the chosen theory), Main.JD, JDut, EphemerisJD,
+//           StopFlag; the report files anew with their headers
 // Notes:    A box that holds no number, a body that is no whole number of
 //           0..11, a step the dates cannot take (zero, backwards, lost in
 //           the date or beyond every date: checkedDayStep) or a missing
@@ -56,23 +55,24 @@ double positiveNumber(const ui::TextBox& box) {
 //           Pressed during a run, the new run goes inside the running
 //           loop, which goes on from the date the new one reached.
 void Form16::Command1_Click() {
-  if (Option1.Value() && (Option4[0].Value() || Main.TheoryName.empty())) {
+  if (Option1.Value() && (Option4[0].Value() || sourceName_.empty())) {
     MsgBox(form16text::kChooseTable, form16text::kTitle);
     return;
   }
-  SetMassesNew0();
+  void (*masses)() = SetMassesNew0;
   if (Option2.Value()) {
     const int theory = chosenTheory();
     if (theory == 0) {
       MsgBox(form16text::kChooseTheory, form16text::kTitle);
       return;
     }
-    if (theory == kJPL0 || theory == kJPL2) SetMassesDE405();
-    if (theory == kSer0Plus) SetMassesSer0();
+    if (theory == kJPL0 || theory == kJPL2) masses = SetMassesDE405;
+    if (theory == kSer0Plus) masses = SetMassesSer0;
   }
   bool ready = false;
   withErrorTrap(form16text::kBadData, form16text::kTitle, [&] { ready = prepareRun(); });
   if (!ready) return;
+  setMassesOfRun_ = masses;
   EclipseRunLoop();
 }
 
@@ -103,9 +103,6 @@ bool Form16::prepareRun() {
   observerLatitude_ = latitude;
   body_ = body;
   OffsetScale = offsetScale;
-  Main.X[kShadowCentre] = 0.0;
-  Main.Y[kShadowCentre] = 0.0;
-  Main.Z[kShadowCentre] = 0.0;
   PrevRightAscension[body] = 0.0;
   PrevDeclination[body] = 0.0;
   refreshFlag_ = Check8.Value() == 1 ? 1 : 0;
@@ -148,7 +145,7 @@ void Form16::writeReportHeaders() {
   if (Check13.Value() == 1)
     writeHeader(form16text::kEquinoxFile,
                 {"",
-                 "равноденствия и солнцестояния по " + Main.TheoryName +
+                 "равноденствия и солнцестояния по " + sourceName_ +
                      "   ГЕО (ТОПО) координаты Солнца где JDut солнечное время для Гринвича",
                  "рассчитанные в первых колонках прямым расчетом от ГЕО ЭКЛ до ТОПО ГОР "
                  "и во вторых колонках обратным рассчетом от ТОПО ГОР до ГЕО ЭКЛ ",
@@ -161,7 +158,7 @@ void Form16::writeReportHeaders() {
   if (Check30.Value() == 1)
     writeHeader(form16text::kContactFile,
                 {"",
-                 "планета  № " + Str(body_) + "   обсерватория " + Main.TheoryName +
+                 "планета  № " + Str(body_) + "   обсерватория " + sourceName_ +
                      "   данные умножены на 1000 ",
                  "", "",
                  "дата наблюдения (день с часами, месяц, год), долгота и широта (Солнца потом планеты)",

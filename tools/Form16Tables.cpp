@@ -36,17 +36,16 @@ constexpr double kDegreesPerHour = 15.0;
 void Form16::Option4_Click(int Index) {
   TableDate preset{0, 1, 1, 0.0};
   try {
-    Main.SourceIndex = static_cast<int16_t>(Index);
     const AncientTablePreset& button = eclipseWindowTablePresets().at(Index);
     TableSwitchMode = tables_.switchFor(button);
     Option16.setValue(true);
     Option6.setValue(true);
     Label16.setCaption(form16text::kDaysFromEra);
     switch (button.kind) {
-      case AncientTablePreset::Kind::NoTable: Main.TheoryName.clear(); break;
-      case AncientTablePreset::Kind::NameOnly: Main.TheoryName = button.name; break;
+      case AncientTablePreset::Kind::NoTable: sourceName_.clear(); break;
+      case AncientTablePreset::Kind::NameOnly: sourceName_ = button.name; break;
       case AncientTablePreset::Kind::Table:
-        Main.TheoryName = button.name;
+        sourceName_ = button.name;
         TableSheetCount = button.sheetCount;
         TableMeridianLongitude = button.longitude;
         preset = {button.year, button.month, button.day, 0.0};
@@ -57,7 +56,7 @@ void Form16::Option4_Click(int Index) {
         break;
       case AncientTablePreset::Kind::Nothing: break;
     }
-    if (!tables_.carryOut(TableSwitchMode, Main.TheoryName, TableSheetCount)) return;
+    if (!tables_.carryOut(TableSwitchMode, sourceName_, TableSheetCount)) return;
     Text2.setText(Str(preset.day));
     Text3.setText(Str(preset.month));
     Text4.setText(Str(preset.year));
@@ -70,7 +69,7 @@ void Form16::Option4_Click(int Index) {
     form17().Text5.setText(TimeText());  // fires Form17's Text5_Change
     Main.StopFlag = 0;
   } catch (const std::exception&) {
-    MsgBox(std::string(form16text::kTableFileNotFound) + "\r\n" + ancientTablePath(Main.TheoryName),
+    MsgBox(std::string(form16text::kTableFileNotFound) + "\r\n" + ancientTablePath(sourceName_),
            form16text::kDateTitle);
   }
 }
@@ -92,7 +91,7 @@ void Form16::ReadAncientTable() {
     Main.DayHours = tableDate_.hours;
     Main.JD0 = tableStartJulianDay_;
     Main.SavedPrecession = savedPrecession_;
-    tables_.read(kEclipseWindowTableReader, Main.TheoryName, body_, Check4.Value() == 1);
+    tables_.read(kEclipseWindowTableReader, body_, Check4.Value() == 1);
   } catch (const std::exception&) {
     MsgBox(form16text::kTableFailed, form16text::kTitle);
     Main.StopFlag = 1;
@@ -107,10 +106,10 @@ void Form16::ReadAncientTable() {
 // open here, or the table does not give the body (the run would show the
 // theory's places as the table's); "" when it may.
 std::string Form16::tableRunRefusal(int body) const {
-  if (tables_.lacks(Main.TheoryName))
-    return std::string(form16text::kTableFileNotFound) + "\r\n" + ancientTablePath(Main.TheoryName);
-  if (!ancientTableGivesBody(kEclipseWindowTableReader, Main.TheoryName, body))
-    return ancientTableLacksBodyText(Main.TheoryName, body);
+  if (tables_.lacks())
+    return std::string(form16text::kTableFileNotFound) + "\r\n" + ancientTablePath(tables_.chosen());
+  if (!ancientTableGivesBody(kEclipseWindowTableReader, tables_.chosen(), body))
+    return ancientTableLacksBodyText(tables_.chosen(), body);
   return "";
 }
 

@@ -24,11 +24,12 @@ int HeldTableWorkbook::switchFor(const AncientTablePreset& preset) const {
 }
 
 bool HeldTableWorkbook::carryOut(int tableSwitch, const std::string& name, int sheetCount) {
+  chosen_ = name;
   if (tableSwitch == kKeep) return false;
   if (tableSwitch == kCloseAndOpen || tableSwitch == kCloseOnly) close();
   if (tableSwitch == kCloseOnly) return false;
   if (!SpreadsheetApp) SpreadsheetApp = std::make_unique<Spreadsheet>();
-  TableWorkbook = SpreadsheetApp->openWorkbook(ancientTablePath(name));
+  TableWorkbook = SpreadsheetApp->openWorkbook(ancientTablePath(name), WorkbookAccess::ReadOnly);
   SpreadsheetApp->setVisible(true);
   try {
     for (int i = 1; i <= sheetCount; ++i) TableSheet.push_back(TableWorkbook.worksheet(i));
@@ -40,13 +41,10 @@ bool HeldTableWorkbook::carryOut(int tableSwitch, const std::string& name, int s
   return true;
 }
 
-bool HeldTableWorkbook::lacks(const std::string& chosen) const {
-  return ancientTableCells(chosen) != nullptr && chosen != table_;
-}
+bool HeldTableWorkbook::lacks() const { return ancientTableCells(chosen_) != nullptr && chosen_ != table_; }
 
-void HeldTableWorkbook::read(const AncientTableReader& reader, const std::string& chosen, int body,
-                             bool precessionCorrection) {
-  if (lacks(chosen)) throw RuntimeError(ErrorCode::InvalidCall, "the table's workbook is not open");
+void HeldTableWorkbook::read(const AncientTableReader& reader, int body, bool precessionCorrection) {
+  if (lacks()) throw RuntimeError(ErrorCode::InvalidCall, "the table's workbook is not open");
   TableWorkbookCells cells(TableSheet);
   readAncientTable(reader, table_, cells, body, precessionCorrection);
 }
@@ -64,5 +62,6 @@ void HeldTableWorkbook::close() {
 
 void HeldTableWorkbook::release() {
   close();
+  chosen_.clear();
   SpreadsheetApp.reset();
 }

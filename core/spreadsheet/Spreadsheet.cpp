@@ -1,6 +1,7 @@
 #include "core/spreadsheet/Spreadsheet.h"
 
 #include <string>
+#include <vector>
 
 #include "core/runtime/RuntimeError.h"
 #include "core/spreadsheet/SpreadsheetBridge.h"
@@ -32,9 +33,11 @@ int Spreadsheet::activeBook() const {
   return openBooks_.back();
 }
 
-Workbook Spreadsheet::openWorkbook(const std::string& path) {
+Workbook Spreadsheet::openWorkbook(const std::string& path, WorkbookAccess access) {
   if (!fitsInField(path)) throw RuntimeError(ErrorCode::FileNotFound, "no file " + path);
-  const auto reply = startedBridge().request({"open", path}, kOpenTimeoutSeconds);
+  std::vector<std::string> request{"open", path};
+  if (access == WorkbookAccess::ReadOnly) request.push_back("readonly");
+  const auto reply = startedBridge().request(request, kOpenTimeoutSeconds);
   if (reply.size() != 2) throw RuntimeError(ErrorCode::InvalidCall, "the opening gave no workbook");
   const int book = std::stoi(reply[0]);
   openBooks_.push_back(book);

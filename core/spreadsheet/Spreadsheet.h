@@ -127,6 +127,12 @@ class Workbook {
   int sheetCount_ = 0;
 };
 
+// How a workbook is opened: ReadOnly never writes its file, nor a lock file
+// beside it, and opens it also when a lock file of another program (or a
+// stale one) stands there; its cells may still be written and recomputed in
+// memory, but it cannot be saved.
+enum class WorkbookAccess { ReadWrite, ReadOnly };
+
 // Spreadsheet: the application that holds the open workbooks. The workbook
 // opened last and not yet closed is the active one.
 class Spreadsheet {
@@ -139,12 +145,13 @@ class Spreadsheet {
   // Spreadsheet.cpp: opens the workbook file at a path of this system
   // (programPath("\\Tab\\Almagest.xls")); it becomes the active workbook.
   // When the helper has gone, a new one is started first.
-  Workbook openWorkbook(const std::string& path);
+  Workbook openWorkbook(const std::string& path, WorkbookAccess access = WorkbookAccess::ReadWrite);
   // Whether the application is to be shown. The helper works headless, so
   // this is only remembered.
   void setVisible(bool visible) { visible_ = visible; }
   bool visible() const { return visible_; }
-  // Spreadsheet.cpp: saves the active workbook into its own file and format.
+  // Spreadsheet.cpp: saves the active workbook into its own file and format;
+  // a workbook opened read-only fails.
   void saveActiveWorkbook();
   // Spreadsheet.cpp: closes the active workbook without saving; the one
   // opened before it becomes active. Its Workbook and Worksheets then fail.

@@ -2,13 +2,21 @@
 // controls over the fixture workbooks (tests/fixtures/tables): the presets of
 // every table button with the Julian Day the workbook itself counts from the
 // date written into it, a run on the Sun against the program's own Sun, the
-// messages, the table's file left as it was, and the workbook of the
-// window's own table only.
+// messages, the table's file left as it was, the workbook of the window's
+// own table only beside the eclipse window's, and a lock file left beside a
+// workbook.
+#include <pwd.h>
+#include <unistd.h>
+
+#include <QTimer>
+
 #include <cmath>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "core/state/SharedState.h"
+#include "tools/Form16.h"
 #include "windows/observations/Form10Fixture.h"
 
 namespace {
@@ -221,24 +229,64 @@ TEST_F(Form10TablesTest, TheTablesFilesKeepTheirBytes) {
   EXPECT_EQ(fileBytes("Tab/Wing.xls"), wing);
 }
 
-// The eclipse window names its own tables in the shared TheoryName. This
-// window decides what to open by the table its own workbook holds, and does
-// not read its workbook with the cells of a table named since by the other.
-TEST_F(Form10TablesTest, TheWindowKeepsToTheTableItsOwnWorkbookHolds) {
-  Form10& form = chooseTable(1, 0);
-  Main.TheoryName = "Wing";  // as the eclipse window sets it
-  click(form.Option4[10]);
-  EXPECT_EQ(boxes.count(), 0);
-  EXPECT_EQ(form.tableInWorkbook(), "Wing");
-  EXPECT_EQ(form.TableSheet().size(), 10u);
-  EXPECT_NEAR(std::fmod(Main.LonL[0], 360), form.TableSheet()[0].readNumber("AB15"), 1e-9);
+// The eclipse window on a table of its own beside this window's, the steps
+// of the two interleaved: each window reads the Sun of its own table at its
+// own dates (its workbook's apparent longitude of the date last written into
+// it), no step fails, and the source this window named stays its own. With
+// the eclipse window closed, "Начать" runs on this window's table.
+TEST_F(Form10TablesTest, TwoWindowsOnTwoTablesEachReadTheirOwn) {
+  const auto sunOfWorkbook = [](const std::vector<Worksheet>& sheets) { return sheets[0].readNumber("AB15"); };
+  const auto angleBetween = [](double a, double b) { return std::fabs(std::remainder(a - b, 360.0)); };
+  Form10& observations = chooseTable(1, 0);  // AlBattani, the Sun
+  type(observations.Text18, "10");
+  type(observations.Text65, "901");
+  Form16& eclipses = form16();
+  eclipses.Show();
+  type(eclipses.Text1, "11");
+  click(eclipses.Option1);
+  click(eclipses.Option4[10]);  // Wing
+  setTicked(eclipses.Check1, true);  // "Start+Stop"
+  click(eclipses.Command1);
+  ASSERT_EQ(eclipses.tableInWorkbook(), "Wing");
 
-  Main.TheoryName = "Streete";
-  click(form.Command1);
-  ASSERT_EQ(boxes.count(), 1);
-  EXPECT_EQ(boxes.last().text, "Не найдена таблица\r\n" + programFile("Tab/Streete.xls").string());
-  EXPECT_EQ(form.statistics.N, 0);
-  EXPECT_EQ(form.tableInWorkbook(), "Wing");
+  QTimer::singleShot(0, [&observations] { click(observations.Command4); });
+  click(observations.Command1);
+  for (int step = 0; step < 3; ++step) {
+    SCOPED_TRACE(step);
+    click(observations.Command6);
+    EXPECT_LT(angleBetween(shown(observations.Text63), sunOfWorkbook(observations.TableSheet())), 1e-9);
+    click(eclipses.Command6);
+    EXPECT_LT(angleBetween(shown(eclipses.Text35), sunOfWorkbook(eclipses.TableSheet())), 2e-6);
+  }
+  EXPECT_GE(observations.statistics.N, 4);
+  EXPECT_EQ(Main.TheoryName, "AlBattani");
+
+  click(eclipses.Command14);
+  click(observations.Command1);
+  EXPECT_GT(observations.statistics.N, 30);
+  EXPECT_EQ(boxes.count(), 0) << boxes.last().text;
+}
+
+// A lock file beside the workbook, as the user's own spreadsheet program
+// leaves it when it is killed (or holds it while it has the table open):
+// the table opens and reads all the same, the program writes no lock of its
+// own and leaves that one as it was.
+TEST_F(Form10TablesTest, AStaleLockFileBesideTheWorkbookDoesNotBlockIt) {
+  char host[256] = {};
+  gethostname(host, sizeof host - 1);
+  const passwd* user = getpwuid(geteuid());
+  ASSERT_NE(user, nullptr);
+  const std::string lock = "Tab/.~lock.Wing.xls#";
+  writeFileBytes(lock, std::string(",") + user->pw_name + "," + host + ",11.12.2024 10:00,file:///home/" +
+                           user->pw_name + "/.config/libreoffice/4;");
+  const std::string lockBytes = fileBytes(lock);
+  Form10& form = chooseTable(10, 0);
+  EXPECT_EQ(boxes.count(), 0) << boxes.last().text;
+  ASSERT_EQ(form.tableInWorkbook(), "Wing");
+  EXPECT_NEAR(std::fmod(Main.LonL[0], 360), form.TableSheet()[0].readNumber("AB15"), 1e-9);
+  EXPECT_EQ(fileBytes(lock), lockBytes);
+  for (const auto& entry : fs::directory_iterator(programFile("Tab")))
+    if (entry.path().extension() != ".xls") EXPECT_EQ(entry.path().filename().string(), ".~lock.Wing.xls#");
 }
 
 }  // namespace

@@ -121,7 +121,7 @@ TEST_F(Form16TablesTest, EveryTableButtonSetsItsPresetsAndReadsTheTableAtThatDat
     SCOPED_TRACE(c.name);
     click(form.Option4[c.index]);
     ASSERT_EQ(boxes.count(), 0) << boxes.last().text;
-    EXPECT_EQ(Main.TheoryName, c.name);
+    EXPECT_EQ(form.sourceName(), c.name);
     EXPECT_EQ(form.tableInWorkbook(), c.name);
     EXPECT_EQ(form.TableSheet().size(), static_cast<std::size_t>(c.sheets));
     EXPECT_EQ(form.TableMeridianLongitude, c.meridian);
@@ -253,7 +253,7 @@ TEST_F(Form16TablesTest, NoneAndTheClosingOfTheWindowCloseTheWorkbook) {
   startOnePass(form);
   Worksheet first = form.TableSheet()[0];
   click(form.Option2);
-  EXPECT_TRUE(Main.TheoryName.empty());
+  EXPECT_TRUE(form.sourceName().empty());
   EXPECT_EQ(form.tableInWorkbook(), "");
   EXPECT_TRUE(form.TableSheet().empty());
   EXPECT_THROW(first.readNumber("AB5"), RuntimeError);

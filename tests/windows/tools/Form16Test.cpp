@@ -283,11 +283,11 @@ TEST_F(Form16WindowTest, ChoosingATheoryReappliesTheLawsOfForm17) {
   Form16& form = form16();
   setDeltaTLaw(1, 1, 2, 3, 1);  // as a plan might leave the cells
   click(form.Option9[kJPL0]);
-  EXPECT_EQ(Main.TheoryName, "JPL0");
+  EXPECT_EQ(form.sourceName(), "JPL0");
   EXPECT_DOUBLE_EQ(Main.DeltaTLaws(1, 0), 24.35);
   EXPECT_DOUBLE_EQ(Main.DeltaTLaws(1, 1), 72.32);
   click(form.Option9[kSer0Plus]);
-  EXPECT_EQ(Main.TheoryName, "Ser0");
+  EXPECT_EQ(form.sourceName(), "Ser0");
 }
 
 // The switch to tables closes the theory, starts the day at noon and blanks
@@ -302,8 +302,7 @@ TEST_F(Form16WindowTest, SwitchBetweenTheoriesAndTables) {
   EXPECT_EQ(form.Label13.Caption(), "+Аберр. источн.");
 
   click(form.Option1);  // "таблиц"
-  EXPECT_TRUE(Main.TheoryName.empty());
-  EXPECT_EQ(Main.SourceKind, "Tab");
+  EXPECT_TRUE(form.sourceName().empty());
   EXPECT_TRUE(form.Option9[0].Value());
   EXPECT_TRUE(form.Option16.Value());
   EXPECT_TRUE(form.Option4[1].Enabled());
@@ -316,7 +315,6 @@ TEST_F(Form16WindowTest, SwitchBetweenTheoriesAndTables) {
   EXPECT_EQ(boxes.last().text, "Выберете имитатор");
 
   click(form.Option2);  // "теорий"
-  EXPECT_EQ(Main.SourceKind, "Obs");
   EXPECT_TRUE(form.Option15.Value());
   EXPECT_FALSE(form.Option4[1].Enabled());
   EXPECT_EQ(form.Label13.Caption(), "+Аберр. планетн.");
