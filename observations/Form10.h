@@ -408,7 +408,7 @@ class Form10 : public ui::Form {
   void printCriterion(int run, double belowTop);
 
   // --- Reports (Form10Reports.cpp) ---
-  void writeRunFileHeaders();
+  bool writeRunFileHeaders();
   void writeReductionTraceLine(const std::string& label);
   void writeObservedTraceLine();
   void appendRejectedEpoch();

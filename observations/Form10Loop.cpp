@@ -28,7 +28,7 @@ constexpr double kDegreesPerHour = 15;
 // stands somewhere inside, so a new start asks for it to be opened again
 // instead of going on from there; a plan's series of runs ends with it.
 void Form10::ReduceObservations() {
-  const bool ended = withErrorTrap(form10text::kReductionFailed, form10text::kRunTitle, [this] {
+  const bool ended = withFileErrorTrap(form10text::kReductionFailed, form10text::kRunTitle, [this] {
     bool goOn = true;
     while (goOn) {
       const bool epoch = tableSourceChosen() ? nextTableEpoch() : nextObservedEpoch();

@@ -1,7 +1,6 @@
 // Form10's report files: the kept-records copy of the observatory file, the
 // rejected epochs, the reduction trace and the deviation statistics
 // ("++Статистика"), all in the program folder under "\Obs" and "\Dat".
-#include <filesystem>
 #include <string>
 
 #include "core/runtime/ErrorTrap.h"
@@ -9,6 +8,7 @@
 #include "core/runtime/NumberText.h"
 #include "core/runtime/ProgramFolder.h"
 #include "core/runtime/RuntimeError.h"
+#include "core/runtime/SaveFile.h"
 #include "core/runtime/TextFile.h"
 #include "core/state/SharedState.h"
 #include "observations/Form10.h"
@@ -21,14 +21,14 @@ namespace {
 constexpr double kMillion = 1000000;
 constexpr double kArcSecondsPerDegree = 3600;
 
-// Opens the file for appending on a free number, prints one line of the
-// items and closes it.
+// Appends one line of the items to a file, whole or not at all.
 void appendLine(const std::string& path, const std::vector<PrintItem>& items) {
-  const int file = FreeFile();
-  Open(path, OpenMode::Append, file);
-  PrintJoined(file, items);
-  Close(file);
+  appendTextRecord(path, [&](int file) { PrintJoined(file, items); });
 }
+
+// A header or the statistics file that cannot be written gives the
+// button's own message with the file and the reason.
+FileMessages runFileMessages(const char* message) { return {message, message, form10text::kRunTitle}; }
 
 // The angles of a trace line: longitude, two blanks, latitude, then the
 // date of the epoch and its Julian Day.
@@ -63,29 +63,26 @@ std::string Form10::keptRecordsPath(int object) const {
 // The headers of the files the run writes: with "++File Bad, Good №" the
 // kept-records copy (the observatory file's header and the run's years;
 // not for a table) and the rejected-data file; with "+File Отладка" the trace.
-void Form10::writeRunFileHeaders() {
+// False after the message of a header that could not be written.
+bool Form10::writeRunFileHeaders() {
+  const FileMessages messages = runFileMessages(form10text::kBadData);
   if (Check22.Value() == 1) {
-    int file = 0;
-    if (!tableSourceChosen()) {
-      file = FreeFile();
-      Open(GoodFilePath, OpenMode::Output, file);
-      PrintJoined(file, {Main.TextLines[1]});
-      PrintJoined(file, {Main.StartYear, Main.EndYear});
-      Close(file);
-    }
-    file = FreeFile();
-    Open(reportName("Bad_data"), OpenMode::Output, file);
-    PrintJoined(file, {planetAndObservatoryHead()});
-    PrintJoined(file, {std::string("\r\n") + form10text::kRejectedHead1 + form10text::kRejectedHead2 + "\r\n"});
-    Close(file);
+    if (!tableSourceChosen() && !saveTextFile(GoodFilePath, messages, [](int file) {
+          PrintJoined(file, {Main.TextLines[1]});
+          PrintJoined(file, {Main.StartYear, Main.EndYear});
+        }))
+      return false;
+    if (!saveTextFile(reportName("Bad_data"), messages, [](int file) {
+          PrintJoined(file, {planetAndObservatoryHead()});
+          PrintJoined(file, {std::string("\r\n") + form10text::kRejectedHead1 + form10text::kRejectedHead2 + "\r\n"});
+        }))
+      return false;
   }
-  if (Check13.Value() == 1) {
-    const int file = FreeFile();
-    Open(reportName("Ras_data_"), OpenMode::Output, file);
+  if (Check13.Value() != 1) return true;
+  return saveTextFile(reportName("Ras_data_"), messages, [](int file) {
     PrintJoined(file, {planetAndObservatoryHead()});
     PrintJoined(file, {std::string("\r\n") + form10text::kTraceHead + "\r\n"});
-    Close(file);
-  }
+  });
 }
 
 // WriteReductionTraceLine: one stage of the chain, the current object's
@@ -147,12 +144,7 @@ void Form10::Command15_Click() {
       MsgBox(form10text::kNoAcceptedEpochs, form10text::kRunTitle);
       return;
     }
-    const std::string path = reportName("Stat");
-    const std::string fresh = path + ".new";
-    const int file = FreeFile();
-    Open(fresh, OpenMode::Output, file);
-    PrintJoined(file, {text});
-    Close(file);
-    std::filesystem::rename(fresh, path);
+    saveTextFile(reportName("Stat"), runFileMessages(form10text::kBadScale),
+                 [&](int file) { PrintJoined(file, {text}); });
   });
 }

@@ -122,7 +122,7 @@ void Form10::Option9_Click(int Index) {
 // and its years. A file that cannot be opened or whose header cannot be
 // read is reported with its path.
 void Form10::openObservatoryFile() {
-  const bool read = withErrorTrap(Main.FilePath + "\r\n" + form10text::kFileNotFound, form10text::kTitle, [this] {
+  const bool read = withFileErrorTrap(Main.FilePath + "\r\n" + form10text::kFileNotFound, form10text::kTitle, [this] {
     Main.TextLines[1].clear();
     Main.DataFileHandle = static_cast<int16_t>(FreeFile());
     ObsFileState = 0;

@@ -143,8 +143,7 @@ void Form10::Command1_Click() {
   jdWhole_ = static_cast<long>(Fix(Main.JD));
   jdFraction_ = Main.JD - jdWhole_;
   if (Check21.Value() == 1) histogram.prepare(inputs_.filterLimit);
-  const bool begun = withErrorTrap(form10text::kBadData, form10text::kRunTitle, [this] { writeRunFileHeaders(); });
-  if (!begun) return;
+  if (!writeRunFileHeaders()) return;
   drawFilterLimits();
   ReduceObservations();
 }

@@ -171,7 +171,8 @@ void Form13::Form_Activate() {
 //           series out of date order: "Ошибка чтения данных из файла"; a
 //           failed write: "Ошибка записи данных в файл", and the sample goes
 //           back to the series as the file still holds it. Each names the
-//           file's path and ends the handler.
+//           file's path and ends the handler; a write the system refused
+//           adds a line with the file and the reason (no access, no space).
 void Form13::Command7_Click() {
   Form6& statistics = form6();
   statistics.Show();

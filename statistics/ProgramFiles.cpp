@@ -28,6 +28,5 @@ bool readProgramFile(const std::string& path, const FileMessages& messages,
 
 bool writeProgramFile(const std::string& path, const FileMessages& messages,
                       const std::function<void(int)>& write) {
-  const int file = freeFileNumber(messages);
-  return file != 0 && saveTextFile(programPath(path), file, messages, write);
+  return saveTextFile(programPath(path), messages, write);
 }

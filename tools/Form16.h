@@ -231,7 +231,7 @@ class Form16 : public ui::Form {
 
   // Steps of the start (Form16Start.cpp).
   bool prepareRun();
-  void writeReportHeaders();
+  bool writeReportHeaders();
 
   // The tables (Form16Tables.cpp).
   std::string tableRunRefusal(int body) const;

@@ -9,6 +9,7 @@
 #include "core/runtime/NumberText.h"
 #include "core/runtime/ProgramFolder.h"
 #include "core/runtime/RuntimeError.h"
+#include "core/runtime/SaveFile.h"
 #include "core/runtime/TextFile.h"
 #include "core/state/SharedState.h"
 #include "core/theory/Theory.h"
@@ -23,11 +24,13 @@ constexpr int kLastBody = 11;  // the light-time table ends here
 constexpr int kJPL0 = 2, kJPL2 = 3, kSer0Plus = 4;
 
 // Writes a report file anew: its header lines, each followed by a line end.
-void writeHeader(const char* file, const std::vector<std::string>& lines) {
-  const int number = FreeFile();
-  Open(programPath(file), OpenMode::Output, number);
-  for (const std::string& line : lines) PrintJoined(number, {line});
-  Close(number);
+// A file that cannot be written gives the start's message with the file and
+// the reason; false then.
+bool writeHeader(const char* file, const std::vector<std::string>& lines) {
+  return saveTextFile(programPath(file), {form16text::kBadData, form16text::kBadData, form16text::kTitle},
+                      [&](int number) {
+                        for (const std::string& line : lines) PrintJoined(number, {line});
+                      });
 }
 
 // A number typed in a box that must be above zero.
@@ -47,10 +50,12 @@ double positiveNumber(const ui::TextBox& box) {
 //           the masses of the chosen theory), Main.JD, JDut, EphemerisJD,
 //           StopFlag; the report files anew with their headers
 // Notes:    A box that holds no number, a body that is no whole number of
-//           0..11, a step the dates cannot take (zero, backwards, lost in
-//           the date or beyond every date: checkedDayStep) or a missing
-//           "Dat" folder show "Введите правильно данные" with the hint on the
-//           decimal comma and start nothing.
+//           0..11 or a step the dates cannot take (zero, backwards, lost in
+//           the date or beyond every date: checkedDayStep) show "Введите
+//           правильно данные" with the hint on the decimal comma and start
+//           nothing; so does a report file that cannot be written (a missing
+//           "Dat" folder, a full disk), with a line naming the file and the
+//           reason.
 //           Numbers are read as the user's locale writes them ("0,0005").
 //           Pressed during a run, the new run goes inside the running
 //           loop, which goes on from the date the new one reached.
@@ -132,7 +137,10 @@ bool Form16::prepareRun() {
       return false;
     }
   }
-  writeReportHeaders();
+  if (!writeReportHeaders()) {
+    giveReaderBack();
+    return false;
+  }
   Main.StopFlag = Check1.Value() == 1 ? 1 : 0;
   sunAltitudeKnown_ = false;
   haveStart_ = true;
@@ -140,27 +148,28 @@ bool Form16::prepareRun() {
 }
 
 // The headers of the report files whose boxes are ticked; an old file is
-// emptied.
-void Form16::writeReportHeaders() {
-  if (Check13.Value() == 1)
-    writeHeader(form16text::kEquinoxFile,
-                {"",
-                 "равноденствия и солнцестояния по " + sourceName_ +
-                     "   ГЕО (ТОПО) координаты Солнца где JDut солнечное время для Гринвича",
-                 "рассчитанные в первых колонках прямым расчетом от ГЕО ЭКЛ до ТОПО ГОР "
-                 "и во вторых колонках обратным рассчетом от ТОПО ГОР до ГЕО ЭКЛ ",
-                 "(если отмечен чекбокс ++Test, то в ТОПО ГОР координатах рефракция не учитывается)",
-                 "",
-                 "дата наблюдения LTet2 (местное по ET2)      JD по UT  "
-                 "    ГЕО ЭКЛ (GeoB=0)                  ГЕО ЭКВ +Nut                               "
-                 "           ТОПО ЭКВ                                                      ТОПО ГОР",
-                 ""});
-  if (Check30.Value() == 1)
-    writeHeader(form16text::kContactFile,
-                {"",
-                 "планета  № " + Str(body_) + "   обсерватория " + sourceName_ +
-                     "   данные умножены на 1000 ",
-                 "", "",
-                 "дата наблюдения (день с часами, месяц, год), долгота и широта (Солнца потом планеты)",
-                 ""});
+// emptied. False after the message of a header that could not be written.
+bool Form16::writeReportHeaders() {
+  if (Check13.Value() == 1 &&
+      !writeHeader(form16text::kEquinoxFile,
+                   {"",
+                    "равноденствия и солнцестояния по " + sourceName_ +
+                        "   ГЕО (ТОПО) координаты Солнца где JDut солнечное время для Гринвича",
+                    "рассчитанные в первых колонках прямым расчетом от ГЕО ЭКЛ до ТОПО ГОР "
+                    "и во вторых колонках обратным рассчетом от ТОПО ГОР до ГЕО ЭКЛ ",
+                    "(если отмечен чекбокс ++Test, то в ТОПО ГОР координатах рефракция не учитывается)",
+                    "",
+                    "дата наблюдения LTet2 (местное по ET2)      JD по UT  "
+                    "    ГЕО ЭКЛ (GeoB=0)                  ГЕО ЭКВ +Nut                               "
+                    "           ТОПО ЭКВ                                                      ТОПО ГОР",
+                    ""}))
+    return false;
+  if (Check30.Value() != 1) return true;
+  return writeHeader(form16text::kContactFile,
+                     {"",
+                      "планета  № " + Str(body_) + "   обсерватория " + sourceName_ +
+                          "   данные умножены на 1000 ",
+                      "", "",
+                      "дата наблюдения (день с часами, месяц, год), долгота и широта (Солнца потом планеты)",
+                      ""});
 }

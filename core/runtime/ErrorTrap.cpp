@@ -21,19 +21,35 @@ class EnclosingFlags {
   std::fexcept_t saved_{};
 };
 
-}  // namespace
-
-bool withErrorTrap(const std::string& message, const std::string& title,
-                   const std::function<void()>& work) {
+// The trap of both kinds; namingTheFile adds the line of a file's error.
+bool trapErrors(const std::string& message, const std::string& title, bool namingTheFile,
+                const std::function<void()>& work) {
   const EnclosingFlags enclosing;
   bool failed = false;
+  std::string fileLine;
   try {
     clearFloatingPointFlags();
     work();
     throwOnFloatingPointFlags();
+  } catch (const RuntimeError& error) {
+    failed = true;
+    if (namingTheFile && !error.file().empty() && !error.cause().empty())
+      fileLine = "\r\n" + error.file() + ": " + error.cause();
   } catch (const std::exception&) {
     failed = true;
   }
-  if (failed) MsgBox(message, MsgBoxButtons::Ok, title);
+  if (failed) MsgBox(message + fileLine, MsgBoxButtons::Ok, title);
   return !failed;
+}
+
+}  // namespace
+
+bool withErrorTrap(const std::string& message, const std::string& title,
+                   const std::function<void()>& work) {
+  return trapErrors(message, title, false, work);
+}
+
+bool withFileErrorTrap(const std::string& message, const std::string& title,
+                       const std::function<void()>& work) {
+  return trapErrors(message, title, true, work);
 }

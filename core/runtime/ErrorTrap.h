@@ -13,3 +13,9 @@
 
 bool withErrorTrap(const std::string& message, const std::string& title,
                    const std::function<void()>& work);
+
+// withFileErrorTrap: the same trap for work on files; when the error is one
+// of a file, the message gets a second line with the file and the system's
+// reason ("/.../Dat/Bad_dataGREN4_100.txt: нет места на диске").
+bool withFileErrorTrap(const std::string& message, const std::string& title,
+                       const std::function<void()>& work);

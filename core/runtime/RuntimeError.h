@@ -4,6 +4,7 @@
 // no trap of their own and let them pass to the calling handler.
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 // The classic error numbers, kept so that a trap can tell the kinds apart.
 enum class ErrorCode {
@@ -28,10 +29,19 @@ class RuntimeError : public std::runtime_error {
  public:
   RuntimeError(ErrorCode code, const std::string& what)
       : std::runtime_error(what), code_(code) {}
+  // An error of a file names the file and the reason in the user's words
+  // ("нет места на диске"), so that a handler can show them beside its own
+  // message.
+  RuntimeError(ErrorCode code, const std::string& what, std::string file, std::string cause)
+      : std::runtime_error(what), code_(code), file_(std::move(file)), cause_(std::move(cause)) {}
   ErrorCode code() const { return code_; }
+  const std::string& file() const { return file_; }    // empty when no file is named
+  const std::string& cause() const { return cause_; }
 
  private:
   ErrorCode code_;
+  std::string file_;
+  std::string cause_;
 };
 
 // IEEE arithmetic does not raise: a trap clears the floating-point exception

@@ -4,6 +4,8 @@
 // for the sign and a trailing blank, CR LF line ends, Windows-1251. Readers
 // take CR LF or LF. Paths are UTF-8 inside the program.
 #include <concepts>
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -17,27 +19,37 @@ int FreeFile();
 // Given:    path (UTF-8; a "\" is taken as "/", so a path written the classic
 //           way still names the same file); mode: Input reads the whole file
 //           at once, Output writes a new file that replaces the old one at
-//           Close (the lines go to path + ".tmp" until then), Append creates
+//           Close (the lines go to path + ".tmp" until then, a file created
+//           afresh: a ".tmp" left by an interrupted save is removed first, a
+//           link in its place is removed, never followed), Append creates
 //           the file or writes at its end; fileNumber 1..511
 // Notes:    throws RuntimeError: FileNotFound (no such file for Input),
 //           PathNotFound (its folder is missing; folders are never created),
 //           PathFileAccessError (a folder, or no permission, or the temporary
 //           cannot be created), FileAlreadyOpen (the number is in use),
 //           BadFileNumber (outside 1..511), OutOfMemory (a file to read
-//           larger than 256 MB).
+//           larger than 256 MB). An error of the file itself names the file
+//           and the reason (RuntimeError::file, cause).
 void Open(const std::string& path, OpenMode mode, int fileNumber);
 // Close: closes a file; closing a closed file is harmless. A file open for
-// Output is flushed to the disk and then takes the place of the old file.
-// Notes:    a write or a close the system refused throws DeviceIOError; a
-//           file open for Output then leaves the old file as it was.
+// Output is synced to the disk and then takes the place of the old file,
+// and the folder is synced after it. What one opening for Append wrote is
+// kept whole or not at all.
+// Notes:    a write or a close the system refused throws DeviceIOError with
+//           the file and the reason; a file open for Output then leaves the
+//           old file as it was, a file open for Append is cut back to its
+//           length at the opening.
 void Close(int fileNumber);
 // Abandon: closes a file after a failed save: a file open for Output keeps
-// nothing of what was written and the old file stays as it was (a file open
-// for Append keeps the records already written). Never throws.
+// nothing of what was written and the old file stays as it was; a file open
+// for Append is cut back to its length at the opening. Never throws.
 void Abandon(int fileNumber);
 void CloseAll();
-// Tests only: while set, every file written is refused at its close, as a
-// full disk refuses the last buffered lines.
+// Tests only: the disk takes that many more bytes and refuses the rest, as
+// a full disk does (the write that passes the limit is cut short); none
+// given: as many as the disk takes. setDiskFullForTesting(true) leaves no
+// room at all.
+void setDiskSpaceForTesting(std::optional<std::uintmax_t> bytes);
 void setDiskFullForTesting(bool full);
 // EndOfFile (the classic EOF, a name the C library keeps as a macro): true
 // when a file open for input has nothing more to read (always true for a file

@@ -15,7 +15,8 @@ bool endsNumberField(char c) { return isBlank(c) || isLineEnd(c) || c == ','; }
 OpenTextFile& fileWithMoreToRead(int fileNumber) {
   OpenTextFile& file = fileOpenForReading(fileNumber);
   if (file.position >= file.bytes.size())
-    throw RuntimeError(ErrorCode::InputPastEnd, "Input past end of file: " + file.path);
+    throw RuntimeError(ErrorCode::InputPastEnd, "Input past end of file: " + file.path, file.path,
+                       file.bytes.empty() ? "файл пуст" : "файл кончился");
   return file;
 }
 

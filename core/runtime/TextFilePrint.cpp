@@ -1,9 +1,7 @@
 // Print #: lines of items in print zones or joined, written in Windows-1251.
 #include <algorithm>
-#include <cstdio>
 
 #include "core/runtime/NumberText.h"
-#include "core/runtime/RuntimeError.h"
 #include "core/runtime/TextFileTable.h"
 
 namespace {
@@ -24,12 +22,7 @@ std::size_t nextZoneStart(std::size_t freeColumn, std::size_t previousItemStart)
 }
 
 void writeLine(int fileNumber, const std::string& bytes) {
-  OpenTextFile& file = fileOpenForWriting(fileNumber);
-  const std::string line = bytes + kLineEnd;
-  if (std::fwrite(line.data(), 1, line.size(), file.stream.get()) != line.size()) {
-    file.writeFailed = true;
-    throw RuntimeError(ErrorCode::DeviceIOError, "Device I/O error: " + file.path);
-  }
+  writeBytes(fileOpenForWriting(fileNumber), bytes + kLineEnd);
 }
 
 }  // namespace

@@ -2,11 +2,15 @@
 // whole lines read back, and the errors of a missing file or folder.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
+#include <optional>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 #include "ErrorOf.h"
@@ -18,6 +22,17 @@ namespace {
 namespace fs = std::filesystem;
 
 std::string blanks(std::size_t count) { return std::string(count, ' '); }
+
+// The file and the reason a refusal names ("path: reason"); empty when the
+// work was not refused.
+std::string refusalOf(const std::function<void()>& work) {
+  try {
+    work();
+  } catch (const RuntimeError& error) {
+    return error.file() + ": " + error.cause();
+  }
+  return "";
+}
 
 class TextFileTest : public testing::Test {
  protected:
@@ -328,6 +343,111 @@ TEST_F(TextFileTest, AHugeFileIsRefusedWithoutReadingIt) {
   fs::resize_file(path("huge.txt"), std::uintmax_t{300} << 20);  // sparse: no space taken
   EXPECT_EQ(errorOf([&] { Open(path("huge.txt"), OpenMode::Input, 4); }), ErrorCode::OutOfMemory);
   EXPECT_EQ(errorOf([&] { EndOfFile(4); }), ErrorCode::BadFileNumber);
+}
+
+// A record appended while the disk fills is cut back to nothing: the file is
+// as it was before the record, and the refusal names the file and the
+// reason. The same through a nearly full disk of the test (two bytes of the
+// record fit), a record given up, and the system's own full device.
+TEST_F(TextFileTest, AnAppendedRecordIsKeptWholeOrNotAtAll) {
+  writeBytes("series.txt", "1\r\n");
+  setDiskSpaceForTesting(2);
+  Open(path("series.txt"), OpenMode::Append, 4);
+  PrintJoined(4, {"22"});
+  PrintJoined(4, {"333"});
+  const std::string refusal = refusalOf([] { Close(4); });
+  setDiskSpaceForTesting(std::nullopt);
+  EXPECT_EQ(refusal, path("series.txt") + ": нет места на диске");
+  EXPECT_EQ(bytesOf("series.txt"), "1\r\n");
+
+  Open(path("series.txt"), OpenMode::Append, 4);
+  PrintJoined(4, {"4"});
+  Abandon(4);
+  EXPECT_EQ(bytesOf("series.txt"), "1\r\n");
+
+  Open("/dev/full", OpenMode::Append, 4);
+  PrintJoined(4, {"5"});
+  EXPECT_EQ(refusalOf([] { Close(4); }), "/dev/full: нет места на диске");
+  EXPECT_EQ(errorOf([&] { EndOfFile(4); }), ErrorCode::BadFileNumber);  // nothing left open
+}
+
+// A save creates its new file afresh: what an interrupted save left under
+// the new file's name is replaced, and a link put there is removed, never
+// written through, so the file it points to keeps its bytes and the target
+// stays a file of its own.
+TEST_F(TextFileTest, ANewFileIsCreatedAfreshNeverThroughALink) {
+  writeBytes("other.txt", "other\r\n");
+  for (const bool link : {false, true}) {
+    SCOPED_TRACE(link ? "a link" : "an interrupted save");
+    writeBytes("kept.txt", "old\r\n");
+    if (link)
+      fs::create_symlink(path("other.txt"), path("kept.txt.tmp"));
+    else
+      writeBytes("kept.txt.tmp", "half a line of an interrupted sa");
+    Open(path("kept.txt"), OpenMode::Output, 4);
+    PrintJoined(4, {"new"});
+    Close(4);
+    EXPECT_EQ(bytesOf("kept.txt"), "new\r\n");
+    EXPECT_FALSE(fs::is_symlink(path("kept.txt")));
+    EXPECT_FALSE(fs::exists(fs::symlink_status(path("kept.txt.tmp"))));
+    EXPECT_EQ(bytesOf("other.txt"), "other\r\n");
+  }
+}
+
+// Every refusal names the file and the system's reason in the user's words.
+TEST_F(TextFileTest, RefusalsNameTheFileAndTheReason) {
+  fs::create_directory(path("Folder"));
+  writeBytes("empty.txt", "");
+  writeBytes("short.txt", "1\r\n");
+  writeBytes("NotAFolder", "x");
+  writeBytes("huge.txt", "1");
+  fs::resize_file(path("huge.txt"), std::uintmax_t{300} << 20);  // sparse: no space taken
+  fs::create_directory(path("kept.txt.tmp"));
+  const auto readLines = [this](const char* name, int lines) {
+    return [this, name, lines] {
+      Open(path(name), OpenMode::Input, 4);
+      for (int line = 0; line < lines; ++line) LineInput(4);
+    };
+  };
+  struct Case {
+    const char* what;
+    std::function<void()> work;
+    std::string refusal;
+  };
+  const std::vector<Case> cases = {
+      {"a folder read as a file", readLines("Folder", 1), path("Folder") + ": это папка, а не файл"},
+      {"a missing file", readLines("missing.txt", 1), path("missing.txt") + ": нет такого файла или папки"},
+      {"an empty file", readLines("empty.txt", 1), path("empty.txt") + ": файл пуст"},
+      {"a file read past its end", readLines("short.txt", 2), path("short.txt") + ": файл кончился"},
+      {"a file far too large", readLines("huge.txt", 1), path("huge.txt") + ": файл больше 256 МБ"},
+      {"a file where a folder should be", [this] { Open(path("NotAFolder/x.txt"), OpenMode::Output, 4); },
+       path("NotAFolder/x.txt") + ": в пути файл на месте папки"},
+      {"a folder where the new file goes", [this] { Open(path("kept.txt"), OpenMode::Output, 4); },
+       path("kept.txt") + ": на месте нового файла kept.txt.tmp стоит папка"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    EXPECT_EQ(refusalOf(c.work), c.refusal);
+    CloseAll();
+  }
+}
+
+// Root may write anywhere, so the folder without write access is tried by
+// a child process that gives root's rights up first.
+TEST_F(TextFileTest, AFolderWithoutWriteAccessIsNamedAsSuch) {
+  const std::string folder = path("ReadOnly");
+  fs::create_directory(folder);
+  fs::permissions(folder, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                  fs::perm_options::remove);
+  const std::string file = folder + "/x.txt";
+  EXPECT_EXIT(
+      {
+        constexpr uid_t kNobody = 65534;
+        if (::geteuid() == 0 && ::setresuid(kNobody, kNobody, kNobody) != 0) std::_Exit(2);
+        const std::string refusal = refusalOf([&] { Open(file, OpenMode::Output, 4); });
+        std::_Exit(refusal == file + ": нет доступа" ? 0 : 1);
+      },
+      testing::ExitedWithCode(0), "");
 }
 
 }  // namespace

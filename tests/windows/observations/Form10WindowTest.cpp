@@ -51,7 +51,8 @@ TEST_F(Form10Test, ChoosingAnObservatoryOpensItsFile) {
 TEST_F(Form10Test, AMissingObservatoryFileIsNamed) {
   Form10& form = chooseGreenwich(9);
   ASSERT_EQ(boxes.count(), 1);
-  EXPECT_EQ(boxes.last().text, programFile("Obs/GREN9_G_100.txt").string() + "\r\nНе найден файл");
+  const std::string file = programFile("Obs/GREN9_G_100.txt").string();
+  EXPECT_EQ(boxes.last().text, file + "\r\nНе найден файл\r\n" + file + ": нет такого файла или папки");
   EXPECT_EQ(boxes.last().title, "Celvan7");
   EXPECT_NE(form.ObsFileState, 9);
 }

@@ -278,7 +278,7 @@ TEST_F(Form13Test, RefusedLoadsAndWritesChangeNothing) {
     const char* experiment;
     bool fromFile;
     bool write;
-    const char* message;
+    std::string message;
   };
   const Case cases[] = {
       {"1", "9", true, false, "Не могу найти файл\r\n\\Obs\\Plan1\\GREN4_100_9.dat"},
@@ -288,7 +288,9 @@ TEST_F(Form13Test, RefusedLoadsAndWritesChangeNothing) {
       {"1", "0", false, true, "Задайте правильно номер плана и опыта"},
       {"1", "-1", false, true, "Задайте правильно номер плана и опыта"},
       {"1", "1,5", true, false, "Введите правильно номер плана и опыта"},
-      {"3", "1", false, true, "Ошибка при записи данных в файл\r\n\\Obs\\Plan3\\GREN4_100_1.dat"},
+      {"3", "1", false, true,
+       "Ошибка при записи данных в файл\r\n\\Obs\\Plan3\\GREN4_100_1.dat\r\n" +
+           programFile("Obs/Plan3/GREN4_100_1.dat").string() + ": нет такого файла или папки"},
   };
   for (const Case& c : cases) {
     boxes.clear();

@@ -228,7 +228,8 @@ TEST_F(Form22Test, SavingWithoutTheDatFolderKeepsTheBoxesInTheTable) {
   boxes.clear();
   type(form.coefficientBox(1, 4, 2), "0,125");
   click(form.Command4);
-  expectOneMessage("Введите правильно данные");
+  expectOneMessage("Введите правильно данные\r\n" + (folder_ / "Dat" / "dL1.dat").string() +
+                   ": нет такого файла или папки");
   EXPECT_EQ(Main.PlanetPerturbationCoefficients(1, 42), 0.125);
 }
 

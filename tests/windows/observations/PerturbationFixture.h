@@ -37,7 +37,7 @@ class PerturbationTest : public WindowTest {
     return cp1251ToUtf8(std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()));
   }
 
-  void expectOneMessage(const char* text) {
+  void expectOneMessage(const std::string& text) {
     ASSERT_EQ(boxes.count(), 1);
     EXPECT_EQ(boxes.last().text, text);
     EXPECT_EQ(boxes.last().title, "Celvan7");

@@ -1,7 +1,8 @@
 // Every window that replaces a file, against every way a save can fail: a
 // value that cannot be written, a new file that cannot be created beside
 // the old one, a disk that refuses the last lines at the close. The old
-// file keeps its bytes in every case and the window shows its own message.
+// file keeps its bytes in every case and the window shows its own message,
+// with the file and the reason when the file was refused.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -247,9 +248,14 @@ TEST_P(SaveFailures, TheOldFileKeepsItsBytesAndTheSaveGivesItsOwnMessage) {
 
   EXPECT_EQ(fileBytes(writer.file), old);
   ASSERT_EQ(boxes.count(), 1);
-  const std::string expected = failure == Failure::TemporaryCannotBeCreated ? writer.cannotCreate
-                               : failure == Failure::UnformattableValue && !writer.refused.empty() ? writer.refused
-                                                                                                     : writer.failed;
+  // A refusal of the file names it and the system's reason on a line of its own.
+  const std::string fileLine = "\r\n" + programFile(writer.file).string() + ": ";
+  const std::string expected =
+      failure == Failure::TemporaryCannotBeCreated
+          ? writer.cannotCreate + fileLine + "на месте нового файла " + temporary.filename().string() + " стоит папка"
+      : failure == Failure::DiskRefusesTheClose ? writer.failed + fileLine + "нет места на диске"
+      : !writer.refused.empty()                 ? writer.refused
+                                                : writer.failed;
   EXPECT_EQ(boxes.last().text, expected);
   EXPECT_EQ(boxes.last().title, writer.title);
   if (failure == Failure::TemporaryCannotBeCreated) {

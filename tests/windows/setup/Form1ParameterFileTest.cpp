@@ -253,7 +253,8 @@ TEST_F(Form1Test, TheFileNumberMustBeANumberAndTheFolderMustExist) {
   ASSERT_EQ(boxes.count(), 3);
   EXPECT_EQ(boxes.boxes()[0].text, "Задайте номер файла");
   EXPECT_EQ(boxes.boxes()[1].text, "Задайте правильно данные");
-  EXPECT_EQ(boxes.boxes()[2].text, "Не могу найти файл \\Dat\\Celvan3.dat");
+  EXPECT_EQ(boxes.boxes()[2].text, "Не могу найти файл \\Dat\\Celvan3.dat\r\n" +
+                                       programFile("Dat/Celvan3.dat").string() + ": нет такого файла или папки");
   for (const MessageBoxRequest& box : boxes.boxes()) EXPECT_EQ(box.title, "Celvan7m");
 }
 

@@ -127,7 +127,8 @@ TEST_F(Form15Test, PlanFileFailuresGiveTheirMessages) {
 
   type(form.Text4, "9");
   click(form.Command12);
-  EXPECT_EQ(boxes.last().text, "Ошибка при записи данных в файл \\Plan9 \\CelvanPlan9.dat");
+  EXPECT_EQ(boxes.last().text, "Ошибка при записи данных в файл \\Plan9 \\CelvanPlan9.dat\r\n" +
+                                   programFile("Plan9/CelvanPlan9.dat").string() + ": нет такого файла или папки");
   EXPECT_EQ(boxes.last().title, "Celvan7m");
 
   type(form.Text4, "2");

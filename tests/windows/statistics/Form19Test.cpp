@@ -184,7 +184,8 @@ TEST_F(ShiftView, FailuresGiveTheirMessages) {
   click(form.Command4);
   EXPECT_EQ(boxes.last().text, "Не могу найти файл \\Plan5\\CelvanPlan5.dat");
   click(form.Command5);
-  EXPECT_EQ(boxes.last().text, "Ошибка при записи данных в файл \\Plan5\\CelvanPlan5.dat");
+  EXPECT_EQ(boxes.last().text, "Ошибка при записи данных в файл \\Plan5\\CelvanPlan5.dat\r\n" +
+                                   programFile("Plan5/CelvanPlan5.dat").string() + ": нет такого файла или папки");
   EXPECT_EQ(boxes.last().title, "Celvan7");
 }
 

@@ -7,12 +7,14 @@
 #include <QCoreApplication>
 #include <QTimer>
 
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "Form16Fixture.h"
 #include "core/de405/DE405Format.h"
+#include "core/runtime/TextFile.h"
 #include "core/state/SharedState.h"
 #include "core/time/TimeScales.h"
 #include "observations/Form21.h"
@@ -415,6 +417,42 @@ TEST_F(Form16WindowTest, DE405WalkFindsTheBlockForwardAndBackward) {
   click(form.Command1);
   EXPECT_EQ(sunAndMoon(), march2006);
   EXPECT_EQ(boxes.count(), 0) << boxes.last().text;
+}
+
+// The report headers of "Начать" go into new files of their own: a link
+// put where a new file goes is not written through, so the file it points
+// to keeps its bytes and the report is a file of its own. A header that
+// cannot be written keeps the start's message and names the file and the
+// reason; nothing starts then.
+TEST_F(Form16WindowTest, ReportHeadersAreWrittenWholeAndARefusalNamesTheFile) {
+  namespace fs = std::filesystem;
+  Form16& form = form16();
+  click(form.Option9[kNew0]);
+  setTicked(form.Check13, true);  // "+File TimeYer"
+  setTicked(form.Check30, true);  // the contact report
+  writeFileBytes("Dat/other.txt", "other");
+  const std::vector<std::string> reports = {"Dat/TimeYer_data.txt", "Dat/Param_data.txt"};
+  for (const std::string& report : reports)
+    fs::create_symlink(programFile("Dat/other.txt"), programFile(report + ".tmp"));
+  startOnePass(form);
+  ASSERT_EQ(boxes.count(), 0) << boxes.last().text;
+  EXPECT_EQ(fileBytes("Dat/other.txt"), "other");
+  for (const std::string& report : reports) {
+    SCOPED_TRACE(report);
+    EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(programFile(report))));
+    EXPECT_FALSE(fs::exists(fs::symlink_status(programFile(report + ".tmp"))));
+  }
+  EXPECT_TRUE(fileBytes("Dat/Param_data.txt").starts_with("\r\n" + utf8ToCp1251("планета  № 11")));
+
+  const double passed = passDay(form);
+  type(form.Text2, "30,4");
+  setDiskFullForTesting(true);
+  click(form.Command1);
+  setDiskFullForTesting(false);
+  ASSERT_EQ(boxes.count(), 1);
+  EXPECT_EQ(boxes.last().text, "Введите правильно данные\n(целая часть числа отделяется запятой)\r\n" +
+                                   programFile("Dat/TimeYer_data.txt").string() + ": нет места на диске");
+  EXPECT_EQ(passDay(form), passed);  // no pass was run
 }
 
 }  // namespace

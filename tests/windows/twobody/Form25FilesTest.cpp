@@ -132,7 +132,8 @@ TEST_F(Form25Test, FileMessagesNameTheFileOrTheNumber) {
   std::filesystem::remove_all(folder_ / "Dat");
   type(form.Text2, "8");
   click(form.Command8);
-  EXPECT_EQ(boxes.last().text, "Не могу найти файл \\Dat\\Pulsar8.dat");
+  EXPECT_EQ(boxes.last().text, "Не могу найти файл \\Dat\\Pulsar8.dat\r\n" + programFile("Dat/Pulsar8.dat").string() +
+                                   ": нет такого файла или папки");
 }
 
 // Form26: its start controls applied, and the 1/P0 display.
