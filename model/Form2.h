@@ -17,7 +17,6 @@
 //   Form2RunControl.cpp  stop, continue, one pass, navigation, exit
 //   Form2Views.cpp       DrawOrbits, DrawOverview, the scale, the pan
 //   Form2RunDisplay.cpp  what a run shows (the RunWindow of ModelRun)
-#include <chrono>
 #include <cstdint>
 #include <string>
 
@@ -176,8 +175,8 @@ class Form2 : public ui::Form, public RunWindow {
 
  private:
   ModelRun run_;
-  // When an output pass last drew.
-  std::chrono::steady_clock::time_point lastDrawing_{};
+  // Output passes draw at most about 30 times a second.
+  ui::DrawingPace drawingPace_;
 
   void setDesignDefaults();
   void connectHandlers();

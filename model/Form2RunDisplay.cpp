@@ -1,7 +1,6 @@
 // What a run shows in the model window, and the controls it reads: the
 // RunWindow that ModelRun calls at the start, at the passages of the
 // followed body and at every output pass.
-#include <chrono>
 #include <cmath>
 #include <string>
 
@@ -64,13 +63,7 @@ int Form2::letEventsRun() {
 // A run draws at most about 30 times a second, and at every pass that may
 // be its last: drawing every body and box at every output pass would cost
 // as much as the computing, for more pictures than an eye can see.
-bool Form2::drawsThisPass(bool mustDraw) {
-  constexpr auto kDrawingInterval = std::chrono::milliseconds(33);
-  const auto now = std::chrono::steady_clock::now();
-  if (!mustDraw && now - lastDrawing_ < kDrawingInterval) return false;
-  lastDrawing_ = now;
-  return true;
-}
+bool Form2::drawsThisPass(bool mustDraw) { return drawingPace_.drawsThisPass(mustDraw); }
 
 // One body's markers: the plan and side views of Picture1 relative to the
 // centre, and the overview.

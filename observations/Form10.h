@@ -391,6 +391,7 @@ class Form10 : public ui::Form {
   void drawGeocentricView();
   void drawHorizonSituation();
   bool endOfPass(bool reduced);
+  bool passMustBeSeen() const;
   int letEventsRun();
 
   // --- Deviations (Form10Deviations.cpp) ---
@@ -441,6 +442,10 @@ class Form10 : public ui::Form {
   // Result picture extents.
   double pictureHeight_ = 48;
   double pictureWidth_ = 32;
+  // The passes of a run are drawn at most about 30 times a second, and
+  // always where they must be seen.
+  ui::DrawingPace drawingPace_;
+  bool rejectedEpochShown_ = false;
 };
 
 Form10& form10();

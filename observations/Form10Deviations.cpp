@@ -83,6 +83,7 @@ bool Form10::filterAccepts(double t) {
       (byLongitude && std::fabs(dL) * kArcSecondsPerDegree < inputs_.filterLimit))
     return true;
   if (Check22.Value() == 1) appendRejectedEpoch();
+  rejectedEpochShown_ = true;
   const double offset = inputs_.plotOffsetY;
   if (byDistance && Check14.Value() == 1)
     Picture4.Circle(t, dR / inputs_.Mx + offset, kRejectedMarkRadius, RGB(0, 0, 200));

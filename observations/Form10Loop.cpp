@@ -29,8 +29,10 @@ constexpr double kDegreesPerHour = 15;
 // instead of going on from there; a plan's series of runs ends with it.
 void Form10::ReduceObservations() {
   const bool ended = withFileErrorTrap(form10text::kReductionFailed, form10text::kRunTitle, [this] {
+    const ui::HeldDrawing held(*this);
     bool goOn = true;
     while (goOn) {
+      rejectedEpochShown_ = false;
       const bool epoch = tableSourceChosen() ? nextTableEpoch() : nextObservedEpoch();
       if (epoch) reduceEpoch();
       goOn = endOfPass(epoch);
@@ -168,6 +170,7 @@ void Form10::showReductionStages(const ReductionStages& stages) {
 // file stays where the step left it.
 bool Form10::endOfPass(bool reduced) {
   if (reduced) inputs_ = readRunInputs();
+  if (drawingPace_.drawsThisPass(passMustBeSeen())) showHeldDrawing();
   if (Main.StopFlag == 1) return false;
   if (Check28.Value() == 1) Sleep(static_cast<int>(std::lround(inputs_.pauseMs)));
   if (tableSourceChosen()) {
@@ -181,6 +184,14 @@ bool Form10::endOfPass(bool reduced) {
     return false;
   }
   return letEventsRun() != 0;
+}
+
+// The passes drawn whatever the pace: the last one (the end of the data,
+// a stop or a single step, the end year of a table), one the run pauses
+// at, and one whose epoch the filter rejected in sight.
+bool Form10::passMustBeSeen() const {
+  return (!tableSourceChosen() && Main.DateErrorFlag == 1) || Main.StopFlag == 1 || Check28.Value() == 1 ||
+         (tableSourceChosen() && lastEpochYear_ > Main.EndYear) || rejectedEpochShown_;
 }
 
 // The run goes on while this window is loaded and any window is open.

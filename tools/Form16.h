@@ -305,6 +305,13 @@ class Form16 : public ui::Form {
   bool refracted_ = false;  // this pass's altitudes carry refraction
   double localEt2Day_ = 0.0;  // the local date by ET2 of this pass
   int32_t localEt2Month_ = 0, localEt2Year_ = 0;
+  // The passes of a run are drawn at most about 30 times a second, and
+  // always a pass with an event: a contact begins or ends, the Sun rises or
+  // sets, or its longitude passes an equinox or solstice.
+  ui::DrawingPace drawingPace_;
+  bool eventThisPass_ = false;
+  bool disksTouchedBefore_ = false;
+  double sunLongitudeBefore_ = 0.0;  // at the previous equinox test, degrees
 
   // The tables: the window's own spreadsheet application, workbook and
   // worksheets; the date written into the table's input cells (in the

@@ -82,6 +82,13 @@ void Form16::testEquinox() {
   if (l > 359.0 || l < 1.0 || (l > 89.0 && l < 91.0) || (l > 179.0 && l < 181.0) ||
       (l > 269.0 && l < 271.0))
     EquinoxFlag = 1;
+  // The equinox or solstice itself: the longitude has passed the quarter
+  // since the previous pass (both within the degree around it).
+  const double fromQuarter = std::remainder(l, 90.0);
+  const double fromQuarterBefore = std::remainder(sunLongitudeBefore_, 90.0);
+  if (EquinoxFlag == 1 && std::fabs(fromQuarterBefore) < 1.0 && (fromQuarter >= 0) != (fromQuarterBefore >= 0))
+    eventThisPass_ = true;
+  sunLongitudeBefore_ = l;
 }
 
 // The antisolar point at the Moon's distance and the umbra's semidiameter
@@ -172,8 +179,11 @@ void Form16::reportSunriseAndSunset() {
   if (!sunAltitudeKnown_) return;
   const double upperLimb = AngularSemidiameter[kSun] + Horizon.HorizonAltitude[kSun];
   const double previousUpperLimb = PrevSunSemidiameter + PrevAltitude[kSun];
-  if (upperLimb > 0.0 && previousUpperLimb < 0.0) Text28.setText(Main.TextLines[3]);
-  if (upperLimb < 0.0 && previousUpperLimb > 0.0) Text29.setText(Main.TextLines[3]);
+  const bool rises = upperLimb > 0.0 && previousUpperLimb < 0.0;
+  const bool sets = upperLimb < 0.0 && previousUpperLimb > 0.0;
+  if (rises) Text28.setText(Main.TextLines[3]);
+  if (sets) Text29.setText(Main.TextLines[3]);
+  if (rises || sets) eventThisPass_ = true;
 }
 
 // The disks in the sky pictures with the grid of "dAlfa" drawn again over
@@ -226,8 +236,10 @@ bool Form16::disksTouch() const {
 }
 
 void Form16::reportContact() {
-  if (body_ == kSun || !disksTouch()) return;
-  if (Check30.Value() == 1) appendContactRecord();
+  const bool touching = body_ != kSun && disksTouch();
+  if (touching != disksTouchedBefore_) eventThisPass_ = true;  // a contact
+  disksTouchedBefore_ = touching;
+  if (touching && Check30.Value() == 1) appendContactRecord();
 }
 
 // The inverse chain of the equinox record: from the Sun's observed azimuth

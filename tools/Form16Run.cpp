@@ -150,16 +150,20 @@ void Form16::EclipseRunLoop() {
   // run, other windows see their own.
   const int32_t othersObject = Main.SelectedObject;
   const double othersLongitude = Main.ObsL, othersLatitude = Main.ObsB;
-  for (;;) {
-    Main.SelectedObject = body_;
-    Main.ObsL = observerLongitude_;
-    Main.ObsB = observerLatitude_;
-    const bool passed = withErrorTrap(form16text::kRunError, form16text::kTitle, [&] { runPass(); });
-    Main.SelectedObject = othersObject;
-    Main.ObsL = othersLongitude;
-    Main.ObsB = othersLatitude;
-    if (!passed || Main.StopFlag == 1) break;
-    if (DoEvents() <= 0 || !isLoaded()) break;
+  {
+    const ui::HeldDrawing held(*this);  // the last pass shows as it ends
+    for (;;) {
+      Main.SelectedObject = body_;
+      Main.ObsL = observerLongitude_;
+      Main.ObsB = observerLatitude_;
+      const bool passed = withErrorTrap(form16text::kRunError, form16text::kTitle, [&] { runPass(); });
+      Main.SelectedObject = othersObject;
+      Main.ObsL = othersLongitude;
+      Main.ObsB = othersLatitude;
+      if (!passed || Main.StopFlag == 1) break;
+      if (drawingPace_.drawsThisPass(eventThisPass_)) showHeldDrawing();
+      if (DoEvents() <= 0 || !isLoaded()) break;
+    }
   }
   if (--runDepth_ == 0) giveReaderBack();
 }
@@ -168,6 +172,7 @@ void Form16::EclipseRunLoop() {
 // placed with the masses of the run in the model's shared tables, which
 // are handed back as they were when the pass ends, however it ends.
 bool Form16::runPass() {
+  eventThisPass_ = false;
   const auto modelBodies = keepModelBodies();
   setMassesOfRun_();
   zeroPosition(kOrigin);

@@ -70,9 +70,17 @@ class Control {
   // The receiver of the control's signal connections: they end with the
   // control.
   QObject* connectionContext() { return &context_; }
+  // True while the window holds its drawing (Form::drawingHeld): a control
+  // then keeps what code writes and calls showWhenDrawn, and its showHeld
+  // puts it on the screen when the window shows what it holds.
+  bool drawingHeld() const;
+  void showWhenDrawn();
 
  private:
   friend class SuppressEvents;
+  friend class Form;
+  virtual void showHeld() {}
+  bool waitingToShow_ = false;
   Form* owner_;
   QPointer<QWidget> widget_;
   bool visible_ = true;
@@ -104,6 +112,9 @@ enum class TextBoxStyle {
 // one clock tick carry the same text. (A plain Qt line edit would stay
 // silent then.) The handler runs synchronously, nested inside the writer.
 // A multi-line box returns its lines joined by CR LF and takes CR LF or LF.
+// While the window holds its drawing (PassDrawing.h), a one-line box shows
+// a text written by code only when the window shows what it holds; Text
+// and Change behave as ever.
 class TextBox : public Control {
  public:
   explicit TextBox(Form* owner, TextBoxStyle style = TextBoxStyle::SingleLine);
@@ -115,9 +126,15 @@ class TextBox : public Control {
   void onChange(std::function<void()> handler) { change_ = std::move(handler); }
 
  private:
+  void showText(const std::string& text);
+  void showHeld() override;
   QLineEdit* line_ = nullptr;
   QPlainTextEdit* lines_ = nullptr;
   std::function<void()> change_;
+  // A one-line box whose window holds its drawing keeps the text written
+  // here until it is shown; Text gives it back meanwhile.
+  std::string heldText_;
+  bool holdsText_ = false;
 };
 
 class Label : public Control {

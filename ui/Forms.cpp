@@ -110,6 +110,14 @@ Form::~Form() {
   delete window_;
 }
 
+void Form::releaseDrawing() {
+  if (drawingHolds_ > 0 && --drawingHolds_ == 0) showHeldDrawing();
+}
+
+void showAllHeldDrawing() {
+  for (Form* form : loadedForms()) form->showHeldDrawing();
+}
+
 std::string Form::Caption() const { return window_->windowTitle().toStdString(); }
 
 void Form::setCaption(const std::string& caption) {

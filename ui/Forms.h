@@ -63,6 +63,8 @@
 
 namespace ui {
 
+class Control;
+
 class Form {
  public:
   // number: 1..26, the order in which unloadAllForms() unloads windows.
@@ -94,6 +96,14 @@ class Form {
   QWidget* window() const { return window_; }
   QGridLayout& grid() const { return *grid_; }
 
+  // Held drawing (PassDrawing.h): while a run holds the window's drawing,
+  // its text boxes and pictures keep what code writes to them, and show it
+  // when showHeldDrawing runs. Holds nest; the last release shows.
+  bool drawingHeld() const { return drawingHolds_ > 0; }
+  void holdDrawing() { ++drawingHolds_; }
+  void releaseDrawing();
+  void showHeldDrawing();
+
  protected:
   // Runs once per load, right after the constructor.
   virtual void Form_Load() {}
@@ -108,6 +118,9 @@ class Form {
   bool designing_ = true;  // constructor still running: controls fire no handlers
   bool loaded_ = false;
   Form** slot_ = nullptr;  // the accessor's slot, emptied by Unload
+  friend class Control;
+  int drawingHolds_ = 0;
+  std::vector<Control*> heldControls_;  // controls with something to show
 };
 
 // The steps of a window's life that the accessor, the controls and the
@@ -166,6 +179,9 @@ Form* activeForm();
 // no window is loaded any more, and the windows still loaded are unloaded
 // as soon as none of them is on the screen when no handler is running.
 void endProcessWithLastForm(bool enabled);
+// Shows what every loaded window holds of a run's drawing (before a
+// message box, so that it stands over the windows as they are).
+void showAllHeldDrawing();
 // Frees the unloaded windows now, when no handler is running. The event loop
 // does it on its own; tests call it between cases.
 void destroyUnloadedForms();

@@ -11,6 +11,7 @@
 //                  before a click, errors that escape a handler
 // Runtime.h        DoEvents, installRuntime, message-box dialogs, wave files
 // Layout.h         grids, frames and control arrays laid out in a window
+// PassDrawing.h    a run's passes drawn at most about 30 times a second
 // MessageBoxRecorder.h  the message-box responder of tests
 // UserActions.h    clicks, typing, scrolls and mouse presses of a user, for tests
 //
@@ -21,5 +22,6 @@
 #include "ui/EventDispatch.h"
 #include "ui/Forms.h"
 #include "ui/Layout.h"
+#include "ui/PassDrawing.h"
 #include "ui/PictureBox.h"
 #include "ui/Runtime.h"

@@ -314,6 +314,7 @@ QRect PictureBox::printedInk(const std::string& text) const {
 void PictureBox::Print(double number) { Print((number >= 0 ? " " : "") + Str(number)); }
 
 void PictureBox::Refresh() {
+  if (drawingHeld()) return showWhenDrawn();
   const FloatingPointFlagsScope callerFlags;  // a repaint raises no error of the caller
   surface_->repaint();
 }
@@ -353,7 +354,16 @@ double PictureBox::fromPixelY(double py) const {
   return ScaleTop() + py * ScaleHeight() / image_.height();
 }
 
-void PictureBox::changed() { surface_->update(); }
+// While the window holds its drawing the image changes at once and the
+// screen when the window shows what it holds.
+void PictureBox::changed() {
+  if (drawingHeld())
+    showWhenDrawn();
+  else
+    surface_->update();
+}
+
+void PictureBox::showHeld() { surface_->update(); }
 
 }  // namespace ui
 

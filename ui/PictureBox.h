@@ -137,7 +137,8 @@ class PictureBox : public Control {
   // The pixels Print inks for a text printed with its top left corner at
   // pixel (0, 0) (an empty rectangle for a blank text).
   QRect printedInk(const std::string& text) const;
-  // Repaints the box now.
+  // Repaints the box now (while the window holds its drawing, when it shows
+  // what it holds).
   void Refresh();
 
   // The persistent image at its full size.
@@ -163,6 +164,7 @@ class PictureBox : public Control {
   double drawLines(QImage& image, int32_t colour, double left, double top,
                    const std::string& text) const;
   void changed();
+  void showHeld() override;
 
   PictureWidget* surface_;
   QImage image_;

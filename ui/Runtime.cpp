@@ -18,6 +18,7 @@ namespace {
 
 MsgBoxResult showMessageDialog(const MessageBoxRequest& request) {
   const FloatingPointFlagsScope callerFlags;  // the dialog's own flags are no error
+  showAllHeldDrawing();  // the box stands over the windows as they are
   QMessageBox box(QApplication::activeWindow());
   box.setWindowTitle(QString::fromStdString(request.title));
   box.setText(QString::fromStdString(request.text));

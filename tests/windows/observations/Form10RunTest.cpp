@@ -4,7 +4,8 @@
 // computed apart from the program with ERFA, the counts, histogram and
 // statistics file against a computation of their own over the same epochs,
 // the filter with its files, the run control with the pause and the end of
-// the data, and what a run must leave alone.
+// the data, the passes a run shows, and what a run must leave alone.
+#include <QLineEdit>
 #include <QTimer>
 
 #include <algorithm>
@@ -465,6 +466,38 @@ TEST_F(Form10RunTest, NoAcceptedEpochWritesNoStatisticsFile) {
   ASSERT_EQ(boxes.count(), 1);
   EXPECT_EQ(boxes.last().text, "Нет принятых наблюдений: файл статистики не записан");
   EXPECT_FALSE(programFileExists("Dat/StatGREN4_100.txt"));
+}
+
+}  // namespace
+
+namespace {
+
+std::string onScreen(const ui::TextBox& box) {
+  return static_cast<QLineEdit*>(box.widget())->text().toStdString();
+}
+
+// A run draws at most about 30 of its passes a second, but the screen shows
+// every pass whose epoch the filter rejected in sight as the run lets events
+// run after it, and the last pass when the run has ended.
+TEST_F(Form10RunTest, RejectedEpochsAndTheLastPassAreShown) {
+  Form10& form = prepareRun({&Form10::Check20});
+  click(form.Option18);
+  type(form.Text50, "30");
+  int rejectedShown = 0, rejectedHidden = 0, accepted = form.statistics.N;
+  std::string epoch;
+  QTimer afterEachPass;
+  QObject::connect(&afterEachPass, &QTimer::timeout, [&] {
+    if (form.Text5.Text() == epoch) return;  // no new pass
+    epoch = form.Text5.Text();
+    if (form.statistics.N == accepted) ++(onScreen(form.Text5) == epoch ? rejectedShown : rejectedHidden);
+    accepted = form.statistics.N;
+  });
+  afterEachPass.start(0);
+  click(form.Command1);
+  EXPECT_GT(rejectedShown, 0);
+  EXPECT_EQ(rejectedHidden, 0);
+  for (const ui::TextBox* box : {&form.Text5, &form.Text23, &form.Text9, &form.Text13, &form.Text37})
+    EXPECT_EQ(onScreen(*box), box->Text());
 }
 
 }  // namespace

@@ -5,6 +5,9 @@
 // total solar eclipse of 2006-03-29 seen from Accra, sunrise and sunset on
 // the Volga, the March equinox of 2006, and the inverse chain of the
 // equinox report counting refraction once.
+#include <QLineEdit>
+#include <QTimer>
+
 #include <cmath>
 #include <sstream>
 #include <string>
@@ -261,6 +264,52 @@ TEST_F(Form16EventsTest, LunarModePlacesTheUmbraAtTheMoonsDistance) {
   startOnePass(form);
   ASSERT_EQ(boxes.count(), 0) << boxes.last().text;
   EXPECT_NEAR(form.AngularSemidiameter[13], 0.68, 0.04);
+}
+
+}  // namespace
+
+namespace {
+
+std::string onScreen(const ui::TextBox& box) {
+  return static_cast<QLineEdit*>(box.widget())->text().toStdString();
+}
+
+// A run draws at most about 30 of its passes a second, but the screen shows
+// the pass of every event as the run lets events run after it: in Accra on
+// the day of the eclipse, at one-minute steps from 05:00 to 11:00 UT, the
+// sunrise and the first and last contact.
+TEST_F(Form16EventsTest, ThePassesOfSunriseAndOfTheContactsAreShown) {
+  Form16& form = windowWithDE405();
+  typeObserver(form, "-0,187", "5,604");
+  setTicked(form.Check30, true);
+  type(form.Text26, Str(kMinute));
+  typeDate(form, "2006", "3", Str(29 + 5.0 / 24));
+  const double end = kJD2006March20 + 9 + 11.0 / 24;
+  std::string pass, sunrise;
+  int records = 0;
+  bool touching = false;
+  std::vector<std::string> shownEvents, hiddenEvents;
+  QTimer afterEachPass;
+  QObject::connect(&afterEachPass, &QTimer::timeout, [&] {
+    if (form.Text5.Text() == pass) return;  // no new pass
+    pass = form.Text5.Text();
+    const int now = contactRecords();
+    const bool touchingNow = now > records;
+    records = now;
+    std::vector<std::string> events;
+    if (form.Text28.Text() != sunrise) events.push_back("sunrise");
+    if (touchingNow != touching) events.push_back(touchingNow ? "first contact" : "last contact");
+    sunrise = form.Text28.Text();
+    touching = touchingNow;
+    for (const std::string& e : events) (onScreen(form.Text5) == pass ? shownEvents : hiddenEvents).push_back(e);
+    if (passDay(form) >= end) click(form.Command4);
+  });
+  afterEachPass.start(0);
+  click(form.Command1);
+  EXPECT_EQ(shownEvents, (std::vector<std::string>{"sunrise", "first contact", "last contact"}));
+  EXPECT_TRUE(hiddenEvents.empty());
+  EXPECT_EQ(onScreen(form.Text5), form.Text5.Text());
+  ASSERT_EQ(boxes.count(), 0) << boxes.last().text;
 }
 
 }  // namespace
