@@ -9,7 +9,8 @@
 // the run loop's bookkeeping of the pair kinematics.
 //
 // (e) workload W for 20 years, Newtonian and under each retardation
-// variant (kodDX 1, 2, 3), for the cost of the traces per step.
+// variant (kodDX 1, 2, 3), for the cost of the traces per step; (f) a year
+// of retardation 2 under the Л-В law and without a law.
 //
 // Compare (b) with ../shared/bench/nbody_rk4_reference.cpp built with the
 // same compiler flags, run one after the other on the same machine.
@@ -140,6 +141,11 @@ void workloadW20(benchmark::State& state) { modelRun(state, 20, 1); }
 void workloadW20Retarded(benchmark::State& state, int variant) { modelRun(state, 20, 1, 0, variant); }
 void defaultRunOneYear(benchmark::State& state) { modelRun(state, 1, 1000); }
 void weberRunOneYear(benchmark::State& state) { modelRun(state, 1, 1, 2); }
+// A year of workload W as the plans over the model run it when the factor
+// of the law plays a part: retardation 2 under the Л-В law (kodPgr 5),
+// beside retardation 2 alone; compare ns_per_step.
+void lienardWiechertRunOneYear(benchmark::State& state) { modelRun(state, 1, 1, 5, 2); }
+void retardedRunOneYear(benchmark::State& state) { modelRun(state, 1, 1, 0, 2); }
 
 BENCHMARK(workloadW)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(workloadW20)->Unit(benchmark::kMillisecond)->Iterations(3);
@@ -148,6 +154,8 @@ BENCHMARK_CAPTURE(workloadW20Retarded, DX2, 2)->Unit(benchmark::kMillisecond)->I
 BENCHMARK_CAPTURE(workloadW20Retarded, DX3, 3)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(defaultRunOneYear)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(weberRunOneYear)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(lienardWiechertRunOneYear)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(retardedRunOneYear)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 }  // namespace
 
