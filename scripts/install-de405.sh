@@ -22,8 +22,10 @@
 #                             then two zeros; each number Fortran D26.18
 # with LF line ends. A file holds the records of its twenty-year range and,
 # as JPL's own files do, repeats the first record of the next range at its end.
-# Run as root or with sudo when the packages are missing.
+# The packages are installed when missing: as root, or through sudo when
+# the user is not root.
 set -euo pipefail
+source "$(dirname "$0")/as-root.sh"
 
 if [ $# -ne 1 ]; then
   echo "usage: $0 <target folder>" >&2
@@ -37,10 +39,8 @@ for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
 if [ ${#missing[@]} -gt 0 ]; then
-  SUDO=""
-  [ "$(id -u)" -ne 0 ] && SUDO="sudo"
-  $SUDO apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq "${missing[@]}"
+  as_root apt-get update -qq
+  as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"
 fi
 
 mkdir -p "$target"
