@@ -30,17 +30,19 @@ void placeElementRow(QGridLayout& grid, const std::string& caption, ui::TextBox&
   }
 }
 
-// A date of three boxes: day, month, year.
+// A date of three boxes: day, month, year, after its caption, across the
+// given columns of the grid. The day with its fraction of the day in full
+// takes the row's spare width.
 void placeDate(QGridLayout& grid, const std::string& caption, ui::TextBox& day, ui::TextBox& month,
-               ui::TextBox& year, int row) {
-  ui::addCaption(grid, caption, row, 0);
-  QGridLayout& date = ui::addGrid(grid, row, 1, 1, 3);
-  ui::place(date, day, 0, 0);
-  ui::place(date, month, 0, 1);
-  ui::place(date, year, 0, 2);
-  // The three boxes together as wide as a progress box below them.
+               ui::TextBox& year, int row, int columns) {
+  QGridLayout& date = ui::addGrid(grid, row, 0, 1, columns);
   date.setHorizontalSpacing(2);
-  ui::setWidthPixels(day, kProgressBoxWidth - 74);
+  ui::addCaption(date, caption, 0, 0);
+  ui::place(date, day, 0, 1);
+  ui::place(date, month, 0, 2);
+  ui::place(date, year, 0, 3);
+  ui::takeSpareWidth(day, 76);
+  date.setColumnStretch(1, 1);
   ui::setWidthPixels(month, 26);
   ui::setWidthPixels(year, 44);
 }
@@ -69,8 +71,8 @@ void Form2::layoutControls() {
   placeElementRow(table, "Eks", Text20, Text18, Text29, 3);
   placeElementRow(table, "Rsr, тыс.км.", Text46, Text47, Text10, 4);
   placeElementRow(table, "Period, дни", Text48, Text49, Text15, 5);
-  placeDate(table, "AlfaP пройден", Text26, Text27, Text28, 6);
-  placeDate(table, "AlfaU пройден", Text31, Text32, Text33, 7);
+  placeDate(table, "AlfaP пройден", Text26, Text27, Text28, 6, 4);
+  placeDate(table, "AlfaU пройден", Text31, Text32, Text33, 7, 4);
   view.setRowStretch(4, 1);
 
   // --- Overview, kind of run, run buttons ---
@@ -148,7 +150,7 @@ void Form2::layoutControls() {
   // --- Progress, graphs, other windows ---
   QGridLayout& progress = ui::addGrid(form, 0, 3);
   progress.setVerticalSpacing(2);
-  placeDate(progress, "дата", Text42, Text43, Text44, 0);
+  placeDate(progress, "дата", Text42, Text43, Text44, 0, 2);
   ui::placeCaptioned(progress, "JD=", Text14, 1, 0, kProgressBoxWidth);
   ui::placeCaptioned(progress, " dTmod, лет", Text1, 2, 0, kProgressBoxWidth);
   ui::placeCaptioned(progress, "dTreal, час", Text50, 3, 0, kProgressBoxWidth);

@@ -14,7 +14,7 @@ namespace {
 
 constexpr int kShortBox = 44;
 constexpr int kNumberBox = 96;
-constexpr int kStageBox = 84;
+constexpr int kStageBox = 92;
 
 // A check box with its box beside it.
 void placeTicked(QGridLayout& grid, ui::CheckBox& check, ui::TextBox& box, int row, int column, int width) {
@@ -36,8 +36,8 @@ void placePair(QGridLayout& grid, const std::string& caption, ui::TextBox& first
 
 void Form10::layoutControls() {
   QGridLayout& form = grid();
-  form.setContentsMargins(4, 4, 4, 4);
-  form.setHorizontalSpacing(8);
+  form.setContentsMargins(2, 4, 2, 4);
+  form.setHorizontalSpacing(4);
   form.setVerticalSpacing(3);
   ui::useCondensedFont(window(), 8);
 
@@ -148,7 +148,9 @@ void Form10::layoutControls() {
   ui::place(date, Text2, 0, 1);
   ui::place(date, Text3, 0, 2);
   ui::place(date, Text4, 0, 3);
-  ui::setWidthPixels(Text2, 70);
+  // The day with its fraction of the day in full takes the row's spare width.
+  ui::takeSpareWidth(Text2, 70);
+  date.setColumnStretch(1, 1);
   ui::setWidthPixels(Text3, 26);
   ui::setWidthPixels(Text4, 44);
   ui::place(date, Command2, 0, 4);

@@ -17,11 +17,13 @@ namespace {
 constexpr int kNumberBoxWidth = 76;
 constexpr int kShortBoxWidth = 44;
 constexpr int kWideBoxWidth = 150;
-// The element table: the change is shown in full, with its exponent.
-constexpr int kGivenBoxWidth = 68;
-constexpr int kChangeBoxWidth = 104;
+// The element table: the change is shown in full, with its exponent, and
+// a period in seconds with six decimals; the explanations above give them
+// the room.
+constexpr int kGivenBoxWidth = 84;
+constexpr int kChangeBoxWidth = 128;
 constexpr int kMeasuredBoxWidth = 74;
-constexpr int kExplanationWidth = 330;
+constexpr int kExplanationWidth = 290;
 constexpr double kGraphTextPoints = 7.5;
 
 // One row of the element table: caption, given value, change, measured
@@ -46,7 +48,7 @@ void wrapLabel(ui::Label& label) {
 
 void Form25::layoutControls() {
   QGridLayout& form = grid();
-  form.setHorizontalSpacing(12);
+  form.setHorizontalSpacing(4);
 
   // --- Left: the two pictures ---
   QGridLayout& pictures = ui::addGrid(form, 0, 0, 2, 1);
@@ -64,36 +66,36 @@ void Form25::layoutControls() {
   start.setVerticalSpacing(3);
   wrapLabel(Label5);
   ui::placeCaptioned(start, "m1 / Msol", Text4, 2, 0, kNumberBoxWidth);
-  ui::placeCaptioned(start, "m2 / Msol", Text5, 2, 2, kNumberBoxWidth);
-  ui::placeCaptioned(start, "AlfaL1, град", Text1, 3, 0, kNumberBoxWidth);
+  ui::placeCaptioned(start, "m2 / Msol", Text5, 3, 0, kNumberBoxWidth);
+  ui::placeCaptioned(start, "AlfaL1, град", Text1, 4, 0, kNumberBoxWidth);
   wrapLabel(Label8);
-  ui::place(start, Label5, 4, 0, 1, 4);
-  ui::place(start, Label8, 5, 0, 1, 4);
-  QGridLayout& files = ui::addGrid(start, 6, 0, 1, 4);
+  ui::place(start, Label5, 5, 0, 1, 4);
+  ui::place(start, Label8, 6, 0, 1, 4);
+  QGridLayout& files = ui::addGrid(start, 7, 0, 1, 4);
   ui::place(files, Command7, 0, 0);
   ui::place(files, Command8, 0, 1);
   ui::place(files, Text2, 0, 2);
   ui::setWidthPixels(Text2, kShortBoxWidth + 8);
-  ui::place(start, Command5, 7, 0, 1, 4);
-  ui::placeCaptioned(start, "Vgr = Vsv *", Text21, 8, 0, kNumberBoxWidth);
-  ui::placeCaptioned(start, "с шагом, сек", Text22, 9, 0, kNumberBoxWidth);
-  ui::placeCaptioned(start, " /", Text23, 9, 2, kShortBoxWidth);
-  ui::place(start, Command1, 10, 0, 1, 4);
-  ui::place(start, Check1, 11, 0);
-  ui::place(start, Check10, 11, 1);
-  QGridLayout& output = ui::addGrid(start, 12, 0, 1, 4);
+  ui::place(start, Command5, 8, 0, 1, 4);
+  ui::placeCaptioned(start, "Vgr = Vsv *", Text21, 9, 0, kNumberBoxWidth);
+  ui::placeCaptioned(start, "с шагом, сек", Text22, 10, 0, kNumberBoxWidth);
+  ui::placeCaptioned(start, " /", Text23, 10, 2, kShortBoxWidth);
+  ui::place(start, Command1, 11, 0, 1, 4);
+  ui::place(start, Check1, 12, 0);
+  ui::place(start, Check10, 12, 1);
+  QGridLayout& output = ui::addGrid(start, 13, 0, 1, 4);
   ui::placeCaptioned(output, "данные выводить через", Text36, 0, 0, kShortBoxWidth);
   ui::addCaption(output, "шагов", 0, 2);
   output.setColumnStretch(3, 1);
-  QGridLayout& search = ui::addGrid(start, 13, 0, 1, 4);
+  QGridLayout& search = ui::addGrid(start, 14, 0, 1, 4);
   ui::placeCaptioned(search, "поиск в интервале +/- dAlfa, град=", Text24, 0, 0, kShortBoxWidth);
   search.setColumnStretch(2, 1);
-  QGridLayout& run = ui::addGrid(start, 14, 0, 1, 4);
+  QGridLayout& run = ui::addGrid(start, 15, 0, 1, 4);
   ui::place(run, Command2, 0, 0);
   ui::place(run, Command3, 0, 1);
-  ui::place(start, Command4, 15, 0, 1, 2);
-  ui::place(start, Command9, 15, 2, 1, 2);
-  start.setRowStretch(16, 1);
+  ui::place(start, Command4, 16, 0, 1, 2);
+  ui::place(start, Command9, 16, 2, 1, 2);
+  start.setRowStretch(17, 1);
 
   // --- Under both: the initial state ---
   QGridLayout& initial = ui::addGrid(form, 1, 1, 1, 2);
@@ -107,7 +109,7 @@ void Form25::layoutControls() {
   QGridLayout& right = ui::addGrid(form, 0, 2);
   right.setVerticalSpacing(3);
   QGridLayout& elements = ui::addGrid(right, 0, 0);
-  elements.setHorizontalSpacing(4);
+  elements.setHorizontalSpacing(2);
   const std::array<ElementRow, 7> rows{{
       {"Eks1 =", &Text7, &Text17, &Text27, &Check5, &Text43},
       {"AlfaP1, град", &Text8, &Text18, &Text28, &Check6, &Text44},
@@ -127,7 +129,7 @@ void Form25::layoutControls() {
     ui::place(elements, *rows[i].scale, row, 7);
     ui::setWidthPixels(*rows[i].scale, kShortBoxWidth);
   }
-  ui::placeCaptioned(elements, "V1, м/с =", Text16, 7, 0, kNumberBoxWidth);
+  ui::placeCaptioned(elements, "V1, м/с =", Text16, 7, 0, kGivenBoxWidth);
 
   QGridLayout& system = ui::addGrid(right, 1, 0);
   ui::placeCaptioned(system, "VXsys, км/с", Text31, 0, 0, kShortBoxWidth);

@@ -18,12 +18,14 @@
 // After it, a write by code fires the handler inline (see each property);
 // SuppressEvents writes without firing. Handlers are also ordinary member
 // functions that code may call directly.
+#include <QFont>
 #include <QObject>
 #include <QPointer>
 #include <QWidget>
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -115,6 +117,10 @@ enum class TextBoxStyle {
 // While the window holds its drawing (PassDrawing.h), a one-line box shows
 // a text written by code only when the window shows what it holds; Text
 // and Change behave as ever.
+// A single-line box whose text is wider than the box shows it in the
+// condensed face of its font, smaller if need be (down to
+// kSmallestFittedPoints), so that no part of a number is hidden; a text that
+// fits is shown in the box's own font.
 class TextBox : public Control {
  public:
   explicit TextBox(Form* owner, TextBoxStyle style = TextBoxStyle::SingleLine);
@@ -125,9 +131,12 @@ class TextBox : public Control {
   void setLocked(bool locked);
   void onChange(std::function<void()> handler) { change_ = std::move(handler); }
 
+  static constexpr double kSmallestFittedPoints = 7;
+
  private:
   void showText(const std::string& text);
   void showHeld() override;
+  void fitTextToBox();
   QLineEdit* line_ = nullptr;
   QPlainTextEdit* lines_ = nullptr;
   std::function<void()> change_;
@@ -135,6 +144,10 @@ class TextBox : public Control {
   // here until it is shown; Text gives it back meanwhile.
   std::string heldText_;
   bool holdsText_ = false;
+  // The box's own font, kept while a fitted one is shown; whether the
+  // window had set it (otherwise the box takes the window's).
+  std::optional<QFont> ownFont_;
+  bool ownFontSet_ = false;
 };
 
 class Label : public Control {

@@ -1,8 +1,11 @@
 #include "ui/Fonts.h"
 
+#include <QApplication>
 #include <QFont>
 
 namespace ui {
+
+void useProgramFont() { QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 9)); }
 
 void useCondensedFont(QWidget* widget, double points) {
   QFont font = widget->font();

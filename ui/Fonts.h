@@ -6,6 +6,10 @@
 
 namespace ui {
 
+// The windows' font: DejaVu Sans at 9 points, which has Cyrillic letters.
+// installRuntime sets it for the whole application.
+void useProgramFont();
+
 // DejaVu Sans Condensed (which has Cyrillic letters) at the given size, for
 // the control's texts; a picture prints with it from then on.
 void useCondensedFont(Control& control, double points);

@@ -31,4 +31,10 @@ QGridLayout& addGrid(QGridLayout& grid, int row, int column, int rowSpan, int co
 
 void setWidthPixels(Control& control, int width) { control.widget()->setFixedWidth(width); }
 
+void takeSpareWidth(Control& control, int leastWidth) {
+  QWidget& widget = *control.widget();
+  widget.setMinimumWidth(leastWidth);
+  widget.setSizePolicy(QSizePolicy::Ignored, widget.sizePolicy().verticalPolicy());
+}
+
 }  // namespace ui

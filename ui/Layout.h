@@ -55,4 +55,9 @@ void setWidthPixels(ControlArray<C>& controls, int width) {
   for (int i = controls.LBound(); i <= controls.UBound(); ++i) setWidthPixels(controls[i], width);
 }
 
+// Lets a control take the spare width of its row, never less than the
+// given width (a box whose numbers may be long, in a row of fixed boxes).
+// The row's grid gives the control's column the stretch.
+void takeSpareWidth(Control& control, int leastWidth);
+
 }  // namespace ui

@@ -2,19 +2,30 @@
 
 #include <utility>
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QFile>
-#include <QFont>
 #include <QMessageBox>
 #include <QProcess>
 #include <QStandardPaths>
 
 #include "core/runtime/MessageBox.h"
 #include "ui/EventDispatch.h"
+#include "ui/Fonts.h"
 #include "ui/Forms.h"
 
 namespace ui {
 namespace {
+
+// The buttons speak the windows' language under every locale: the toolkit
+// names them in English wherever its translations are not installed, beside
+// questions such as "Если Да ...".
+void nameButtonsInRussian(QMessageBox& box) {
+  const std::pair<QMessageBox::StandardButton, const char*> names[] = {
+      {QMessageBox::Ok, "ОК"}, {QMessageBox::Cancel, "Отмена"}, {QMessageBox::Yes, "Да"}, {QMessageBox::No, "Нет"}};
+  for (const auto& [button, name] : names)
+    if (QAbstractButton* shown = box.button(button)) shown->setText(QString::fromUtf8(name));
+}
 
 MsgBoxResult showMessageDialog(const MessageBoxRequest& request) {
   const FloatingPointFlagsScope callerFlags;  // the dialog's own flags are no error
@@ -22,13 +33,12 @@ MsgBoxResult showMessageDialog(const MessageBoxRequest& request) {
   QMessageBox box(QApplication::activeWindow());
   box.setWindowTitle(QString::fromStdString(request.title));
   box.setText(QString::fromStdString(request.text));
-  if (request.buttons == MsgBoxButtons::YesNo) {
-    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-    return box.exec() == QMessageBox::Yes ? MsgBoxResult::Yes : MsgBoxResult::No;
-  }
-  box.setStandardButtons(QMessageBox::Ok);
-  box.exec();
-  return MsgBoxResult::Ok;
+  const bool question = request.buttons == MsgBoxButtons::YesNo;
+  box.setStandardButtons(question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok);
+  nameButtonsInRussian(box);
+  const int pressed = box.exec();
+  if (!question) return MsgBoxResult::Ok;
+  return pressed == QMessageBox::Yes ? MsgBoxResult::Yes : MsgBoxResult::No;
 }
 
 }  // namespace
@@ -37,8 +47,7 @@ void installDialogMessageBoxes() { setMessageBoxHandler(showMessageDialog); }
 
 void installRuntime(QApplication& application) {
   installDialogMessageBoxes();
-  QFont font(QStringLiteral("DejaVu Sans"), 9);
-  QApplication::setFont(font);
+  useProgramFont();
   QApplication::setQuitOnLastWindowClosed(false);
   endProcessWithLastForm(true);
   QObject::connect(&application, &QCoreApplication::aboutToQuit, [] {

@@ -1,5 +1,11 @@
+#include <QEvent>
+#include <QFontMetricsF>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QStyle>
+#include <QStyleOptionFrame>
+
+#include <cmath>
 
 #include "ui/Controls.h"
 #include "ui/Forms.h"
@@ -22,6 +28,37 @@ QString withLineFeeds(const std::string& text) {
   return result;
 }
 
+// Runs an action each time the widget it watches changes its size.
+class ResizeWatcher : public QObject {
+ public:
+  ResizeWatcher(QWidget* watched, std::function<void()> action) : QObject(watched), action_(std::move(action)) {
+    watched->installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Resize) action_();
+    return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  std::function<void()> action_;
+};
+
+// The width a line box needs to show its whole text in the font: the text,
+// the box's inner margins and the cursor after the text, inside its frame.
+int widthNeeded(const QLineEdit& box, const QFont& font) {
+  constexpr int kInnerMargins = 2 * 2;  // the box's own, left and right
+  const QMargins margins = box.textMargins();
+  const int cursor = box.style()->pixelMetric(QStyle::PM_TextCursorWidth, nullptr, &box);
+  const int text = static_cast<int>(std::ceil(QFontMetricsF(font).horizontalAdvance(box.text())));
+  QStyleOptionFrame frame;
+  frame.initFrom(&box);
+  frame.lineWidth = box.hasFrame() ? box.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &frame, &box) : 0;
+  const QSize contents(text + kInnerMargins + margins.left() + margins.right() + 1 + cursor, box.height());
+  return box.style()->sizeFromContents(QStyle::CT_LineEdit, &frame, contents, &box).width();
+}
+
 }  // namespace
 
 TextBox::TextBox(Form* owner, TextBoxStyle style) : Control(owner, makeTextWidget(owner, style)) {
@@ -30,8 +67,10 @@ TextBox::TextBox(Form* owner, TextBoxStyle style) : Control(owner, makeTextWidge
     // textEdited: changes by the user only; writes by code fire in setText.
     QObject::connect(line_, &QLineEdit::textEdited, connectionContext(), [this] {
       holdsText_ = false;  // what the user typed replaces a text not yet shown
+      fitTextToBox();
       fire(change_, EventOrigin::User);
     });
+    new ResizeWatcher(line_, [this] { fitTextToBox(); });
   } else {
     lines_ = static_cast<QPlainTextEdit*>(widget());
     // setText blocks this signal while it writes.
@@ -63,6 +102,7 @@ void TextBox::showText(const std::string& text) {
   holdsText_ = false;
   if (line_ != nullptr) {
     line_->setText(QString::fromStdString(text));
+    fitTextToBox();
     line_->setCursorPosition(0);  // show the start of a long text
   } else {
     const QSignalBlocker quiet(lines_);
@@ -72,6 +112,30 @@ void TextBox::showText(const std::string& text) {
 
 void TextBox::showHeld() {
   if (holdsText_) showText(heldText_);
+}
+
+void TextBox::fitTextToBox() {
+  const QFont own = ownFont_.value_or(line_->font());
+  if (widthNeeded(*line_, own) <= line_->width()) {
+    if (!ownFont_) return;
+    line_->setFont(ownFontSet_ ? own : QFont());  // QFont(): the window's font again
+    ownFont_.reset();
+    return;
+  }
+  if (!ownFont_) {
+    ownFont_ = own;
+    ownFontSet_ = line_->testAttribute(Qt::WA_SetFont);
+  }
+  QFont fitted = own;
+  fitted.setFamily(QStringLiteral("DejaVu Sans Condensed"));
+  constexpr double kPointStep = 0.5;
+  double points = own.pointSizeF();
+  fitted.setPointSizeF(points);
+  while (points - kPointStep >= kSmallestFittedPoints && widthNeeded(*line_, fitted) > line_->width()) {
+    points -= kPointStep;
+    fitted.setPointSizeF(points);
+  }
+  line_->setFont(fitted);
 }
 
 bool TextBox::Locked() const { return line_ != nullptr ? line_->isReadOnly() : lines_->isReadOnly(); }

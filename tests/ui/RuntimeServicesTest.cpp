@@ -11,6 +11,7 @@
 #include <QTimer>
 
 #include <string>
+#include <vector>
 
 #include "core/runtime/MessageBox.h"
 #include "core/runtime/MessageBoxRecorder.h"
@@ -21,6 +22,7 @@ namespace {
 struct SeenDialog {
   std::string title, text;
   int buttons = 0;
+  std::vector<std::string> buttonTexts;  // left to right
 };
 
 // Answers the dialog that MsgBox is about to show by pressing one of its
@@ -33,13 +35,17 @@ void pressWhenShown(QMessageBox::StandardButton button, SeenDialog& seen) {
       return;
     }
     seen = {box->windowTitle().toStdString(), box->text().toStdString(),
-            static_cast<int>(box->standardButtons())};
+            static_cast<int>(box->standardButtons()), {}};
+    for (QMessageBox::StandardButton shown : {QMessageBox::Ok, QMessageBox::Yes, QMessageBox::No})
+      if (box->button(shown) != nullptr) seen.buttonTexts.push_back(box->button(shown)->text().toStdString());
     box->button(button)->click();
   });
 }
 
 }  // namespace
 
+// The buttons read in Russian whatever the locale, as the questions beside
+// them do ("Если Да ...").
 TEST(MessageDialogs, ShowTheTextTitleAndButtonsAndReturnTheButtonPressed) {
   ui::installDialogMessageBoxes();
   struct Case {
@@ -47,11 +53,12 @@ TEST(MessageDialogs, ShowTheTextTitleAndButtonsAndReturnTheButtonPressed) {
     QMessageBox::StandardButton press;
     MsgBoxResult answer;
     int shown;
+    std::vector<std::string> buttonTexts;
   };
   const Case cases[] = {
-      {MsgBoxButtons::Ok, QMessageBox::Ok, MsgBoxResult::Ok, QMessageBox::Ok},
-      {MsgBoxButtons::YesNo, QMessageBox::Yes, MsgBoxResult::Yes, QMessageBox::Yes | QMessageBox::No},
-      {MsgBoxButtons::YesNo, QMessageBox::No, MsgBoxResult::No, QMessageBox::Yes | QMessageBox::No},
+      {MsgBoxButtons::Ok, QMessageBox::Ok, MsgBoxResult::Ok, QMessageBox::Ok, {"ОК"}},
+      {MsgBoxButtons::YesNo, QMessageBox::Yes, MsgBoxResult::Yes, QMessageBox::Yes | QMessageBox::No, {"Да", "Нет"}},
+      {MsgBoxButtons::YesNo, QMessageBox::No, MsgBoxResult::No, QMessageBox::Yes | QMessageBox::No, {"Да", "Нет"}},
   };
   for (const Case& c : cases) {
     SeenDialog seen;
@@ -60,6 +67,7 @@ TEST(MessageDialogs, ShowTheTextTitleAndButtonsAndReturnTheButtonPressed) {
     EXPECT_EQ(seen.title, "Celvan7mm");
     EXPECT_EQ(seen.text, "Файл существует. Заменить?");
     EXPECT_EQ(seen.buttons, c.shown);
+    EXPECT_EQ(seen.buttonTexts, c.buttonTexts);
   }
   setMessageBoxHandler(nullptr);
 }

@@ -500,4 +500,30 @@ TEST_F(Form10RunTest, RejectedEpochsAndTheLastPassAreShown) {
     EXPECT_EQ(onScreen(*box), box->Text());
 }
 
+// The observatory file that ships in the program folder, Mars seen from
+// Greenwich over 1999, replaces the tests' file under its name.
+class ShippedObservationsTest : public Form10Test {
+ protected:
+  void SetUp() override {
+    Form10Test::SetUp();
+    std::filesystem::copy_file(std::filesystem::path(CELVAN_FIXTURES_DIR) / ".." / ".." / "data" / "Obs" /
+                                   "GREN4_G_100.txt",
+                               programFile(kMarsFile), std::filesystem::copy_options::overwrite_existing);
+  }
+};
+
+// With the window's defaults ("до" 2000), the only thing a user types is the
+// object: every one of the 73 epochs is reduced and accepted, and the
+// theory's places lie tens of arc seconds from ERFA's.
+TEST_F(ShippedObservationsTest, RunWithTheWindowsDefaultsOverEveryEpoch) {
+  Form10& form = chooseGreenwich();
+  EXPECT_EQ(form.Text16.Text(), "1999");
+  EXPECT_EQ(form.Text14.Text(), "1999");
+  click(form.Command1);
+  EXPECT_EQ(boxes.count(), 0) << boxes.last().text;
+  EXPECT_EQ(form.Text23.Text(), "73");
+  EXPECT_LT(form.statistics.cell(2, 1), 60);  // mean |dL|, arc seconds
+  EXPECT_LT(form.statistics.cell(3, 1), 60);  // mean |dB|
+}
+
 }  // namespace

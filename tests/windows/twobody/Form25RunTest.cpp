@@ -186,3 +186,40 @@ TEST_F(Form25Test, AnErrorInTheRunEndsItWithOneMessage) {
 }
 
 }  // namespace
+
+namespace {
+
+// The pulsar file that ships in the program folder: PSR B1913+16 and its
+// companion, from Weisberg & Huang 2016, ApJ 829, 55.
+constexpr double kB1913OrbitalPeriodDays = 0.322997448918;
+constexpr double kB1913Eccentricity = 0.6171340;
+constexpr double kB1913PeriastronDegrees = 292.54450;
+// The window's G·Msun (gamma times its Sun's mass) is 4.2e-4 above the IAU
+// value from which the file's semi-major axis comes, so its Kepler period
+// is 2.1e-4 shorter than the published one.
+constexpr double kPeriodTolerance = 3e-4;
+
+}  // namespace
+
+// Loaded and set up as it ships, the pulsar pair goes round in the
+// published orbital period, with the published eccentricity and periastron.
+// The run takes steps of a second instead of the pulse period, as a user
+// who wants the orbit soon would.
+TEST_F(Form25Test, TheShippedPulsarFileRunsThePublishedOrbitOfB1913) {
+  std::filesystem::copy_file(std::filesystem::path(CELVAN_FIXTURES_DIR) / ".." / ".." / "data" / "Dat" /
+                                 "Pulsar1913.dat",
+                             folder_ / "Dat" / "Pulsar1913.dat");
+  Form25& form = openTwoBodyWindow();
+  click(form.Command7);  // "Загрузить из файла", number 1913 at the start
+  ASSERT_EQ(boxes.count(), 0);
+  EXPECT_EQ(form.Text4.Text(), "1,438");
+  EXPECT_EQ(form.Text22.Text(), "0,059030003");
+  type(form.Text22, "1");
+  click(form.Command6);
+  runUntil(form, [] { return Main.RevolutionCount >= 4; });
+  ASSERT_EQ(boxes.count(), 0) << boxes.last().text;
+  const double period = kB1913OrbitalPeriodDays * reference::kSecondsPerDay;
+  EXPECT_NEAR(shown(form.Text15), period, kPeriodTolerance * period);
+  EXPECT_NEAR(shown(form.Text27), kB1913Eccentricity, 1e-4);
+  EXPECT_NEAR(shown(form.Text28), kB1913PeriastronDegrees, 0.01);
+}
