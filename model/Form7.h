@@ -25,6 +25,7 @@
 
 #include "model/Form7Physics.h"
 #include "ui/FormsRuntime.h"
+#include "ui/PictureLabels.h"
 
 class Form7 : public ui::Form {
  public:
@@ -32,6 +33,10 @@ class Form7 : public ui::Form {
 
   // --- The picture: user units −10..10 both ways, y upward ---
   ui::PictureBox Picture1{this, 520, 520};
+  // The working of the history and the traces, printed over the window's
+  // note at the top: each line clears its place, and replaces the one
+  // printed there by an earlier press.
+  ui::PrintedLines PictureLines{Picture1};
 
   // --- Bodies and their traces: X and VX of the bodies (first column) and of
   // their traces (second column), thousands of km and m/s ---

@@ -99,11 +99,7 @@ void Form7::TraceFromHistory(int i, int k) {
       {6.8, first ? "X1=  " + Str(Main.X[Main.N1]) : "X2=  " + Str(Main.X[Main.N2])},
       {6.0, first ? "T12=  " + Str(Main.PropagationTime(Main.N1, Main.N2))
                   : "T21=  " + Str(Main.PropagationTime(Main.N2, Main.N1))}};
-  for (const auto& [y, text] : lines) {
-    Picture1.setCurrentX(first ? -9.5 : 3);
-    Picture1.setCurrentY(y);
-    Picture1.Print(text);
-  }
+  for (const auto& [y, text] : lines) PictureLines.print(first ? -9.5 : 3, y, text);
 }
 
 // The traces in thousands of km, cut to whole metres.

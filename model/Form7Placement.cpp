@@ -69,11 +69,7 @@ void Form7::printHistoryLength() {
   const std::pair<double, std::string> lines[3] = {{10, "kmax= " + Str(Main.HistoryPoints)},
                                                    {9.2, "P00= " + Str(Main.P00)},
                                                    {8.4, "Tr= " + Str(bench::newestRecordAge())}};
-  for (const auto& [y, text] : lines) {
-    Picture1.setCurrentX(-2);
-    Picture1.setCurrentY(y);
-    Picture1.Print(text);
-  }
+  for (const auto& [y, text] : lines) PictureLines.print(-2, y, text);
 }
 
 // "+  координаты и скорости с формы 2": the model's speed of gravity and law

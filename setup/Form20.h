@@ -23,6 +23,7 @@
 #include "core/state/ModelStartData.h"
 #include "setup/TwoBodyOrbitCheck.h"
 #include "ui/FormsRuntime.h"
+#include "ui/PictureLabels.h"
 
 class Form20 : public ui::Form, private orbitcheck::OrbitCheckEvents {
  public:
@@ -98,6 +99,9 @@ class Form20 : public ui::Form, private orbitcheck::OrbitCheckEvents {
 
   // --- The picture ---
   ui::PictureBox Picture1{this, 480, 528};
+  // The lines of start data and start sums, each replacing the one printed
+  // at its place by an earlier press.
+  ui::PrintedLines PictureLines{Picture1};
   ui::HScrollBar HScroll1{this};     // thousand km per picture unit
   ui::Label Label10{this};           // "Масштаб изображения= ..."
   ui::CommandButton Command4{this};  // "Очистить рисунок"
@@ -182,7 +186,8 @@ class Form20 : public ui::Form, private orbitcheck::OrbitCheckEvents {
   void takeScaleFromScrollBar();
   // A cross of one picture unit each way at (x, y).
   void drawCross(double x, double y, int32_t colour);
-  // A line of text in the picture at x = -9, its top at y.
+  // A line of text in the picture at x = -9, its top at y, in place of the
+  // one printed there before.
   void printLine(double y, const std::string& text);
   // The pair's start data in the shared tables for the check, when the
   // window has its own.

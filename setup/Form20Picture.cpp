@@ -43,11 +43,7 @@ constexpr FocusScheme kBarycentreInFocus{kRightSchemeOffset, 5, 2.7, 8, 3.4, 1, 
 
 }  // namespace
 
-void Form20::printLine(double y, const std::string& text) {
-  Picture1.setCurrentX(kTextLeft);
-  Picture1.setCurrentY(y);
-  Picture1.Print(text);
-}
+void Form20::printLine(double y, const std::string& text) { PictureLines.print(kTextLeft, y, text); }
 
 void Form20::drawCross(double x, double y, int32_t colour) {
   Picture1.Line(x, y - 1, x, y + 1, colour);

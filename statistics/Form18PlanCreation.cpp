@@ -1,7 +1,9 @@
 // "Создать план": the plan of the chosen type over the ticked factors, built
 // by the shared plan procedures and printed on the picture as the coded
 // model matrix with its column sums, the plan constants and the counts.
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "core/runtime/ErrorTrap.h"
 #include "core/runtime/MessageBox.h"
@@ -101,7 +103,10 @@ bool Form18::factorsTickedInOrder() const {
 
 // The model columns of PlanMatrix, one row per run from the top of the
 // picture (0.5 unit apart), the column sums EXi, EXi2, EXi4 below them; pair
-// columns stand closer together than the linear and square ones.
+// columns stand closer together than the linear and square ones. A column
+// stands at least two blanks clear of the widest number of the one before
+// it, so that numbers of neighbouring columns never run together, whatever
+// size the screen gives the print; the columns after it move along with it.
 void Form18::printPlanTable() {
   const int k = Stat.Nf;
   const int runs = Stat.RunCount;
@@ -109,6 +114,9 @@ void Form18::printPlanTable() {
   Main.PrintLineY = Main.PictureHeight - runs / 2.0;
   columnPosition_ = -1.2;
   columnShift_ = 0;
+  double pushed = 0;               // how far the columns so far moved right
+  double previousEnd = -1e9;       // where the widest number of the last column ends
+  const double apart = Picture1.TextWidth("  ");
   for (int j = 1; j <= modelColumnCount(k); ++j) {
     if (j > k && j <= k + pairs) {
       columnShift_ = 0.5;
@@ -116,14 +124,22 @@ void Form18::printPlanTable() {
     } else {
       columnPosition_ += 1.2;
     }
-    const double x = columnPosition_ + columnShift_;
-    for (int r = 1; r <= runs; ++r) {
-      printNumberAt(x, Main.PictureHeight - (r - 1) / 2.0, truncateDecimals(Stat.PlanMatrix(j, r), 2));
+    std::vector<double> values;
+    for (int r = 1; r <= runs; ++r) values.push_back(truncateDecimals(Stat.PlanMatrix(j, r), 2));
+    for (double sum : {Stat.EXi[j], Stat.EXi2[j], Stat.EXi4[j]}) values.push_back(truncateDecimals(sum, 2));
+    const double x = std::max(columnPosition_ + columnShift_ + pushed, previousEnd + apart);
+    pushed = x - columnPosition_ - columnShift_;
+    double widest = 0;
+    for (std::size_t i = 0; i < values.size(); ++i) {
+      const double y = i < static_cast<std::size_t>(runs) ? Main.PictureHeight - i / 2.0
+                                                          : Main.PrintLineY - 0.5 * (i - runs + 1);
+      printNumberAt(x, y, values[i]);
+      widest = std::max(widest, Picture1.TextWidth((values[i] >= 0 ? " " : "") + Str(values[i])));
     }
-    const double sums[3] = {Stat.EXi[j], Stat.EXi2[j], Stat.EXi4[j]};
-    for (int s = 0; s < 3; ++s) printNumberAt(x, Main.PrintLineY - 0.5 * (s + 1), truncateDecimals(sums[s], 2));
+    previousEnd = x + widest;
     Main.PrintColumnX = x + 2;
   }
+  columnPosition_ += pushed;
   const double namesX = columnPosition_ + 4 * columnShift_;
   printAt(namesX, Main.PrintLineY - 0.5, "   EXi");
   printAt(namesX, Main.PrintLineY - 1, "   EXi2");

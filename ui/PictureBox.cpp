@@ -163,6 +163,7 @@ void PictureBox::setDrawWidth(int pixels) {
 
 void PictureBox::Cls() {
   image_.fill(colourOf(backColor_));
+  ++clearings_;
   currentX_ = 0;
   currentY_ = 0;
   changed();
@@ -309,6 +310,14 @@ QRect PictureBox::printedInk(const std::string& text) const {
     for (int x = 0; x < scratch.width(); ++x)
       if (scratch.pixel(x, y) != blank) ink |= QRect(x, y, 1, 1);
   return ink.translated(-margin, -margin);
+}
+
+void PictureBox::putPixels(const QPoint& at, const QImage& pixels) {
+  {
+    QPainter painter(&image_);
+    painter.drawImage(at, pixels);
+  }
+  changed();
 }
 
 void PictureBox::Print(double number) { Print((number >= 0 ? " " : "") + Str(number)); }

@@ -143,6 +143,11 @@ class PictureBox : public Control {
 
   // The persistent image at its full size.
   const QImage& image() const { return image_; }
+  // Pixels put into the image with their top left corner at a pixel.
+  void putPixels(const QPoint& at, const QImage& pixels);
+  // How often the image was cleared (Cls): pixels kept from before then no
+  // longer belong to it.
+  int clearings() const { return clearings_; }
 
   // MouseDown: button 1 left, 2 right, 4 middle; shift 1 Shift, 2 Ctrl,
   // 4 Alt (added); X, Y in user units.
@@ -176,6 +181,7 @@ class PictureBox : public Control {
   Fill fillStyle_ = Fill::Transparent;
   int drawWidth_ = 1;
   double currentX_ = 0, currentY_ = 0;
+  int clearings_ = 0;
   std::function<void(int, int, double, double)> mouseDown_;
 };
 

@@ -58,4 +58,26 @@ void PictureLabels::printAxis(const std::vector<AxisLabel>& labels) {
   for (std::size_t i = 1; i + 1 < labels.size(); ++i) printLabel(labels[i]);
 }
 
+void PrintedLines::print(double x, double y, const std::string& text) {
+  if (clearings_ != picture_.clearings()) {
+    printed_.clear();
+    clearings_ = picture_.clearings();
+  }
+  const auto place = std::make_pair(x, y);
+  if (const auto earlier = printed_.find(place); earlier != printed_.end())
+    picture_.putPixels(earlier->second.corner, earlier->second.under);
+  const QPoint corner(static_cast<int>(std::lround((x - picture_.ScaleLeft()) * pixelsPerUnitX(picture_))),
+                      static_cast<int>(std::lround((y - picture_.ScaleTop()) * pixelsPerUnitY(picture_))));
+  // The ink with a pixel around it, so that no letter below touches it.
+  const QRect area = picture_.printedInk(text).adjusted(-1, -1, 1, 1).translated(corner);
+  printed_[place] = {area.topLeft(), picture_.image().copy(area)};
+  QImage background(area.size(), QImage::Format_RGB32);
+  const int32_t back = picture_.BackColor();
+  background.fill(QColor(back & 0xFF, (back >> 8) & 0xFF, (back >> 16) & 0xFF));
+  picture_.putPixels(area.topLeft(), background);
+  picture_.setCurrentX(x);
+  picture_.setCurrentY(y);
+  picture_.Print(text);
+}
+
 }  // namespace ui

@@ -14,10 +14,14 @@
 //   std::vector<ui::AxisLabel> row;
 //   for (int a = -180; a <= 180; a += 30) row.push_back({a / 30.0 - 0.3, -3.4, Str(a)});
 //   labels.printAxis(row);
+#include <QImage>
+#include <QColor>
 #include <QPoint>
 #include <QRect>
 
+#include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "ui/PictureBox.h"
@@ -54,6 +58,33 @@ class PictureLabels {
 
   PictureBox& picture_;
   std::vector<QRect> printed_;  // their ink
+};
+
+// PrintedLines: lines of text printed again and again at fixed places of a
+// picture (values of a run, the working of a step), each one replacing the
+// line printed at its place before. Before a line is printed, the pixels
+// under the earlier line at its place are put back as they were before that
+// line, and the place of the new line is cleared to the picture's
+// background, so that no text lands on other text. A cleared picture (Cls)
+// starts afresh.
+//
+//   ui::PrintedLines lines(Picture1);          // a member of the window
+//   lines.print(-9, -4.1, "E0sys (Дж)=  " + Str(E0sys));
+class PrintedLines {
+ public:
+  explicit PrintedLines(PictureBox& picture) : picture_(picture) {}
+
+  // Prints the text with its top left corner at (x, y) in user units.
+  void print(double x, double y, const std::string& text);
+
+ private:
+  struct Printed {
+    QPoint corner;   // of the pixels kept
+    QImage under;    // the pixels under the line before it was printed
+  };
+  PictureBox& picture_;
+  int clearings_ = -1;
+  std::map<std::pair<double, double>, Printed> printed_;
 };
 
 }  // namespace ui

@@ -132,3 +132,21 @@ TEST_F(Form7Test, ArrowFarOutsideThePictureIsRefused) {
   click(form.Command1);
   expectBadDataMessage();
 }
+
+// The history's working printed over the window's note at the top clears
+// its place: the line's area holds its own ink alone, as on a clean picture.
+TEST_F(Form7Test, WorkingPrintedOverTheNoteClearsItsPlace) {
+  Form7& form = openBench();
+  ui::PictureBox& picture = form.Picture1;
+  const std::string line = "kmax= " + Str(Main.HistoryPoints);
+  click(form.Command1);
+  const QRect area = picture.printedInk(line).translated(
+      static_cast<int>(std::lround((-2 - picture.ScaleLeft()) * picture.widthPixels() / picture.ScaleWidth())),
+      static_cast<int>(std::lround((10 - picture.ScaleTop()) * picture.heightPixels() / picture.ScaleHeight())));
+  const QImage printed = picture.image().copy(area);
+  picture.Cls();
+  picture.setCurrentX(-2);
+  picture.setCurrentY(10);
+  picture.Print(line);
+  EXPECT_TRUE(printed == picture.image().copy(area));
+}

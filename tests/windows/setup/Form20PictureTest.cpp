@@ -84,3 +84,28 @@ TEST_F(Form20Test, CloseUnloadsTheWindow) {
   EXPECT_FALSE(ui::isFormLoaded<Form20>());
   EXPECT_TRUE(ui::isFormLoaded<Form1>());
 }
+
+// The start sums that a check prints replace those of the check before:
+// after checks with two system velocities the lines hold the ink of the
+// second sums alone, as a window that ran only the second check shows them.
+TEST_F(Form20Test, StartSumsOfACheckReplaceThoseOfTheCheckBefore) {
+  const auto blackOfSums = [](const Form20& form) { return countPixels(form.Picture1, -9.8, -6.8, 9.8, -4.0, isBlack); };
+  const auto firstPass = [] { return true; };
+  Form20& form = openMoonWindow();
+  click(form.Command6);
+  runCheckUntil(form, firstPass);
+  const double firstMomentum = form.KD0sysY;
+  type(form.Text44, "30");
+  runCheckUntil(form, firstPass);
+  ASSERT_NE(form.KD0sysY, firstMomentum);  // the sums printed differ
+  const int afterTwo = blackOfSums(form);
+  ASSERT_GT(afterTwo, 0);
+  form.Unload();
+  ui::destroyUnloadedForms();
+
+  Form20& fresh = openMoonWindow();
+  click(fresh.Command6);
+  type(fresh.Text44, "30");
+  runCheckUntil(fresh, firstPass);
+  EXPECT_EQ(afterTwo, blackOfSums(fresh));
+}

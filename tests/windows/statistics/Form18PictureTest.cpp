@@ -1,11 +1,95 @@
-// The plan designer's picture: its size and grid for a plan, the scroll
-// bars, "Очистить рисунок" and "Закрыть форму".
+// The plan designer's picture: its size and grid for a plan, the numbers of
+// the printed plan, the scroll bars, "Очистить рисунок" and "Закрыть форму".
 #include "Form18Fixture.h"
+
+#include <string>
+#include <vector>
+
+#include "core/runtime/NumberText.h"
+#include "ui/Fonts.h"
 
 namespace {
 
 const int32_t kGrid = RGB(200, 200, 200);
 const int32_t kAxis = RGB(100, 100, 100);
+const QColor kInk(Qt::black);
+constexpr double kLargePrintPoints = 10;
+
+// Whether a pixel column of the band of picture rows [top, bottom) holds ink.
+std::vector<bool> inkedColumns(const QImage& image, int top, int bottom) {
+  std::vector<bool> inked(image.width(), false);
+  for (int x = 0; x < image.width(); ++x)
+    for (int y = std::max(top, 0); y < std::min(bottom, image.height()) && !inked[x]; ++y)
+      inked[x] = image.pixelColor(x, y) == kInk;
+  return inked;
+}
+
+// The runs of ink that lie at least `gap` clear pixel columns apart.
+int inkRuns(const std::vector<bool>& inked, int gap) {
+  int runs = 0, clear = gap;
+  for (bool ink : inked) {
+    if (ink && clear >= gap) ++runs;
+    clear = ink ? 0 : clear + 1;
+  }
+  return runs;
+}
+
+// The widest clear gap between the first and the last ink.
+int widestInnerGap(const std::vector<bool>& inked) {
+  int widest = 0, clear = 0;
+  bool started = false;
+  for (bool ink : inked) {
+    if (ink) {
+      if (started) widest = std::max(widest, clear);
+      started = true;
+      clear = 0;
+    } else {
+      ++clear;
+    }
+  }
+  return widest;
+}
+
+// Each row of the printed plan shows its numbers apart: gaps wider than
+// any gap inside a number printed alone split the row into as many runs of
+// ink as the model has columns, so no two numbers of neighbouring columns
+// run together, not even in the pair columns, which stand closest; whatever
+// size the screen gives the print.
+TEST_F(Form18Test, NumbersOfNeighbouringPlanColumnsStandApart) {
+  for (int type = 1; type <= 5; ++type)
+    for (int k = 2; k <= 6; ++k) {
+      SCOPED_TRACE(testing::Message() << "type " << type << ", factors " << k);
+      Form18& form = openDesigner();
+      // The print as large as a screen of more dots per inch shows it.
+      ui::useCondensedFont(form.Picture1, kLargePrintPoints);
+      boxes.clear();
+      createPlan(form, type, k);
+      if (boxes.count() > 0) {  // a plan the type does not have
+        form.Unload();
+        ui::destroyUnloadedForms();
+        continue;
+      }
+      const QImage plan = form.Picture1.image().copy();
+      const double pixelsPerUnit = plan.height() / -form.Picture1.ScaleHeight();
+      const int rowPixels = static_cast<int>(pixelsPerUnit / 2);
+      const int columns = 2 * k + k * (k - 1) / 2;
+      int innerGap = 0;
+      for (int r = 1; r <= Stat.RunCount; ++r)
+        for (int j = 1; j <= columns; ++j) {
+          form.Picture1.Cls();
+          form.Picture1.setCurrentX(1);
+          form.Picture1.setCurrentY(Main.PictureHeight);
+          form.Picture1.Print(truncateDecimals(Stat.PlanMatrix(j, r), 2));
+          innerGap = std::max(innerGap, widestInnerGap(inkedColumns(form.Picture1.image(), 0, rowPixels)));
+        }
+      for (int r = 1; r <= Stat.RunCount; ++r) {
+        const int top = static_cast<int>(std::lround((r - 1) / 2.0 * pixelsPerUnit));
+        EXPECT_EQ(inkRuns(inkedColumns(plan, top, top + rowPixels), innerGap + 1), columns) << "run " << r;
+      }
+      form.Unload();
+      ui::destroyUnloadedForms();
+    }
+}
 
 TEST_F(Form18Test, LargestPlanGivesTheLargestPictureWithFortyTwoGridColumns) {
   Form18& form = openDesigner();
