@@ -73,19 +73,20 @@ TEST_F(Form18Test, PlansOfEveryTypeHaveTheirRunsAndPictureExtents) {
 // unit apart (pairs) and from 8.3 (squares); a column moves right as far as
 // its numbers need to stand apart from those of the one before, and the
 // columns after it with it. The criterion column starts two units right of
-// the last.
+// the last, and the regression's values, four units further, still end
+// inside the picture, also for six factors.
 TEST_F(Form18Test, CriterionColumnStandsTwoUnitsRightOfThePlanTable) {
   struct Case {
     int k;
     double leastPrintColumnX;
   };
-  const Case cases[] = {{2, 6.6}, {4, 13.9}};
+  const Case cases[] = {{2, 6.6}, {4, 13.9}, {6, 23.2}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.k);
     Form18& form = openDesigner();
     createPlan(form, 2, c.k);
     EXPECT_GE(Main.PrintColumnX, c.leastPrintColumnX - 1e-12);
-    EXPECT_LT(Main.PrintColumnX, c.leastPrintColumnX + 1);
+    EXPECT_LT(Main.PrintColumnX + 6 + form.Picture1.TextWidth("-0,123456"), Main.PictureScaleWidth);
   }
 }
 
