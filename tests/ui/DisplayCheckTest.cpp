@@ -5,13 +5,14 @@
 #include <filesystem>
 #include <fstream>
 
+#include "tests/core/support/ScratchFolder.h"
 #include "ui/DisplayCheck.h"
 
 namespace {
 
 TEST(DisplayCheck, StartsOnlyWhereADisplayCanBeReached) {
-  const std::filesystem::path sockets = std::filesystem::path(::testing::TempDir()) / "x11-sockets";
-  std::filesystem::create_directories(sockets);
+  const ScratchFolder scratch("x11-sockets");
+  const std::filesystem::path& sockets = scratch.path();
   std::ofstream(sockets / "X7").put('\0');  // a running local server :7
   struct Row {
     const char* what;

@@ -17,6 +17,7 @@
 #include "core/de405/DE405.h"
 #include "core/runtime/ProgramFolder.h"
 #include "core/runtime/RuntimeError.h"
+#include "tests/core/support/ScratchFolder.h"
 #include "core/runtime/TextFile.h"
 #include "core/state/SharedState.h"
 #include "core/support/AstroTestSupport.h"
@@ -301,8 +302,8 @@ TEST_F(DE405Reader, CoverageIsFoundFromTheFilesPresent) {
   EXPECT_EQ(spans[1].end, 2473488.5);
   EXPECT_EQ(DE405CoverageText(), kFixtureCoverage);
 
-  const std::filesystem::path folder = std::filesystem::path(::testing::TempDir()) / "de405-joined";
-  std::filesystem::remove_all(folder);
+  const ScratchFolder scratch("de405-joined");
+  const std::filesystem::path& folder = scratch.path();
   std::filesystem::create_directories(folder / "JPL");
   setProgramFolder(folder.string());
   EXPECT_EQ(DE405CoverageText(), "В папке JPL нет файлов DE405 (ascpГГГГ.405)");
@@ -431,7 +432,8 @@ TEST_F(DE405Reader, KeepsOneFileOpenAndMarksItClosed) {
 
   closeDE405File();
   EXPECT_EQ(Main.FileState, 0);
-  const std::string otherPath = ::testing::TempDir() + "/de405-other.txt";
+  const ScratchFolder scratch("de405-other");
+  const std::string otherPath = (scratch.path() / "de405-other.txt").string();
   const int other = FreeFile();
   EXPECT_EQ(other, handle);  // the number is free again
   Open(otherPath, OpenMode::Output, other);
@@ -461,7 +463,8 @@ TEST_F(DE405Reader, MalformedFilesRaiseARunTimeError) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     astro_test::setStartupConstants();
-    const std::filesystem::path folder = std::filesystem::path(::testing::TempDir()) / "de405-bad";
+    const ScratchFolder scratch("de405-bad");
+    const std::filesystem::path& folder = scratch.path();
     std::filesystem::create_directories(folder / "JPL");
     std::ofstream(folder / "JPL" / "ascp2000.405") << c.text;
     setProgramFolder(folder.string());
