@@ -17,7 +17,6 @@
 #include <benchmark/benchmark.h>
 
 #include "core/state/SharedState.h"
-#include "core/theory/Theory.h"
 #include "model/engine/HeadlessRunWindow.h"
 #include "model/engine/ModelRun.h"
 #include "tests/windows/model/SolarSystemSetup.h"
@@ -26,44 +25,7 @@ namespace {
 
 constexpr double kJulianYear = 365.25 * 86400;
 
-// The Sun and the nine planets on the JPL0 elements of JD 2451545.0 with
-// the DE405 masses, as the start-up window leaves them for "JPL0 (J2000)".
-void placePlanetsByJPL0() {
-  solar::resetModel();
-  Main.JD = 2451545.0;
-  Main.kodBary = 1;
-  SetMassesDE405();
-  for (int b = 0; b <= 9; ++b) {
-    Main.ObjectIncluded[b] = 1;
-    for (int k = 0; k <= 9; ++k) Main.PairIncluded(b, k) = 1;
-  }
-  Main.IncludedCount = 10;
-  for (int16_t b = 1; b <= 9; ++b) {
-    Main.CurrentObject = b;
-    SetElementsJPL0();
-    PositionFromElements();
-    VelocityFromElements();
-    Main.X0[b] = Main.X[b];
-    Main.Y0[b] = Main.Y[b];
-    Main.Z0[b] = Main.Z[b];
-    Main.VX0[b] = Main.VX[b];
-    Main.VY0[b] = Main.VY[b];
-    Main.VZ0[b] = Main.VZ[b];
-    Main.StartElements(1, b) = Main.AlfaP[b];
-    Main.StartElements(2, b) = Main.AlfaU[b];
-    Main.StartElements(3, b) = Main.Betta[b];
-    Main.StartElements(4, b) = Main.Eks[b];
-    Main.StartElements(5, b) = Main.Rsr[b];
-  }
-  // The spare body stands in for the Moon beside the Earth, so that the
-  // right-hand side meets all eleven bodies.
-  Main.Mass[10] = Main.Mass[3] / 81.300585;
-  Main.X0[10] = Main.X0[3] + 384.4e6;
-  Main.Y0[10] = Main.Y0[3];
-  Main.VX0[10] = Main.VX0[3];
-  Main.VY0[10] = Main.VY0[3] + 1022;
-  Main.InitialDataJD = Main.SeriesStartJD = 2451545.0;
-}
+using solar::placePlanetsByJPL0;
 
 // One right-hand-side call at the start of a run of the eleven bodies,
 // under the law of gravity pressure `law` (kodPgr, 0 none) with its

@@ -14,6 +14,7 @@
 #include <initializer_list>
 
 #include "core/state/SharedState.h"
+#include "core/theory/Theory.h"
 #include "core/time/TimeScales.h"
 #include "model/engine/HeadlessRunWindow.h"
 #include "model/engine/ModelRun.h"
@@ -144,6 +145,46 @@ inline void placeBodies(std::initializer_list<int> included) {
     Main.StartElements(4, b) = kJ2000[b].e;
     Main.StartElements(5, b) = kJ2000[b].a * kAU;
   }
+}
+
+// The Sun and the nine planets on the JPL0 elements of JD 2451545.0 with
+// the DE405 masses, as the start-up window leaves them for "JPL0 (J2000)",
+// and the spare body standing in for the Moon beside the Earth, so that the
+// right-hand side meets all eleven bodies: the start of workload W of the
+// benchmarks.
+inline void placePlanetsByJPL0() {
+  resetModel();
+  Main.JD = 2451545.0;
+  Main.kodBary = 1;
+  SetMassesDE405();
+  for (int b = 0; b <= 9; ++b) {
+    Main.ObjectIncluded[b] = 1;
+    for (int k = 0; k <= 9; ++k) Main.PairIncluded(b, k) = 1;
+  }
+  Main.IncludedCount = 10;
+  for (int16_t b = 1; b <= 9; ++b) {
+    Main.CurrentObject = b;
+    SetElementsJPL0();
+    PositionFromElements();
+    VelocityFromElements();
+    Main.X0[b] = Main.X[b];
+    Main.Y0[b] = Main.Y[b];
+    Main.Z0[b] = Main.Z[b];
+    Main.VX0[b] = Main.VX[b];
+    Main.VY0[b] = Main.VY[b];
+    Main.VZ0[b] = Main.VZ[b];
+    Main.StartElements(1, b) = Main.AlfaP[b];
+    Main.StartElements(2, b) = Main.AlfaU[b];
+    Main.StartElements(3, b) = Main.Betta[b];
+    Main.StartElements(4, b) = Main.Eks[b];
+    Main.StartElements(5, b) = Main.Rsr[b];
+  }
+  Main.Mass[10] = Main.Mass[3] / 81.300585;
+  Main.X0[10] = Main.X0[3] + 384.4e6;
+  Main.Y0[10] = Main.Y0[3];
+  Main.VX0[10] = Main.VX0[3];
+  Main.VY0[10] = Main.VY0[3] + 1022;
+  Main.InitialDataJD = Main.SeriesStartJD = 2451545.0;
 }
 
 // The start of a run as "Начать" makes it, without the window: the clocks
