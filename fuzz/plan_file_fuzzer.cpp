@@ -6,7 +6,7 @@
 #include "core/state/SharedState.h"
 #include "core/state/StartUpState.h"
 #include "fuzz/FuzzSupport.h"
-#include "statistics/PlanFile.h"
+#include "core/stat/PlanFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   static const bool started = [] {

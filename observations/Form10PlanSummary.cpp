@@ -16,7 +16,7 @@
 #include "observations/Form13.h"
 #include "observations/ModelBodiesKeeper.h"
 #include "statistics/PlanRegression.h"
-#include "statistics/ScaledNumbers.h"
+#include "core/stat/ScaledNumbers.h"
 #include "statistics/ScrolledPicture.h"
 
 namespace {

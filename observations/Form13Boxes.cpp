@@ -9,7 +9,7 @@
 #include "observations/Form10.h"
 #include "observations/Form13.h"
 #include "observations/Form13Texts.h"
-#include "statistics/ScaledNumbers.h"
+#include "core/stat/ScaledNumbers.h"
 
 namespace {
 

@@ -19,7 +19,7 @@
 #include "observations/Form13Texts.h"
 #include "observations/Form22.h"
 #include "statistics/Form6.h"
-#include "statistics/ProgramFiles.h"
+#include "core/runtime/ProgramFiles.h"
 #include "statistics/ScrolledPicture.h"
 #include "statistics/sample/OrbitSample.h"
 

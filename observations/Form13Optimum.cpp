@@ -10,7 +10,7 @@
 #include "observations/Form10.h"
 #include "observations/Form13.h"
 #include "statistics/PlanRegression.h"
-#include "statistics/ScaledNumbers.h"
+#include "core/stat/ScaledNumbers.h"
 #include "statistics/ScrolledPicture.h"
 
 namespace {

@@ -21,8 +21,8 @@
 #include "observations/Form10.h"
 #include "observations/Form13.h"
 #include "observations/Form13Texts.h"
-#include "statistics/ProgramFiles.h"
-#include "statistics/ScaledNumbers.h"
+#include "core/runtime/ProgramFiles.h"
+#include "core/stat/ScaledNumbers.h"
 
 namespace {
 

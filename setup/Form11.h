@@ -19,7 +19,7 @@
 #include <functional>
 
 #include "core/state/Tables.h"
-#include "setup/BodyState.h"
+#include "core/state/BodyState.h"
 #include "ui/FormsRuntime.h"
 
 class Form11 : public ui::Form {

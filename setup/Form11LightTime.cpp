@@ -12,7 +12,7 @@
 #include "core/state/SharedState.h"
 #include "core/theory/Theory.h"
 #include "core/time/TimeScales.h"
-#include "setup/BodyState.h"
+#include "core/state/BodyState.h"
 #include "setup/Form11.h"
 #include "setup/Form11Texts.h"
 #include "ui/Runtime.h"

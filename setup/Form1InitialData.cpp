@@ -7,7 +7,7 @@
 #include "core/runtime/RuntimeError.h"
 #include "core/state/SharedState.h"
 #include "core/theory/Theory.h"
-#include "setup/BodyState.h"
+#include "core/state/BodyState.h"
 #include "setup/Form1.h"
 #include "setup/Form1Texts.h"
 

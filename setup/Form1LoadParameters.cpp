@@ -11,7 +11,7 @@
 #include "core/state/SharedState.h"
 #include "core/theory/Theory.h"
 #include "core/time/TimeScales.h"
-#include "setup/BodyState.h"
+#include "core/state/BodyState.h"
 #include "setup/Form1.h"
 #include "setup/Form1Texts.h"
 

@@ -10,7 +10,7 @@
 #include "core/state/SharedState.h"
 #include "core/theory/Theory.h"
 #include "core/time/TimeScales.h"
-#include "setup/BodyState.h"
+#include "core/state/BodyState.h"
 #include "setup/Form20.h"
 #include "setup/Form20Texts.h"
 

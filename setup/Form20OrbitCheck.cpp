@@ -10,7 +10,7 @@
 #include "core/runtime/RuntimeError.h"
 #include "core/state/ModelStartData.h"
 #include "core/state/SharedState.h"
-#include "setup/BodyState.h"
+#include "core/state/BodyState.h"
 #include "setup/Form20.h"
 #include "setup/Form20Texts.h"
 

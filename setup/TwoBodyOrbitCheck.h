@@ -15,7 +15,7 @@
 // a floating-point flag goes to the caller's trap.
 #include <cstdint>
 
-#include "setup/BodyState.h"
+#include "core/state/BodyState.h"
 
 namespace orbitcheck {
 

@@ -14,10 +14,10 @@
 #include "core/state/SharedState.h"
 #include "statistics/Form15.h"
 #include "statistics/Form15Texts.h"
-#include "statistics/ProgramFiles.h"
-#include "statistics/ScaledNumbers.h"
+#include "core/runtime/ProgramFiles.h"
+#include "core/stat/ScaledNumbers.h"
 #include "statistics/ScrolledPicture.h"
-#include "statistics/ShiftFiles.h"
+#include "core/stat/ShiftFiles.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include "statistics/Form15.h"
 #include "statistics/Form15Texts.h"
 #include "statistics/PlanRegression.h"
-#include "statistics/ScaledNumbers.h"
+#include "core/stat/ScaledNumbers.h"
 #include "statistics/ScrolledPicture.h"
 
 namespace {

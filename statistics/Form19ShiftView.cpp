@@ -13,9 +13,9 @@
 #include "core/state/SharedState.h"
 #include "statistics/Form15Texts.h"
 #include "statistics/Form19.h"
-#include "statistics/ProgramFiles.h"
+#include "core/runtime/ProgramFiles.h"
 #include "statistics/ScrolledPicture.h"
-#include "statistics/ShiftFiles.h"
+#include "core/stat/ShiftFiles.h"
 
 namespace {
 

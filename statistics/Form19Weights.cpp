@@ -9,9 +9,9 @@
 #include "core/state/SharedState.h"
 #include "statistics/Form15Texts.h"
 #include "statistics/Form19.h"
-#include "statistics/PlanFile.h"
-#include "statistics/ProgramFiles.h"
-#include "statistics/ScaledNumbers.h"
+#include "core/stat/PlanFile.h"
+#include "core/runtime/ProgramFiles.h"
+#include "core/stat/ScaledNumbers.h"
 #include "statistics/ScrolledPicture.h"
 
 namespace {

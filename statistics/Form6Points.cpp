@@ -9,7 +9,7 @@
 #include "core/time/TimeScales.h"
 #include "statistics/Form6.h"
 #include "statistics/Form6Texts.h"
-#include "statistics/ProgramFiles.h"
+#include "core/runtime/ProgramFiles.h"
 
 using namespace form6text;
 

@@ -10,9 +10,9 @@
 #include "core/state/SharedState.h"
 #include "statistics/Form6.h"
 #include "statistics/Form6Texts.h"
-#include "statistics/ProgramFiles.h"
+#include "core/runtime/ProgramFiles.h"
 #include "statistics/ScrolledPicture.h"
-#include "statistics/ShiftFiles.h"
+#include "core/stat/ShiftFiles.h"
 
 using namespace form6text;
 

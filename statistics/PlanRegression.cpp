@@ -4,7 +4,7 @@
 #include "core/runtime/NumberText.h"
 #include "core/stat/Stat.h"
 #include "core/state/SharedState.h"
-#include "statistics/ScaledNumbers.h"
+#include "core/stat/ScaledNumbers.h"
 #include "statistics/ScrolledPicture.h"
 
 namespace planregression {

@@ -271,7 +271,7 @@ SplitChoice searchGroupSplits(const std::vector<double>& shift, const std::vecto
                               int first, int last);
 
 // ===================== ShiftFiles.cpp =====================
-// The file names and rows are those of statistics/ShiftFiles.h, which the
+// The file names and rows are those of core/stat/ShiftFiles.h, which the
 // optimisation and weights windows read with.
 
 // What a reader got out of a shift file, as far as it got: the text lines

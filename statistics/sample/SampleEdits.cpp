@@ -5,7 +5,7 @@
 
 #include "core/runtime/RuntimeError.h"
 #include "core/state/SharedState.h"
-#include "statistics/ScaledNumbers.h"
+#include "core/stat/ScaledNumbers.h"
 #include "statistics/sample/OrbitSample.h"
 
 namespace sample {

@@ -5,7 +5,7 @@
 #include "core/runtime/RuntimeError.h"
 #include "core/runtime/TextFile.h"
 #include "core/state/SharedState.h"
-#include "statistics/ShiftFiles.h"
+#include "core/stat/ShiftFiles.h"
 #include "statistics/sample/OrbitSample.h"
 
 namespace sample {

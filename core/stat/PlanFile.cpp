@@ -1,4 +1,4 @@
-#include "statistics/PlanFile.h"
+#include "core/stat/PlanFile.h"
 
 #include <vector>
 
@@ -6,8 +6,8 @@
 #include "core/runtime/NumberText.h"
 #include "core/runtime/TextFile.h"
 #include "core/state/SharedState.h"
-#include "statistics/ProgramFiles.h"
-#include "statistics/ScaledNumbers.h"
+#include "core/runtime/ProgramFiles.h"
+#include "core/stat/ScaledNumbers.h"
 
 namespace {
 

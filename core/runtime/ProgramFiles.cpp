@@ -1,4 +1,4 @@
-#include "statistics/ProgramFiles.h"
+#include "core/runtime/ProgramFiles.h"
 
 #include "core/runtime/ErrorTrap.h"
 #include "core/runtime/ProgramFolder.h"

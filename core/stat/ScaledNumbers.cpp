@@ -1,4 +1,4 @@
-#include "statistics/ScaledNumbers.h"
+#include "core/stat/ScaledNumbers.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,11 +1,11 @@
-#include "statistics/ShiftFiles.h"
+#include "core/stat/ShiftFiles.h"
 
 #include <vector>
 
 #include "core/runtime/NumberText.h"
 #include "core/runtime/TextFile.h"
 #include "core/state/SharedState.h"
-#include "statistics/ScaledNumbers.h"
+#include "core/stat/ScaledNumbers.h"
 
 std::string modelShiftFileName(int plan, int body) {
   return "\\Plan" + Str(plan) + "\\Celvan" + Str(body) + "Ras.dat";
