@@ -17,8 +17,8 @@
 #include <benchmark/benchmark.h>
 
 #include "core/state/SharedState.h"
-#include "model/engine/HeadlessRunWindow.h"
-#include "model/engine/ModelRun.h"
+#include "science/engine/HeadlessRunWindow.h"
+#include "science/engine/ModelRun.h"
 #include "tests/windows/model/SolarSystemSetup.h"
 
 namespace {

@@ -20,8 +20,8 @@
 #include <cstdint>
 #include <string>
 
-#include "model/engine/ModelRun.h"
-#include "model/engine/RunWindow.h"
+#include "science/engine/ModelRun.h"
+#include "science/engine/RunWindow.h"
 #include "ui/FormsRuntime.h"
 
 class Form2 : public ui::Form, public RunWindow {

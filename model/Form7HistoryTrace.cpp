@@ -4,8 +4,8 @@
 
 #include "core/runtime/RuntimeError.h"
 #include "core/state/SharedState.h"
-#include "model/engine/PairKernels.h"
-#include "model/engine/TraceHistory.h"
+#include "science/engine/PairKernels.h"
+#include "science/engine/TraceHistory.h"
 
 namespace bench {
 namespace {

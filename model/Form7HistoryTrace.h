@@ -8,7 +8,7 @@
 // TestBenchSnapshotTime − HistorySnapshotTime(n) seconds before them (a run
 // that went on without the test text has newer records than the snapshot;
 // they lie after it and are never used as its past). The interpolation is the
-// model's own (model/engine/PairKernels.h): on the real ages of the records.
+// model's own (science/engine/PairKernels.h): on the real ages of the records.
 namespace bench {
 
 enum class HistoryTraceSource {

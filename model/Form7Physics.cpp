@@ -7,8 +7,8 @@
 
 #include "core/state/SharedState.h"
 #include "core/theory/Theory.h"
-#include "model/engine/PairAngles.h"
-#include "model/engine/PressureLaws.h"
+#include "science/engine/PairAngles.h"
+#include "science/engine/PressureLaws.h"
 
 namespace bench {
 namespace {

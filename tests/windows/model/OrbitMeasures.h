@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "core/state/SharedState.h"
-#include "model/engine/Interaction.h"
+#include "science/engine/Interaction.h"
 
 namespace orbit {
 

@@ -9,7 +9,7 @@
 #include <limits>
 #include <vector>
 
-#include "model/engine/RootEstimates.h"
+#include "science/engine/RootEstimates.h"
 
 namespace {
 

@@ -16,8 +16,8 @@
 #include "core/state/SharedState.h"
 #include "core/theory/Theory.h"
 #include "core/time/TimeScales.h"
-#include "model/engine/HeadlessRunWindow.h"
-#include "model/engine/ModelRun.h"
+#include "science/engine/HeadlessRunWindow.h"
+#include "science/engine/ModelRun.h"
 
 namespace solar {
 

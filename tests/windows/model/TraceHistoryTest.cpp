@@ -5,7 +5,7 @@
 // been written round more than once and after records set one by one.
 #include <gtest/gtest.h>
 
-#include "model/engine/TraceHistory.h"
+#include "science/engine/TraceHistory.h"
 
 namespace {
 

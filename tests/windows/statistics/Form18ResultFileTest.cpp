@@ -6,8 +6,8 @@
 #include "Form18Fixture.h"
 #include "core/runtime/NumberText.h"
 #include "core/runtime/TextFile.h"
-#include "model/engine/ModelRun.h"
-#include "model/engine/RunFileIO.h"
+#include "science/engine/ModelRun.h"
+#include "science/engine/RunFileIO.h"
 
 namespace {
 

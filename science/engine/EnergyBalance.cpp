@@ -8,9 +8,9 @@
 #include "core/runtime/ProgramFolder.h"
 #include "core/runtime/TextFile.h"
 #include "core/state/SharedState.h"
-#include "model/engine/ModelRun.h"
-#include "model/engine/RunGeometry.h"
-#include "model/engine/RunFileIO.h"
+#include "science/engine/ModelRun.h"
+#include "science/engine/RunGeometry.h"
+#include "science/engine/RunFileIO.h"
 
 namespace {
 

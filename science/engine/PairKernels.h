@@ -18,9 +18,9 @@
 #include <cstring>
 #include <type_traits>
 
-#include "model/engine/Interaction.h"
-#include "model/engine/RootEstimates.h"
-#include "model/engine/TraceHistory.h"
+#include "science/engine/Interaction.h"
+#include "science/engine/RootEstimates.h"
+#include "science/engine/TraceHistory.h"
 
 // CELVAN_NARROW_VECTORS: a loop compiled for 256-bit vector registers
 // whatever the engine's preferred width (GCC on x86; elsewhere nothing).

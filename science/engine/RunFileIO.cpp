@@ -1,4 +1,4 @@
-#include "model/engine/RunFileIO.h"
+#include "science/engine/RunFileIO.h"
 
 #include "core/runtime/ProgramFolder.h"
 

@@ -4,7 +4,7 @@
 // the physics checks run the model through it.
 #include <functional>
 
-#include "model/engine/RunWindow.h"
+#include "science/engine/RunWindow.h"
 
 class HeadlessRunWindow : public RunWindow {
  public:

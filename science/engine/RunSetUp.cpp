@@ -7,8 +7,8 @@
 #include "core/coordinates/Coordinates.h"
 #include "core/runtime/NumberText.h"
 #include "core/state/SharedState.h"
-#include "model/engine/ModelRun.h"
-#include "model/engine/RunGeometry.h"
+#include "science/engine/ModelRun.h"
+#include "science/engine/RunGeometry.h"
 
 using namespace nbody;
 

@@ -15,9 +15,9 @@
 #include <cmath>
 
 #include "core/state/SharedState.h"
-#include "model/engine/PairAngles.h"
-#include "model/engine/ModelRun.h"
-#include "model/engine/PairKinematics.h"
+#include "science/engine/PairAngles.h"
+#include "science/engine/ModelRun.h"
+#include "science/engine/PairKinematics.h"
 
 using namespace nbody;
 

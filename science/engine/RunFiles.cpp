@@ -12,8 +12,8 @@
 #include "core/runtime/TextFile.h"
 #include "core/state/SharedState.h"
 #include "core/theory/Theory.h"
-#include "model/engine/ModelRun.h"
-#include "model/engine/RunFileIO.h"
+#include "science/engine/ModelRun.h"
+#include "science/engine/RunFileIO.h"
 
 namespace {
 

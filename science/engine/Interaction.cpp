@@ -1,4 +1,4 @@
-#include "model/engine/Interaction.h"
+#include "science/engine/Interaction.h"
 
 #include "core/state/SharedState.h"
 

@@ -1,4 +1,4 @@
-#include "model/engine/TraceHistory.h"
+#include "science/engine/TraceHistory.h"
 
 #include <algorithm>
 

@@ -13,9 +13,9 @@
 // reads and writes them there.
 #include <cmath>
 
-#include "model/engine/PairKernels.h"
-#include "model/engine/PairKinematics.h"
-#include "model/engine/PressureLaws.h"
+#include "science/engine/PairKernels.h"
+#include "science/engine/PairKinematics.h"
+#include "science/engine/PressureLaws.h"
 
 namespace nbody {
 

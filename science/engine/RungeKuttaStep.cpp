@@ -7,7 +7,7 @@
 #include <cmath>
 
 #include "core/state/SharedState.h"
-#include "model/engine/ModelRun.h"
+#include "science/engine/ModelRun.h"
 
 using namespace nbody;
 

@@ -1,4 +1,4 @@
-#include "model/engine/RunGeometry.h"
+#include "science/engine/RunGeometry.h"
 
 #include <cmath>
 

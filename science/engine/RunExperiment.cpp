@@ -14,7 +14,7 @@
 #include "core/runtime/RuntimeError.h"
 #include "core/state/SharedState.h"
 #include "core/time/TimeScales.h"
-#include "model/engine/ModelRun.h"
+#include "science/engine/ModelRun.h"
 
 namespace {
 

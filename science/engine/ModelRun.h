@@ -13,9 +13,9 @@
 #include <cstdint>
 #include <string>
 
-#include "model/engine/Interaction.h"
-#include "model/engine/RunWindow.h"
-#include "model/engine/TraceHistory.h"
+#include "science/engine/Interaction.h"
+#include "science/engine/RunWindow.h"
+#include "science/engine/TraceHistory.h"
 
 namespace nbody {
 struct StageContext;

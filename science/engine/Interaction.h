@@ -9,7 +9,7 @@
 // (metres, m/s); the derivative has the same layout (velocities, then
 // accelerations in m/s²).
 
-#include "model/engine/PressureLaws.h"
+#include "science/engine/PressureLaws.h"
 
 namespace nbody {
 

@@ -3,9 +3,9 @@
 // gravity pressure of the interaction (Interaction::law not None), with or
 // without copying every pair into the shared pair tables. The law kernels
 // are compiled on their own, apart from the right-hand sides without a law.
-#include "model/engine/Interaction.h"
-#include "model/engine/PairKernels.h"
-#include "model/engine/PairTablesRecord.h"
+#include "science/engine/Interaction.h"
+#include "science/engine/PairKernels.h"
+#include "science/engine/PairTablesRecord.h"
 
 namespace nbody {
 

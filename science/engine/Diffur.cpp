@@ -9,10 +9,10 @@
 
 #include "core/runtime/NumberText.h"
 #include "core/state/SharedState.h"
-#include "model/engine/LawStage.h"
-#include "model/engine/ModelRun.h"
-#include "model/engine/PairKernels.h"
-#include "model/engine/PairTablesRecord.h"
+#include "science/engine/LawStage.h"
+#include "science/engine/ModelRun.h"
+#include "science/engine/PairKernels.h"
+#include "science/engine/PairTablesRecord.h"
 
 using namespace nbody;
 

@@ -6,8 +6,8 @@
 #include <cmath>
 
 #include "core/state/SharedState.h"
-#include "model/engine/Interaction.h"
-#include "model/engine/PairKernels.h"
+#include "science/engine/Interaction.h"
+#include "science/engine/PairKernels.h"
 
 namespace nbody {
 

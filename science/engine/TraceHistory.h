@@ -10,7 +10,7 @@
 // over a plain array, and a push moves no record.
 #include <vector>
 
-#include "model/engine/Interaction.h"
+#include "science/engine/Interaction.h"
 
 namespace nbody {
 

@@ -10,7 +10,7 @@
 #include "core/de405/DE405Format.h"
 #include "core/state/SharedState.h"
 #include "core/theory/Theory.h"
-#include "model/engine/ModelRun.h"
+#include "science/engine/ModelRun.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 // The instances of the law kernels: one per retardation and law, chosen
 // once per call.
-#include "model/engine/LawStage.h"
+#include "science/engine/LawStage.h"
 
-#include "model/engine/LawKernels.h"
+#include "science/engine/LawKernels.h"
 
 namespace nbody {
 

@@ -11,8 +11,8 @@
 #include "core/runtime/NumberText.h"
 #include "core/state/SharedState.h"
 #include "core/time/TimeScales.h"
-#include "model/engine/ModelRun.h"
-#include "model/engine/RunGeometry.h"
+#include "science/engine/ModelRun.h"
+#include "science/engine/RunGeometry.h"
 
 namespace {
 
