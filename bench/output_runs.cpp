@@ -49,7 +49,7 @@
 #include "setup/Form1.h"
 #include "tests/windows/model/SolarSystemSetup.h"
 #include "tools/Form16.h"
-#include "twobody/engine/TwoBody.h"
+#include "science/twobody/TwoBody.h"
 #include "ui/Forms.h"
 #include "ui/Runtime.h"
 #include "ui/UserActions.h"

@@ -30,7 +30,7 @@
 // Buttons whose windows come with later work ("К наблюдениям", the windows
 // marked "*") stand in the window with their captions; whoever builds their
 // window connects them in Form1.cpp.
-#include "setup/TwoBodyOrbitCheck.h"
+#include "science/twobody/TwoBodyOrbitCheck.h"
 #include "ui/FormsRuntime.h"
 
 class Form1 : public ui::Form, private orbitcheck::OrbitCheckEvents {

@@ -11,7 +11,7 @@
 #include "core/state/SharedState.h"
 #include "setup/Form1.h"
 #include "setup/Form1Texts.h"
-#include "setup/TwoBodyOrbitCheck.h"
+#include "science/twobody/TwoBodyOrbitCheck.h"
 
 namespace {
 

@@ -21,7 +21,7 @@
 #include <string>
 
 #include "core/state/ModelStartData.h"
-#include "setup/TwoBodyOrbitCheck.h"
+#include "science/twobody/TwoBodyOrbitCheck.h"
 #include "ui/FormsRuntime.h"
 #include "ui/PictureLabels.h"
 

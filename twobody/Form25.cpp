@@ -4,7 +4,7 @@
 
 #include <utility>
 
-#include "twobody/engine/TwoBody.h"
+#include "science/twobody/TwoBody.h"
 
 Form25& form25() { return ui::formInstance<Form25>(); }
 

@@ -1,7 +1,7 @@
 #pragma once
 // Form25, "Задача двух тел": two bodies m1 (slot 11) and m2 (slot 0), such
 // as a binary pulsar and its companion, integrated with their own
-// right-hand side Diffur11 (twobody/engine/TwoBody.h), m1's orbit measured
+// right-hand side Diffur11 (science/twobody/TwoBody.h), m1's orbit measured
 // at each periastron passage, the energy and angular momentum of the pair
 // followed, the pulsar timing quantities drawn on the graph, the drifts of
 // the orbit over an interval with the finite speed of gravity, and the
@@ -20,7 +20,7 @@
 #include <string>
 
 #include "core/state/ModelStartData.h"
-#include "twobody/engine/TwoBody.h"
+#include "science/twobody/TwoBody.h"
 #include "ui/FormsRuntime.h"
 
 class Form25 : public ui::Form {

@@ -14,7 +14,7 @@
 #include "twobody/Form25.h"
 #include "twobody/Form25Texts.h"
 #include "twobody/Form26.h"
-#include "twobody/engine/TwoBody.h"
+#include "science/twobody/TwoBody.h"
 
 using twobody::kCentreOfMass;
 using twobody::kM1;

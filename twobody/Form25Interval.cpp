@@ -11,7 +11,7 @@
 #include "core/state/SharedState.h"
 #include "twobody/Form25.h"
 #include "twobody/Form25Texts.h"
-#include "twobody/engine/TwoBody.h"
+#include "science/twobody/TwoBody.h"
 
 using twobody::kM1;
 

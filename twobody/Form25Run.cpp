@@ -13,10 +13,10 @@
 #include "core/runtime/RuntimeError.h"
 #include "core/state/ModelStartData.h"
 #include "core/state/SharedState.h"
-#include "setup/TwoBodyOrbitCheck.h"
+#include "science/twobody/TwoBodyOrbitCheck.h"
 #include "twobody/Form25.h"
 #include "twobody/Form25Texts.h"
-#include "twobody/engine/TwoBody.h"
+#include "science/twobody/TwoBody.h"
 
 using twobody::kCentreOfMass;
 using twobody::kM1;

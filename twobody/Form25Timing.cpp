@@ -10,7 +10,7 @@
 #include "core/runtime/NumberText.h"
 #include "core/state/SharedState.h"
 #include "twobody/Form25.h"
-#include "twobody/engine/TwoBody.h"
+#include "science/twobody/TwoBody.h"
 
 using twobody::kM1;
 

@@ -8,7 +8,7 @@
 
 #include "core/state/SharedState.h"
 #include "core/state/StartUpState.h"
-#include "setup/TwoBodyOrbitCheck.h"
+#include "science/twobody/TwoBodyOrbitCheck.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 
 #include "core/state/SharedState.h"
 #include "core/state/StartUpState.h"
-#include "twobody/engine/TwoBody.h"
+#include "science/twobody/TwoBody.h"
 
 namespace {
 

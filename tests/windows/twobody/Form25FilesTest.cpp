@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "Form25Fixture.h"
-#include "twobody/engine/TwoBody.h"
+#include "science/twobody/TwoBody.h"
 #include "core/runtime/TextFile.h"
 #include "core/state/ModelStartData.h"
 

@@ -6,7 +6,7 @@
 #include <utility>
 
 #include "Form25Fixture.h"
-#include "twobody/engine/TwoBody.h"
+#include "science/twobody/TwoBody.h"
 
 namespace {
 

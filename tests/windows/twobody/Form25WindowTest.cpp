@@ -1,6 +1,6 @@
 // Tests of the two-body window as the start-up window shows it.
 #include "Form25Fixture.h"
-#include "twobody/engine/TwoBody.h"
+#include "science/twobody/TwoBody.h"
 
 namespace {
 

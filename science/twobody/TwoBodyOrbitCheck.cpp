@@ -1,6 +1,6 @@
 // The two-body orbit check: start, Runge-Kutta step, measurement and step
 // control (see TwoBodyOrbitCheck.h).
-#include "setup/TwoBodyOrbitCheck.h"
+#include "science/twobody/TwoBodyOrbitCheck.h"
 
 #include <cmath>
 

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "core/state/SharedState.h"
-#include "twobody/engine/TwoBody.h"
+#include "science/twobody/TwoBody.h"
 
 namespace twobody {
 
