@@ -40,8 +40,8 @@
 #include "core/observations/HeldTableWorkbook.h"
 #include "core/observations/ObservationFiles.h"
 #include "core/spreadsheet/Spreadsheet.h"
-#include "observations/reduction/Reduction.h"
-#include "observations/run/DeviationStatistics.h"
+#include "science/reduction/Reduction.h"
+#include "science/reduction/DeviationStatistics.h"
 #include "ui/FormsRuntime.h"
 
 class Form10 : public ui::Form {

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "observations/run/DeviationStatistics.h"
+#include "science/reduction/DeviationStatistics.h"
 
 namespace {
 

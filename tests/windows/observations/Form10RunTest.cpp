@@ -18,8 +18,8 @@
 #include "core/runtime/RuntimeError.h"
 #include "core/time/TimeScales.h"
 #include "model/Form2.h"
-#include "observations/reduction/Reduction.h"
-#include "observations/run/DeviationStatistics.h"
+#include "science/reduction/Reduction.h"
+#include "science/reduction/DeviationStatistics.h"
 #include "windows/observations/Form10Fixture.h"
 
 namespace {

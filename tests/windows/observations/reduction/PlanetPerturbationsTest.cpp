@@ -9,7 +9,7 @@
 #include "core/runtime/RuntimeError.h"
 #include "core/state/SharedState.h"
 #include "core/state/StartUpState.h"
-#include "observations/reduction/Reduction.h"
+#include "science/reduction/Reduction.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include "core/state/SharedState.h"
 #include "core/state/StartUpState.h"
 #include "core/theory/Theory.h"
-#include "observations/reduction/Reduction.h"
+#include "science/reduction/Reduction.h"
 
 namespace {
 

@@ -19,7 +19,7 @@
 //           run-time error for the caller's trap.
 #include "core/state/SharedState.h"
 #include "core/theory/PlanetPerturbationSeries.h"
-#include "observations/reduction/Reduction.h"
+#include "science/reduction/Reduction.h"
 
 namespace {
 

@@ -23,8 +23,8 @@
 #include "core/state/SharedState.h"
 #include "core/theory/Theory.h"
 #include "core/time/TimeScales.h"
-#include "observations/reduction/Reduction.h"
-#include "observations/reduction/ReductionSteps.h"
+#include "science/reduction/Reduction.h"
+#include "science/reduction/ReductionSteps.h"
 
 using namespace reduction;
 

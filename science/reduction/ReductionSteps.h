@@ -4,7 +4,7 @@
 
 #include "core/coordinates/Coordinates.h"
 #include "core/state/SharedState.h"
-#include "observations/reduction/Reduction.h"
+#include "science/reduction/Reduction.h"
 
 namespace reduction {
 

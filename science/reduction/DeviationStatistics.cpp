@@ -1,6 +1,6 @@
 // Counters, means, weight, histogram and statistics text of the deviations
 // of a reduction run.
-#include "observations/run/DeviationStatistics.h"
+#include "science/reduction/DeviationStatistics.h"
 
 #include <cmath>
 #include <limits>

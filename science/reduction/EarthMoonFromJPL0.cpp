@@ -6,7 +6,7 @@
 //           the Moon relative to the Earth)
 #include "core/state/SharedState.h"
 #include "core/theory/Theory.h"
-#include "observations/reduction/Reduction.h"
+#include "science/reduction/Reduction.h"
 
 void EarthMoonFromJPL0() {
   SetMassesDE405();

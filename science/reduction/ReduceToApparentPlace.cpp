@@ -19,8 +19,8 @@
 #include "core/coordinates/Coordinates.h"
 #include "core/coordinates/LightTime.h"
 #include "core/state/SharedState.h"
-#include "observations/reduction/Reduction.h"
-#include "observations/reduction/ReductionSteps.h"
+#include "science/reduction/Reduction.h"
+#include "science/reduction/ReductionSteps.h"
 
 using namespace reduction;
 

@@ -8,7 +8,7 @@
 //           to the Earth)
 #include "core/state/SharedState.h"
 #include "core/theory/Theory.h"
-#include "observations/reduction/Reduction.h"
+#include "science/reduction/Reduction.h"
 
 void EarthMoonFromSer0(Ser0Variant variant) {
   SetMassesSer0();

@@ -16,7 +16,7 @@
 //           Ser0 masses; X, Y, Z and VX, VY, VZ of i
 #include "core/state/SharedState.h"
 #include "core/theory/Theory.h"
-#include "observations/reduction/Reduction.h"
+#include "science/reduction/Reduction.h"
 
 namespace {
 
