@@ -31,7 +31,7 @@
 
 #include "core/observations/HeldTableWorkbook.h"
 #include "core/state/Tables.h"
-#include "tools/eclipse/EclipseSteps.h"
+#include "science/eclipse/EclipseSteps.h"
 #include "ui/FormsRuntime.h"
 
 class Form16 : public ui::Form {

@@ -18,8 +18,8 @@
 #include "tools/Form16.h"
 #include "tools/Form16Shared.h"
 #include "tools/Form16Texts.h"
-#include "tools/eclipse/DirectionFromSlot.h"
-#include "tools/eclipse/EclipseSteps.h"
+#include "science/eclipse/DirectionFromSlot.h"
+#include "science/eclipse/EclipseSteps.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include "core/runtime/RuntimeError.h"
 #include "core/state/SharedState.h"
 #include "tools/Form16.h"
-#include "tools/eclipse/EclipseSteps.h"
+#include "science/eclipse/EclipseSteps.h"
 #include "ui/PictureLabels.h"
 
 namespace {

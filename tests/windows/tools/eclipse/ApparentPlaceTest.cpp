@@ -8,7 +8,7 @@
 #include "core/coordinates/Coordinates.h"
 #include "core/state/SharedState.h"
 #include "core/state/StartUpState.h"
-#include "tools/eclipse/EclipseSteps.h"
+#include "science/eclipse/EclipseSteps.h"
 
 namespace {
 

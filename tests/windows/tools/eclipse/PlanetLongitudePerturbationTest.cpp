@@ -6,7 +6,7 @@
 
 #include "core/state/SharedState.h"
 #include "core/state/StartUpState.h"
-#include "tools/eclipse/EclipseSteps.h"
+#include "science/eclipse/EclipseSteps.h"
 
 namespace {
 

@@ -20,8 +20,8 @@
 #include "core/state/SharedState.h"
 #include "core/theory/Theory.h"
 #include "core/time/TimeScales.h"
-#include "tools/eclipse/DirectionFromSlot.h"
-#include "tools/eclipse/EclipseSteps.h"
+#include "science/eclipse/DirectionFromSlot.h"
+#include "science/eclipse/EclipseSteps.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 // Reference: Meeus, Astronomical Algorithms, 2nd ed., ch. 13.
 #include "core/coordinates/Coordinates.h"
 #include "core/state/SharedState.h"
-#include "tools/eclipse/EclipseSteps.h"
+#include "science/eclipse/EclipseSteps.h"
 
 namespace {
 constexpr int16_t kOrigin = 15;

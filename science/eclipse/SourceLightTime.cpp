@@ -15,8 +15,8 @@
 // Reference: Meeus, Astronomical Algorithms, 2nd ed., ch. 33 (light time).
 #include "core/coordinates/LightTime.h"
 #include "core/state/SharedState.h"
-#include "tools/eclipse/DirectionFromSlot.h"
-#include "tools/eclipse/EclipseSteps.h"
+#include "science/eclipse/DirectionFromSlot.h"
+#include "science/eclipse/EclipseSteps.h"
 
 namespace {
 constexpr int16_t kEarth = 3;

@@ -15,7 +15,7 @@
 //           outside the element tables is an index error.
 #include "core/state/SharedState.h"
 #include "core/theory/PlanetPerturbationSeries.h"
-#include "tools/eclipse/EclipseSteps.h"
+#include "science/eclipse/EclipseSteps.h"
 
 void PlanetLongitudePerturbation() {
   const int p = Main.CurrentObject;

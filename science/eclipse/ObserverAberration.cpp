@@ -12,8 +12,8 @@
 //           about 20.5".
 // Reference: Meeus, Astronomical Algorithms, 2nd ed., ch. 23 and 25.
 #include "core/state/SharedState.h"
-#include "tools/eclipse/DirectionFromSlot.h"
-#include "tools/eclipse/EclipseSteps.h"
+#include "science/eclipse/DirectionFromSlot.h"
+#include "science/eclipse/EclipseSteps.h"
 
 namespace {
 

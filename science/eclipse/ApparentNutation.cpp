@@ -9,8 +9,8 @@
 #include "core/coordinates/Coordinates.h"
 #include "core/state/SharedState.h"
 #include "core/Constants.h"
-#include "tools/eclipse/DirectionFromSlot.h"
-#include "tools/eclipse/EclipseSteps.h"
+#include "science/eclipse/DirectionFromSlot.h"
+#include "science/eclipse/EclipseSteps.h"
 
 namespace {
 
