@@ -7,7 +7,7 @@
 #include "core/runtime/ProgramFolder.h"
 #include "core/runtime/TextFile.h"
 #include "fuzz/FuzzSupport.h"
-#include "statistics/sample/OrbitSample.h"
+#include "science/sample/OrbitSample.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   if (size == 0) return 0;

@@ -21,7 +21,7 @@
 #include "statistics/Form6.h"
 #include "core/runtime/ProgramFiles.h"
 #include "statistics/ScrolledPicture.h"
-#include "statistics/sample/OrbitSample.h"
+#include "science/sample/OrbitSample.h"
 
 namespace {
 

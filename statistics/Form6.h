@@ -30,7 +30,7 @@
 #include <string>
 #include <vector>
 
-#include "statistics/sample/OrbitSample.h"
+#include "science/sample/OrbitSample.h"
 #include "ui/FormsRuntime.h"
 
 class Form6 : public ui::Form {

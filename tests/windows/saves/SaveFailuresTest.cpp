@@ -24,7 +24,7 @@
 #include "statistics/Form15.h"
 #include "statistics/Form19.h"
 #include "statistics/Form6.h"
-#include "statistics/sample/OrbitSample.h"
+#include "science/sample/OrbitSample.h"
 #include "tests/windows/statistics/Form6Fixture.h"
 #include "twobody/Form25.h"
 

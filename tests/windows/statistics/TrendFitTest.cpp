@@ -10,7 +10,7 @@
 #include "core/Constants.h"
 #include "core/state/SharedState.h"
 #include "core/state/StartUpState.h"
-#include "statistics/sample/OrbitSample.h"
+#include "science/sample/OrbitSample.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include "core/runtime/TextFile.h"
 #include "core/state/SharedState.h"
 #include "core/stat/ScaledNumbers.h"
-#include "statistics/sample/OrbitSample.h"
+#include "science/sample/OrbitSample.h"
 
 namespace sample {
 

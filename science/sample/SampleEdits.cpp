@@ -6,7 +6,7 @@
 #include "core/runtime/RuntimeError.h"
 #include "core/state/SharedState.h"
 #include "core/stat/ScaledNumbers.h"
-#include "statistics/sample/OrbitSample.h"
+#include "science/sample/OrbitSample.h"
 
 namespace sample {
 

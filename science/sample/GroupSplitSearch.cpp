@@ -1,6 +1,6 @@
 // The choice among the shifts of every group size: the size of the least
 // 2*Sigma, the band that meets the interval of every size, the mean.
-#include "statistics/sample/OrbitSample.h"
+#include "science/sample/OrbitSample.h"
 
 namespace sample {
 

@@ -8,7 +8,7 @@
 #include "core/runtime/RuntimeError.h"
 #include "core/stat/Stat.h"
 #include "core/state/SharedState.h"
-#include "statistics/sample/OrbitSample.h"
+#include "science/sample/OrbitSample.h"
 
 namespace sample {
 

@@ -6,7 +6,7 @@
 #include "core/runtime/TextFile.h"
 #include "core/state/SharedState.h"
 #include "core/stat/ShiftFiles.h"
-#include "statistics/sample/OrbitSample.h"
+#include "science/sample/OrbitSample.h"
 
 namespace sample {
 
