@@ -15,7 +15,7 @@
 #include "core/runtime/ProgramFolder.h"
 #include "core/support/KeptProgramFolder.h"
 #include "tests/windows/model/SolarSystemSetup.h"
-#include "ui/MessageBoxRecorder.h"
+#include "core/runtime/MessageBoxRecorder.h"
 
 namespace {
 
@@ -120,7 +120,7 @@ TEST_P(RunError, EndsTheRunAndThePlan) {
   } window;
   window.handOvers = &handOvers;
   window.controls = experiment.window.controls;
-  ui::MessageBoxRecorder boxes;
+  MessageBoxRecorder boxes;
   Main.StopFlag = 1;
   Main.NC0 = 10;
   experiment.run.RunExperiment(window);
