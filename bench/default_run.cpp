@@ -22,7 +22,7 @@
 #include "core/state/SharedState.h"
 #include "model/Form2.h"
 #include "setup/Form1.h"
-#include "tests/windows/model/SolarSystemSetup.h"
+#include "tests/science/engine/SolarSystemSetup.h"
 #include "ui/Runtime.h"
 #include "ui/UserActions.h"
 

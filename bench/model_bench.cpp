@@ -19,7 +19,7 @@
 #include "core/state/SharedState.h"
 #include "science/engine/HeadlessRunWindow.h"
 #include "science/engine/ModelRun.h"
-#include "tests/windows/model/SolarSystemSetup.h"
+#include "tests/science/engine/SolarSystemSetup.h"
 
 namespace {
 

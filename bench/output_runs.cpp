@@ -47,7 +47,7 @@
 #include "model/Form2.h"
 #include "observations/Form10.h"
 #include "setup/Form1.h"
-#include "tests/windows/model/SolarSystemSetup.h"
+#include "tests/science/engine/SolarSystemSetup.h"
 #include "tools/Form16.h"
 #include "science/twobody/TwoBody.h"
 #include "ui/Forms.h"

@@ -2,7 +2,7 @@
 // window: Mercury alone with the Sun, so every record must carry the
 // elements of the Kepler orbit it started on, and the records follow each
 // other at half its period.
-#include "tests/windows/model/SolarSystemSetup.h"
+#include "tests/science/engine/SolarSystemSetup.h"
 #include "tests/windows/statistics/Form6Fixture.h"
 
 namespace form6test {

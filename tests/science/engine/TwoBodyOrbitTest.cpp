@@ -6,7 +6,7 @@
 #include <ostream>
 #include <string>
 
-#include "tests/windows/model/PerihelionTurn.h"
+#include "tests/science/engine/PerihelionTurn.h"
 
 namespace {
 

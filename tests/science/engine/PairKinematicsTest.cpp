@@ -7,7 +7,7 @@
 
 #include <cmath>
 
-#include "tests/windows/model/SolarSystemSetup.h"
+#include "tests/science/engine/SolarSystemSetup.h"
 
 namespace {
 

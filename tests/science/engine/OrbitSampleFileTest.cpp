@@ -15,7 +15,7 @@
 #include "core/runtime/ProgramFolder.h"
 #include "core/support/KeptProgramFolder.h"
 #include "core/runtime/TextFile.h"
-#include "tests/windows/model/SolarSystemSetup.h"
+#include "tests/science/engine/SolarSystemSetup.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include <ostream>
 #include <vector>
 
-#include "tests/windows/model/PerihelionTurn.h"
+#include "tests/science/engine/PerihelionTurn.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "tests/windows/model/SolarSystemSetup.h"
+#include "tests/science/engine/SolarSystemSetup.h"
 
 namespace {
 

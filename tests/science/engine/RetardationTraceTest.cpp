@@ -9,7 +9,7 @@
 #include <ostream>
 
 #include "core/state/SharedState.h"
-#include "tests/windows/model/SolarSystemSetup.h"
+#include "tests/science/engine/SolarSystemSetup.h"
 
 namespace {
 

@@ -14,7 +14,7 @@
 #include "core/support/KeptProgramFolder.h"
 #include "core/state/StartUpState.h"
 #include "core/theory/Theory.h"
-#include "tests/windows/model/SolarSystemSetup.h"
+#include "tests/science/engine/SolarSystemSetup.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 
 #include <vector>
 
-#include "tests/windows/model/OrbitMeasures.h"
-#include "tests/windows/model/SolarSystemSetup.h"
+#include "tests/science/engine/OrbitMeasures.h"
+#include "tests/science/engine/SolarSystemSetup.h"
 
 namespace orbit {
 

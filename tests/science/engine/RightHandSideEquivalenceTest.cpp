@@ -19,7 +19,7 @@
 #include <vector>
 
 #include "core/state/SharedState.h"
-#include "tests/windows/model/SolarSystemSetup.h"
+#include "tests/science/engine/SolarSystemSetup.h"
 
 namespace {
 

@@ -14,7 +14,7 @@
 #include "core/runtime/MessageBox.h"
 #include "core/runtime/ProgramFolder.h"
 #include "core/support/KeptProgramFolder.h"
-#include "tests/windows/model/SolarSystemSetup.h"
+#include "tests/science/engine/SolarSystemSetup.h"
 #include "core/runtime/MessageBoxRecorder.h"
 
 namespace {
