@@ -92,10 +92,10 @@ TEST_F(PictureLabelsTest, ALabelAtAnEdgeMovesJustInsideAndOneThatFitsStaysPut) {
     EXPECT_TRUE(labels.print(c.x, c.y, c.text));
     const QRect ink = inkWithin(p.image(), p.image().rect());
     EXPECT_TRUE(sameInk(p.image(), ink, whole)) << "ink " << ink.width() << " x " << ink.height();
-    if (c.rightInk) EXPECT_EQ(ink.right(), *c.rightInk);
-    if (c.leftInk) EXPECT_EQ(ink.left(), *c.leftInk);
-    if (c.topInk) EXPECT_EQ(ink.top(), *c.topInk);
-    if (c.bottomInk) EXPECT_EQ(ink.bottom(), *c.bottomInk);
+    if (c.rightInk) { EXPECT_EQ(ink.right(), *c.rightInk); }
+    if (c.leftInk) { EXPECT_EQ(ink.left(), *c.leftInk); }
+    if (c.topInk) { EXPECT_EQ(ink.top(), *c.topInk); }
+    if (c.bottomInk) { EXPECT_EQ(ink.bottom(), *c.bottomInk); }
   }
 
   const Ink zero = freeInk("0,25");

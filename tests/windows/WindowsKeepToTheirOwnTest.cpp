@@ -115,7 +115,6 @@ void pressAtNextPass(ui::CommandButton& button) {
 }
 
 void click(ui::Control& control) { ui::clickAsUser(control); }
-void type(ui::TextBox& box, const std::string& text) { ui::typeAsUser(box, text); }
 
 // One use of a window: what a user does in it, ending with closing it.
 struct WindowUse {

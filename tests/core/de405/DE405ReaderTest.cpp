@@ -351,7 +351,7 @@ TEST_F(DE405Reader, DaysTheFilesDoNotHoldAreRefusedWithWhatTheyCover) {
     EXPECT_EQ(recorder.boxes()[0].title, "Celvan7m");
     EXPECT_EQ(Main.StopFlag, 1);
     EXPECT_EQ(Main.FileState, 0);
-    if (!row.opensItsFile) EXPECT_EQ(Main.DE405FileYear, 1900);
+    if (!row.opensItsFile) { EXPECT_EQ(Main.DE405FileYear, 1900); }
   }
 }
 

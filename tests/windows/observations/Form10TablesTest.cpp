@@ -286,7 +286,9 @@ TEST_F(Form10TablesTest, AStaleLockFileBesideTheWorkbookDoesNotBlockIt) {
   EXPECT_NEAR(std::fmod(Main.LonL[0], 360), form.TableSheet()[0].readNumber("AB15"), 1e-9);
   EXPECT_EQ(fileBytes(lock), lockBytes);
   for (const auto& entry : fs::directory_iterator(programFile("Tab")))
-    if (entry.path().extension() != ".xls") EXPECT_EQ(entry.path().filename().string(), ".~lock.Wing.xls#");
+    if (entry.path().extension() != ".xls") {
+      EXPECT_EQ(entry.path().filename().string(), ".~lock.Wing.xls#");
+    }
 }
 
 }  // namespace

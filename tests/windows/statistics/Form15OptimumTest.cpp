@@ -101,7 +101,7 @@ TEST_F(Optimum, RegressionAndOptimumRecoverAKnownMinimum) {
     EXPECT_EQ(form.Text11[f1].Text(), form.Text15[f1].Text());
     EXPECT_EQ(form.Text11[f2].Text(), form.Text15[f2].Text());
     for (int i = 1; i <= 7; ++i)
-      if (i != f1 && i != f2) EXPECT_EQ(form.Text11[i].Text(), zeroLevels[i]) << i;
+      if (i != f1 && i != f2) { EXPECT_EQ(form.Text11[i].Text(), zeroLevels[i]) << i; }
     ui::unloadAllForms();
   }
 }
