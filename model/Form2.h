@@ -6,7 +6,7 @@
 // and the graphs of drifts against time), the overview Picture2, the boxes
 // in which a run shows its progress and the elements of the followed body,
 // and the buttons that start, stop, continue and step a run. The computing
-// is ModelRun's (model/engine); this window reads its controls, refuses bad
+// is ModelRun's (science/engine); this window reads its controls, refuses bad
 // input, shows what the run measures and lets events run between passes.
 //
 // The handlers live in files by theme:

@@ -4,7 +4,7 @@
 // It takes observed places of one body from an observatory file ("Obs") or
 // from the tables of an ancient astronomer ("Tab"), computes for every epoch
 // where the chosen theory puts the body as the observer sees it (the chain
-// of observations/reduction), compares the two, filters, counts and plots
+// of science/reduction), compares the two, filters, counts and plots
 // the deviations, writes the report files and keeps the mean and
 // root-mean-square deviations that the plans over observations read.
 //

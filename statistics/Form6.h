@@ -8,7 +8,7 @@
 // groups of points by weighted least squares and turns its slope into the
 // secular shift per century with its 2*Sigma band, chooses among all group
 // sizes, and keeps the shifts in the model and observed shift files. The
-// numbers are worked out by statistics/sample (no window); this class reads
+// numbers are worked out by science/sample (no window); this class reads
 // the boxes, refuses bad input, hands over and draws.
 //
 // The sample, the shift tables and the picture's extents are shared (other

@@ -3,7 +3,7 @@
 // steps a date forward or backward and at every step places the Sun, the
 // Earth, the Moon and a chosen body by a theory or by DE405, with the two
 // laws of ET - UT of Form17, reduces them to apparent topocentric places
-// (tools/eclipse) and watches the disks of the Sun and the body touch, the
+// (science/eclipse) and watches the disks of the Sun and the body touch, the
 // Sun rise and set and the Sun pass an equinox or a solstice.
 //
 // The window keeps its run in its own variables (calendar, day start, step,
