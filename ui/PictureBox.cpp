@@ -10,7 +10,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <numbers>
+#include <utility>
 
 #include "core/runtime/NumberText.h"
 #include "core/runtime/RuntimeError.h"
@@ -296,8 +298,20 @@ void PictureBox::Print(const std::string& text) {
   changed();
 }
 
+// The ink of a text depends on the print font and the text alone: the
+// labels a run redraws at every pass find theirs among the texts measured
+// before (a few hundred at most are kept).
 QRect PictureBox::printedInk(const std::string& text) const {
-  const QFontMetrics metrics(printFont());
+  const QFont font = printFont();
+  static std::map<std::pair<QString, std::string>, QRect> measured;
+  const auto key = std::make_pair(font.key(), text);
+  if (const auto known = measured.find(key); known != measured.end()) return known->second;
+  if (measured.size() >= 500) measured.clear();
+  return measured[key] = measuredInk(font, text);
+}
+
+QRect PictureBox::measuredInk(const QFont& font, const std::string& text) const {
+  const QFontMetrics metrics(font);
   const int margin = metrics.height();
   const int lines = static_cast<int>(printedLines(text).size());
   QImage scratch(widestLine(metrics, text) + 2 * margin, (lines + 2) * metrics.height(),

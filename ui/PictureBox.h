@@ -166,6 +166,7 @@ class PictureBox : public Control {
   double fromPixelY(double py) const;
   double pixelsPerUnitX() const;
   QFont printFont() const;
+  QRect measuredInk(const QFont& font, const std::string& text) const;
   double drawLines(QImage& image, int32_t colour, double left, double top,
                    const std::string& text) const;
   void changed();
