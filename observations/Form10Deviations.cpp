@@ -3,6 +3,7 @@
 // file, and what an accepted epoch adds to the statistics of the run.
 #include <cmath>
 
+#include "core/Constants.h"
 #include "core/coordinates/Coordinates.h"
 #include "core/runtime/NumberText.h"
 #include "core/state/SharedState.h"
@@ -11,8 +12,8 @@
 namespace {
 
 constexpr double kMetresPerThousandKm = 1000000;
-constexpr double kArcSecondsPerDegree = 3600;
-constexpr double kDaysPerJulianYear = 365.25;
+using astro::kArcSecondsPerDegree;
+using astro::kDaysPerJulianYear;
 constexpr double kLargestShown = 1e15;
 // The deviations of the angles are plotted about this line.
 constexpr double kDeviationAxis = 4;

@@ -4,6 +4,7 @@
 // Picture1 when the view "ТОПО ГОР" is chosen.
 #include <cmath>
 
+#include "core/Constants.h"
 #include "core/coordinates/Coordinates.h"
 #include "core/runtime/NumberText.h"
 #include "core/state/SharedState.h"
@@ -60,7 +61,7 @@ bool Form10::ShowHorizonView() {
   Main.X[kEarth] = 0;
   Main.Y[kEarth] = 0;
   Main.Z[kEarth] = 0;
-  const double t = (Main.JD - Main.JD2000) / 36525;
+  const double t = (Main.JD - Main.JD2000) / astro::kDaysPerJulianCentury;
 
   placeInHorizon(p, t);
   double azimuth = Stat.Azimuth;

@@ -3,6 +3,7 @@
 // the reduction chain to the deviations, then the end-of-pass tests.
 #include <cmath>
 
+#include "core/Constants.h"
 #include "core/observations/ObservationFiles.h"
 #include "core/runtime/Clock.h"
 #include "core/runtime/ErrorTrap.h"
@@ -19,8 +20,8 @@
 
 namespace {
 
-constexpr double kHoursPerDay = 24;
-constexpr double kDegreesPerHour = 15;
+using astro::kHoursPerDay;
+using astro::kDegreesPerHour;
 
 }  // namespace
 

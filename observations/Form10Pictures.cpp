@@ -5,6 +5,7 @@
 #include <cmath>
 #include <stdexcept>
 
+#include "core/Constants.h"
 #include "core/coordinates/Coordinates.h"
 #include "core/runtime/NumberText.h"
 #include "core/state/SharedState.h"
@@ -182,7 +183,7 @@ void Form10::drawGeocentricView() {
   if (!Option8.Value()) return;
   const int p = Main.SelectedObject;
   const auto slot = static_cast<int16_t>(p);
-  const double t = (Main.JDut - Main.JD2000) / 36525;
+  const double t = (Main.JDut - Main.JD2000) / astro::kDaysPerJulianCentury;
   if (!tableSourceChosen()) {
     Main.CurrentObject = slot;
     EquatorialToEcliptic(t);

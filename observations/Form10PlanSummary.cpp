@@ -7,6 +7,7 @@
 #include <array>
 #include <string>
 
+#include "core/Constants.h"
 #include "core/runtime/ErrorTrap.h"
 #include "core/runtime/NumberText.h"
 #include "core/runtime/RuntimeError.h"
@@ -25,7 +26,7 @@ constexpr const char* kTitle = "Celvan7";
 constexpr const char* kRegressionError = "Ошибка при расчете коэффициентов уравнения регрессии";
 constexpr const char* kPlotError = "Ошибка при построение графиков";
 
-constexpr double kMetresPerKilometre = 1000;
+using astro::kMetresPerKilometre;
 // The chart of the runs: the largest computed criterion stands this high.
 constexpr double kChartHeight = 10;
 const int32_t kComputedColour = RGB(250, 0, 0);

@@ -3,6 +3,7 @@
 // ("++Статистика"), all in the program folder under "\Obs" and "\Dat".
 #include <string>
 
+#include "core/Constants.h"
 #include "core/runtime/ErrorTrap.h"
 #include "core/runtime/MessageBox.h"
 #include "core/runtime/NumberText.h"
@@ -19,7 +20,7 @@
 namespace {
 
 constexpr double kMillion = 1000000;
-constexpr double kArcSecondsPerDegree = 3600;
+using astro::kArcSecondsPerDegree;
 
 // Appends one line of the items to a file, whole or not at all.
 void appendLine(const std::string& path, const std::vector<PrintItem>& items) {

@@ -3,6 +3,7 @@
 // asks for before every run.
 #include <array>
 
+#include "core/Constants.h"
 #include "core/runtime/ErrorTrap.h"
 #include "core/runtime/NumberText.h"
 #include "core/state/SharedState.h"
@@ -14,7 +15,7 @@
 namespace {
 
 constexpr double kMillion = 1000000;
-constexpr double kMetresPerKilometre = 1000;
+using astro::kMetresPerKilometre;
 
 // The intervals of variation of the nine parameters, in the units of the
 // boxes: 10 thousand km, then 0.0001, 0.01 degree, 0.1 degree, 0.1 degree,

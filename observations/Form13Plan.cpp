@@ -3,6 +3,7 @@
 // theory or the plan-experiment file.
 #include <string>
 
+#include "core/Constants.h"
 #include "core/runtime/Clock.h"
 #include "core/runtime/ErrorTrap.h"
 #include "core/runtime/MessageBox.h"
@@ -31,7 +32,7 @@ constexpr double kMoonNodeRate = -1934.136185;
 // General precession used to refer the rates to J2000, arc seconds per
 // Julian century, and the template's precession rate.
 constexpr double kTemplatePrecession = 5029;
-constexpr double kArcSecondsPerDegree = 3600;
+using astro::kArcSecondsPerDegree;
 constexpr double kKilometresPerInterval = 10;  // thousand km of parameter 1's interval
 
 // The template's intervals of parameters 2..9: 0.0001, 0.01 degree, 0.1

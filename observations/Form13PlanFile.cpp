@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "core/Constants.h"
 #include "core/runtime/Clock.h"
 #include "core/runtime/MessageBox.h"
 #include "core/runtime/NumberText.h"
@@ -26,7 +27,7 @@
 
 namespace {
 
-constexpr double kMetresPerKilometre = 1000;
+using astro::kMetresPerKilometre;
 constexpr int kMeanLongitude = 7;
 // Parameters 2..9 keep their zero levels to nine decimals, the mean
 // longitude to six.

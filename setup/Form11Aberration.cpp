@@ -3,6 +3,7 @@
 // sum.
 #include <cmath>
 
+#include "core/Constants.h"
 #include "core/coordinates/Coordinates.h"
 #include "core/runtime/ErrorTrap.h"
 #include "core/runtime/NumberText.h"
@@ -19,7 +20,7 @@ constexpr int kStar = 10;
 constexpr int kReceiverPoint = 11;
 constexpr int kSourcePoint = 12;
 constexpr int kEarthEarlier = 13;
-constexpr double kMetresPerKm = 1000.0;
+using astro::kMetresPerKilometre;
 
 // An angle difference in degrees brought into -180..180.
 double reduced(double degrees) {
@@ -78,9 +79,9 @@ bool Form11::Command3_Click() {
     Main.VZsys = CDbl(Text5.Text());
     const int t = Main.SelectedObject;
     const auto moveWithSystem = [this](int object) {
-      Main.VX[object] = kMetresPerKm * Main.VXsys + VX0[object];
-      Main.VY[object] = kMetresPerKm * Main.VYsys + VY0[object];
-      Main.VZ[object] = kMetresPerKm * Main.VZsys + VZ0[object];
+      Main.VX[object] = kMetresPerKilometre * Main.VXsys + VX0[object];
+      Main.VY[object] = kMetresPerKilometre * Main.VYsys + VY0[object];
+      Main.VZ[object] = kMetresPerKilometre * Main.VZsys + VZ0[object];
     };
     moveWithSystem(kEarth);
     if (t < kStar) moveWithSystem(t);
@@ -91,9 +92,9 @@ bool Form11::Command3_Click() {
     Text24.setText(Str(Main.X[t] / Main.MK));
     Text25.setText(Str(Main.Y[t] / Main.MK));
     Text26.setText(Str(Main.Z[t] / Main.MK));
-    Text27.setText(Str(Main.VX[t] / kMetresPerKm));
-    Text28.setText(Str(Main.VY[t] / kMetresPerKm));
-    Text29.setText(Str(Main.VZ[t] / kMetresPerKm));
+    Text27.setText(Str(Main.VX[t] / kMetresPerKilometre));
+    Text28.setText(Str(Main.VY[t] / kMetresPerKilometre));
+    Text29.setText(Str(Main.VZ[t] / kMetresPerKilometre));
     const int lineShade = shade(Main.StageCounter, 155);
     const int totalShade = shade(Main.StageCounter, 125);
     if (Option3.Value()) drawUnlessFarOutside([&] { drawSourceConstructions(t, lineShade); });

@@ -3,6 +3,7 @@
 // them, repeated with the second button over a series of dates.
 #include <cmath>
 
+#include "core/Constants.h"
 #include "core/coordinates/Coordinates.h"
 #include "core/runtime/ErrorTrap.h"
 #include "core/runtime/MessageBox.h"
@@ -22,11 +23,11 @@ namespace {
 constexpr int kEarth = 3;
 constexpr int kSun = 0;
 constexpr int kStar = 10;
-constexpr double kMetresPerKm = 1000.0;
+using astro::kMetresPerKilometre;
 
 // A velocity (m/s) shown in km/s cut to six decimals.
 std::string velocityText(double metresPerSecond) {
-  return Str(Fix(kMetresPerKm * metresPerSecond) / Main.MK);
+  return Str(Fix(kMetresPerKilometre * metresPerSecond) / Main.MK);
 }
 
 }  // namespace
@@ -142,9 +143,9 @@ void Form11::placeTarget(int target) {
     Main.X[kStar] = Main.MK * CDbl(Text12.Text());
     Main.Y[kStar] = Main.MK * CDbl(Text14.Text());
     Main.Z[kStar] = Main.MK * CDbl(Text16.Text());
-    Main.VX[kStar] = kMetresPerKm * CDbl(Text18.Text());
-    Main.VY[kStar] = kMetresPerKm * CDbl(Text20.Text());
-    Main.VZ[kStar] = kMetresPerKm * CDbl(Text22.Text());
+    Main.VX[kStar] = kMetresPerKilometre * CDbl(Text18.Text());
+    Main.VY[kStar] = kMetresPerKilometre * CDbl(Text20.Text());
+    Main.VZ[kStar] = kMetresPerKilometre * CDbl(Text22.Text());
     return;
   }
   if (target != kSun) placeByTheory(target, Text2);

@@ -6,6 +6,7 @@
 // "Продолжить " goes on and "сделать NC0 шагов" runs one pass.
 #include <cmath>
 
+#include "core/Constants.h"
 #include "core/runtime/ErrorTrap.h"
 #include "core/runtime/NumberText.h"
 #include "core/state/SharedState.h"
@@ -24,7 +25,7 @@ constexpr int kMoonSlot = 11;
 constexpr int kEarthAloneSlot = 13;
 constexpr int kEarth = 3;
 
-constexpr double kArcSecondsPerDegree = 3600;
+using astro::kArcSecondsPerDegree;
 
 // A value cut toward zero to the given decimals, as text.
 std::string cut(double value, int decimals) { return Str(truncateDecimals(value, decimals)); }

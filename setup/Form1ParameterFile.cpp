@@ -21,6 +21,7 @@
 #include <string>
 #include <vector>
 
+#include "core/Constants.h"
 #include "core/runtime/ErrorTrap.h"
 #include "core/runtime/NumberText.h"
 #include "core/runtime/ProgramFolder.h"
@@ -47,7 +48,7 @@ constexpr const char* kObjectTitles =
 constexpr double kDayScale = 1000;
 constexpr double kSunMassScale = 1e25;
 constexpr double kGammaScale = 1e16;
-constexpr double kMetresPerKm = 1000;
+using astro::kMetresPerKilometre;
 constexpr double kMassRatioScale = 1000;
 // Days in the 65536 years that the date procedures can name: a day count
 // beyond it ("1E+303") gives a file whose date no load accepts.
@@ -65,15 +66,15 @@ std::vector<PrintItem> objectLine(int i) {
   const double kUgol = Main.kUgol;
   return {Format(i, "00"),
           wholeText(Fix(mk * Main.AlfaL[i] * kUgol)),
-          wholeText(Fix(Main.Rsr[i]) / kMetresPerKm),
+          wholeText(Fix(Main.Rsr[i]) / kMetresPerKilometre),
           wholeText(Fix(mk * Main.Wsr[i] * Main.sekG)),
           wholeText(Fix(mk * Main.Eks[i])),
           wholeText(Fix(mk * Main.Betta[i] * kUgol)),
           wholeText(Fix(mk * Main.AlfaP[i] * kUgol)),
           wholeText(Fix(mk * Main.AlfaU[i] * kUgol)),
-          wholeText(Fix(Main.X0[i] / kMetresPerKm)),
-          wholeText(Fix(Main.Y0[i]) / kMetresPerKm),
-          wholeText(Fix(Main.Z0[i] / kMetresPerKm)),
+          wholeText(Fix(Main.X0[i] / kMetresPerKilometre)),
+          wholeText(Fix(Main.Y0[i]) / kMetresPerKilometre),
+          wholeText(Fix(Main.Z0[i] / kMetresPerKilometre)),
           wholeText(Fix(mk * Main.VX0[i])),
           wholeText(Fix(mk * Main.VY0[i])),
           wholeText(Fix(mk * Main.VZ0[i])),
@@ -86,15 +87,15 @@ void readObjectLine(int fileNumber, int i) {
   const double kUgol = Main.kUgol;
   Main.SelectedObject = CLng(InputNumber(fileNumber));
   Main.AlfaL[i] = InputNumber(fileNumber) / mk / kUgol;
-  Main.Rsr[i] = InputNumber(fileNumber) * kMetresPerKm;
+  Main.Rsr[i] = InputNumber(fileNumber) * kMetresPerKilometre;
   Main.Wsr[i] = InputNumber(fileNumber) / mk / Main.sekG;
   Main.Eks[i] = InputNumber(fileNumber) / mk;
   Main.Betta[i] = InputNumber(fileNumber) / mk / kUgol;
   Main.AlfaP[i] = InputNumber(fileNumber) / mk / kUgol;
   Main.AlfaU[i] = InputNumber(fileNumber) / mk / kUgol;
-  Main.X[i] = Main.X0[i] = InputNumber(fileNumber) * kMetresPerKm;
-  Main.Y[i] = Main.Y0[i] = InputNumber(fileNumber) * kMetresPerKm;
-  Main.Z[i] = Main.Z0[i] = InputNumber(fileNumber) * kMetresPerKm;
+  Main.X[i] = Main.X0[i] = InputNumber(fileNumber) * kMetresPerKilometre;
+  Main.Y[i] = Main.Y0[i] = InputNumber(fileNumber) * kMetresPerKilometre;
+  Main.Z[i] = Main.Z0[i] = InputNumber(fileNumber) * kMetresPerKilometre;
   Main.VX[i] = Main.VX0[i] = InputNumber(fileNumber) / mk;
   Main.VY[i] = Main.VY0[i] = InputNumber(fileNumber) / mk;
   Main.VZ[i] = Main.VZ0[i] = InputNumber(fileNumber) / mk;

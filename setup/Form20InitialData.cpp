@@ -3,6 +3,7 @@
 // elements, the barycentre corrections, the start data of the pair.
 #include <string>
 
+#include "core/Constants.h"
 #include "core/runtime/ErrorTrap.h"
 #include "core/runtime/NumberText.h"
 #include "core/runtime/RuntimeError.h"
@@ -24,7 +25,7 @@ constexpr int kMoon = 11;
 constexpr int kEarthMass = 13;
 constexpr int kEarthStartSlot = 0;
 
-constexpr double kSecondsPerHour = 3600;
+using astro::kSecondsPerHour;
 
 std::string sixDecimals(double value) { return Str(truncateDecimals(value, 6)); }
 

@@ -3,6 +3,7 @@
 // plane, epoch and units the option buttons choose.
 #include <cmath>
 
+#include "core/Constants.h"
 #include "core/coordinates/Coordinates.h"
 #include "core/de405/DE405.h"
 #include "core/runtime/ErrorTrap.h"
@@ -19,7 +20,7 @@ namespace {
 // Earth-Moon barycentre), 10 and 11 the Moon.
 constexpr int kLastEphemerisObject = 11;
 constexpr int16_t kEquatorialAU = 0;
-constexpr double kDaysPerJulianCentury = 36525.0;
+using astro::kDaysPerJulianCentury;
 
 // The ephemeris holds the Moon relative to the Earth, not to the barycentre
 // of the Solar System.

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string>
 
+#include "core/Constants.h"
 #include "core/runtime/Clock.h"
 #include "core/runtime/ErrorTrap.h"
 #include "core/runtime/NumberText.h"
@@ -16,7 +17,7 @@ constexpr const char* kBadData = "Введите правильно данные
 constexpr const char* kTitle = "Celvan7";
 
 // Metres per second in a km/s.
-constexpr double kMetresPerKm = 1000.0;
+using astro::kMetresPerKilometre;
 
 // Velocity components, km/s.
 struct Velocity {
@@ -139,9 +140,9 @@ void Form4::Command1_Click() {
       Main.X[i] = Main.X0[i];
       Main.Y[i] = Main.Y0[i];
       Main.Z[i] = Main.Z0[i];
-      Main.VX[i] = kMetresPerKm * Main.VXsys + Main.VX0[i];
-      Main.VY[i] = kMetresPerKm * Main.VYsys + Main.VY0[i];
-      Main.VZ[i] = kMetresPerKm * Main.VZsys + Main.VZ0[i];
+      Main.VX[i] = kMetresPerKilometre * Main.VXsys + Main.VX0[i];
+      Main.VY[i] = kMetresPerKilometre * Main.VYsys + Main.VY0[i];
+      Main.VZ[i] = kMetresPerKilometre * Main.VZsys + Main.VZ0[i];
     }
     // The start-up window's grid shows the initial data: choosing the
     // option runs its Click, and writing the trigger box runs its Change.

@@ -14,6 +14,7 @@
 #include <cmath>
 #include <string>
 
+#include "core/Constants.h"
 #include "core/runtime/Clock.h"
 #include "core/runtime/ErrorTrap.h"
 #include "core/runtime/MessageBox.h"
@@ -38,7 +39,7 @@ constexpr int16_t kPlanPressureLaw = 5;
 constexpr int16_t kNoPressureLaw = 0;
 // Retardation by the positions, velocities and accelerations of the bodies.
 constexpr int16_t kPlanRetardation = 2;
-constexpr double kMetresPerKm = 1000;
+using astro::kMetresPerKilometre;
 
 // The mass of a body whose ratio to the Sun's mass is m0 / m = ratio. A
 // ratio of 0 is refused before the mass is touched.
@@ -121,7 +122,7 @@ bool Form15::refuseMeaninglessFactors() {
       if (!(ratio > 0)) return refuse(massFactor, form15text::kNegativeMass);
     }
     const double speed = std::hypot(Stat.RunValues(1, e), Stat.RunValues(2, e), Stat.RunValues(3, e));
-    if (!(speed * kMetresPerKm < Main.Vsv)) {
+    if (!(speed * kMetresPerKilometre < Main.Vsv)) {
       MsgBox(form15text::fasterThanLight(e, Str(speed)), form15text::kTitle7m);
       return true;
     }

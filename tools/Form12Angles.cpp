@@ -3,6 +3,7 @@
 // ticked unit, and handed to the source longitude or latitude box.
 #include <cmath>
 
+#include "core/Constants.h"
 #include "core/runtime/ErrorTrap.h"
 #include "core/runtime/NumberText.h"
 #include "core/state/SharedState.h"
@@ -11,7 +12,7 @@
 
 namespace {
 
-constexpr double kDegreesPerHour = 15.0;
+using astro::kDegreesPerHour;
 // Angles and times are shown cut (not rounded) to six decimals.
 constexpr int kShownDecimals = 6;
 

@@ -8,6 +8,7 @@
 // conversion, so that converting a date loses no angle.
 #include <string>
 
+#include "core/Constants.h"
 #include "core/runtime/ErrorTrap.h"
 #include "core/runtime/NumberText.h"
 #include "core/state/KeptValues.h"
@@ -19,8 +20,8 @@
 
 namespace {
 
-constexpr double kHoursPerDay = 24.0;
-constexpr double kDegreesPerHour = 15.0;
+using astro::kHoursPerDay;
+using astro::kDegreesPerHour;
 
 // "hh:mm:ss" of the hours, minutes and seconds left by DayFractionToHMS.
 std::string clockText(double day) {

@@ -16,6 +16,7 @@
 // (the observer's place and the parallax).
 #include <cmath>
 
+#include "core/Constants.h"
 #include "core/coordinates/Coordinates.h"
 #include "core/runtime/ErrorTrap.h"
 #include "core/runtime/MessageBox.h"
@@ -36,8 +37,8 @@ using form12slot::kSun;
 
 constexpr double kModifiedJulianDayOrigin = 2400000.5;
 constexpr double kEarthRadius = 6378140.0;  // metres, a spherical Earth
-constexpr double kHoursPerDay = 24.0;
-constexpr double kDegreesPerHour = 15.0;
+using astro::kHoursPerDay;
+using astro::kDegreesPerHour;
 // Slot bases of the context: the equinox of the date and J2000. Base + 2 is
 // the observer on the equator, + 3 the Earth, + 6 the observer on the
 // ecliptic.
@@ -85,7 +86,7 @@ double form12ShownAngle(double degrees) { return truncateDecimals(degrees, 6); }
 
 double form12ShownLength(double metres) { return Fix(metres) / Main.MK; }
 
-double centuriesFromJ2000(double julianDay) { return (julianDay - Main.JD2000) / 36525.0; }
+double centuriesFromJ2000(double julianDay) { return (julianDay - Main.JD2000) / astro::kDaysPerJulianCentury; }
 
 bool Form12::horizonWithoutObserver() const { return Option10.Value() && !Option20.Value(); }
 

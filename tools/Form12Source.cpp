@@ -3,6 +3,7 @@
 // and the low-precision Moon (or takes the typed body), saves them in the
 // internal frame and shows the chosen one in the frame of the options;
 // "Задать координаты для JD = JD + " steps the date and does it again.
+#include "core/Constants.h"
 #include "core/coordinates/Coordinates.h"
 #include "core/runtime/ErrorTrap.h"
 #include "core/runtime/MessageBox.h"
@@ -22,8 +23,8 @@ using form12slot::kMoon;
 using form12slot::kSun;
 using form12slot::kTyped;
 
-constexpr double kSecondsPerDay = 86400.0;
-constexpr double kSecondsPerMinute = 60.0;
+using astro::kSecondsPerDay;
+using astro::kSecondsPerMinute;
 // Slot of the Earth's offset from the Earth-Moon barycentre, then of the
 // Moon's mark in picture units.
 constexpr int kOffsetSlot = 14;

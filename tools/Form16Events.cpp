@@ -9,6 +9,7 @@
 #include <cmath>
 #include <string>
 
+#include "core/Constants.h"
 #include "core/coordinates/Coordinates.h"
 #include "core/time/TimeScales.h"
 #include "core/runtime/NumberText.h"
@@ -38,8 +39,8 @@ constexpr int16_t kInverseEcliptic = 21;
 constexpr int16_t kFirstLimbPoint = 30;
 constexpr int kLimbPoints = 8;
 constexpr double kLimbPointStep = 45.0;
-constexpr double kHoursPerDay = 24.0;
-constexpr double kDegreesPerHour = 15.0;
+using astro::kHoursPerDay;
+using astro::kDegreesPerHour;
 constexpr double kZenith = 90.0;
 constexpr int kRemoveNutation = 1;
 
@@ -276,7 +277,7 @@ void Form16::writeEquinoxRecord() {
   Main.LonL[kInverseGeocentric] = Main.RelativeLongitude[kEquinoxPoint];
   Main.LatB[kInverseGeocentric] = Main.RelativeLatitude;
 
-  const double t = (Main.JD - Main.JD2000) / 36525.0;
+  const double t = (Main.JD - Main.JD2000) / astro::kDaysPerJulianCentury;
   if (Option2.Value())
     ApplyNutation(t, Main.X[kEquinoxPoint], Main.Y[kEquinoxPoint], Main.Z[kEquinoxPoint],
                   kRemoveNutation);

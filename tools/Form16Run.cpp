@@ -37,10 +37,10 @@ constexpr int16_t kBarycentreOffset = 14;
 constexpr int16_t kOrigin = 15;
 constexpr int kNew0 = 1, kJPL0 = 2, kJPL2 = 3;
 constexpr int kEclipticJ2000Metres = 1;
-constexpr double kHoursPerDay = 24.0;
-constexpr double kDegreesPerHour = 15.0;
-constexpr double kSecondsPerMinute = 60.0;
-constexpr double kSecondsPerDay = 86400.0;
+using astro::kHoursPerDay;
+using astro::kDegreesPerHour;
+using astro::kSecondsPerMinute;
+using astro::kSecondsPerDay;
 constexpr int kShownDecimals = 6;
 // Epoch from which the first precession box counts, Julian Day.
 constexpr double kFirstPrecessionEpoch = 1579341.0;

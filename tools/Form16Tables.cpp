@@ -6,6 +6,7 @@
 #include <exception>
 #include <string>
 
+#include "core/Constants.h"
 #include "core/coordinates/Coordinates.h"
 #include "core/observations/AncientTables.h"
 #include "core/runtime/Clock.h"
@@ -23,8 +24,8 @@ namespace {
 constexpr int16_t kSun = 0;
 constexpr int16_t kEarth = 3;
 constexpr int16_t kEgyptianCalendar = 2;
-constexpr double kHoursPerDay = 24.0;
-constexpr double kDegreesPerHour = 15.0;
+using astro::kHoursPerDay;
+using astro::kDegreesPerHour;
 
 }  // namespace
 

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "core/Constants.h"
 #include "core/de405/DE405.h"
 #include "core/de405/DE405Format.h"
 #include "core/runtime/NumberText.h"
@@ -19,8 +20,8 @@ using namespace de405;
 
 namespace {
 
-constexpr double kJ2000 = 2451545.0;
-constexpr double kDaysPerJulianYear = 365.25;
+using astro::kJulianDayJ2000;
+using astro::kDaysPerJulianYear;
 
 // The first day of the file's first block and the end of its last block;
 // walks the file's blocks as the reader reads them.
@@ -48,7 +49,7 @@ DE405DaySpan blocksOfFile(const std::string& path) {
 
 // A Julian Day as a year with two decimals (Julian years from J2000).
 std::string yearText(double julianDay) {
-  return Str(std::floor((2000 + (julianDay - kJ2000) / kDaysPerJulianYear) * 100) / 100);
+  return Str(std::floor((2000 + (julianDay - kJulianDayJ2000) / kDaysPerJulianYear) * 100) / 100);
 }
 
 }  // namespace

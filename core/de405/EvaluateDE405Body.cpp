@@ -24,6 +24,7 @@
 //           second kind for velocities).
 #include <cmath>
 
+#include "core/Constants.h"
 #include "core/de405/DE405.h"
 #include "core/de405/DE405Format.h"
 #include "core/runtime/ErrorTrap.h"
@@ -38,7 +39,7 @@ namespace {
 constexpr int kSunItem = 11;
 constexpr int kMoonItem = 10;
 constexpr int kMoonObject = 11;
-constexpr double kMetresPerKm = 1000.0;
+using astro::kMetresPerKilometre;
 
 int itemOfObject(int32_t body) {
   if (body == 0) return kSunItem;
@@ -131,8 +132,8 @@ void evaluateSums(int item) {
 
 // Frame 0: equatorial J2000, AU and AU/day as the file holds it.
 void storeEquatorialAU(int32_t body, int item, double subDays) {
-  const double perAU = kMetresPerKm / Main.Lae;
-  const double perAUDay = 2.0 * kMetresPerKm / subDays / Main.Lae;
+  const double perAU = kMetresPerKilometre / Main.Lae;
+  const double perAUDay = 2.0 * kMetresPerKilometre / subDays / Main.Lae;
   Main.X[body] = perAU * Main.DE405SumX[item];
   Main.Y[body] = perAU * Main.DE405SumY[item];
   Main.Z[body] = perAU * Main.DE405SumZ[item];
@@ -145,10 +146,10 @@ void storeEquatorialAU(int32_t body, int item, double subDays) {
 // metres and m/s.
 void storeEclipticMetres(int32_t body, int item, double subDays) {
   const double sinE = std::sin(Main.ObliquityJ2000), cosE = std::cos(Main.ObliquityJ2000);
-  const double perSecond = 2.0 * kMetresPerKm / Main.SecondsPerDay / subDays;
-  Main.X[body] = kMetresPerKm * Main.DE405SumX[item];
-  Main.Y[body] = kMetresPerKm * (sinE * Main.DE405SumZ[item] + cosE * Main.DE405SumY[item]);
-  Main.Z[body] = kMetresPerKm * (cosE * Main.DE405SumZ[item] - sinE * Main.DE405SumY[item]);
+  const double perSecond = 2.0 * kMetresPerKilometre / Main.SecondsPerDay / subDays;
+  Main.X[body] = kMetresPerKilometre * Main.DE405SumX[item];
+  Main.Y[body] = kMetresPerKilometre * (sinE * Main.DE405SumZ[item] + cosE * Main.DE405SumY[item]);
+  Main.Z[body] = kMetresPerKilometre * (cosE * Main.DE405SumZ[item] - sinE * Main.DE405SumY[item]);
   Main.VX[body] = perSecond * Main.DE405SumVX[item];
   Main.VY[body] = perSecond * (sinE * Main.DE405SumVZ[item] + cosE * Main.DE405SumVY[item]);
   Main.VZ[body] = perSecond * (cosE * Main.DE405SumVZ[item] - sinE * Main.DE405SumVY[item]);

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "core/Constants.h"
 #include "core/observations/AncientTables.h"
 #include "core/state/SharedState.h"
 
@@ -10,8 +11,8 @@ namespace {
 
 // The precession the modern rate gives, arc seconds per Julian century.
 constexpr double kModernPrecessionPerCentury = 5025;
-constexpr double kDaysPerJulianCentury = 36525;
-constexpr double kSecondsPerDegree = 3600;
+using astro::kDaysPerJulianCentury;
+using astro::kArcSecondsPerDegree;
 
 const AncientTableCells* readableTable(const AncientTableReader& reader,
                                        const std::string& tableName) {
@@ -94,7 +95,7 @@ void readAncientTable(const AncientTableReader& reader, const std::string& table
   }
   if (precessionCorrection) {
     Main.PrecessionL = (Main.JDut - Main.JD0) * kModernPrecessionPerCentury /
-                       kDaysPerJulianCentury / kSecondsPerDegree;
+                       kDaysPerJulianCentury / kArcSecondsPerDegree;
     for (int read : bodiesRead)
       Main.LonL[read] += -Main.GeneralPrecession + Main.SavedPrecession + Main.PrecessionL;
   }

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "core/Constants.h"
 #include "core/state/SharedState.h"
 
 namespace {
@@ -59,7 +60,7 @@ void setStartUpConstants() {
   Main.VZsys = 0;
   Main.Lae = 149597870691;
   Main.Pi = 3.14159265359;
-  Main.JD2000 = 2451545.0;
+  Main.JD2000 = astro::kJulianDayJ2000;
   Main.Vsv = 299792500;
   // Degrees per radian from the stored value of pi, not from full precision.
   Main.kUgol = 180 / 3.14159265359;

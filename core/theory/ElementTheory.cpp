@@ -28,9 +28,9 @@ void storeSemiMajorAxisAU(int body, double axisAU) {
 double meanMotionRadiansPerSecond(double n, MeanMotionUnit unit) {
   switch (unit) {
     case MeanMotionUnit::ArcsecondsPerDay:
-      return n / kArcsecondsPerDegree / Main.kUgol / Main.SecondsPerDay;
+      return n / kArcSecondsPerDegree / Main.kUgol / Main.SecondsPerDay;
     case MeanMotionUnit::ArcsecondsPerCentury:
-      return n / kArcsecondsPerDegree / Main.kUgol / 100.0 / Main.sekG;
+      return n / kArcSecondsPerDegree / Main.kUgol / 100.0 / Main.sekG;
     case MeanMotionUnit::DegreesPerCentury:
       return n / Main.kUgol / 100.0 / Main.sekG;
     case MeanMotionUnit::RadiansPerCentury:

@@ -36,7 +36,7 @@ void ReduceMoonElementsToJ2000() {
   Main.TimeScratch = 0.0;
   Main.TheoryT = Main.TimeScratch - Main.TCenturies;
   const double p = generalPrecessionArcseconds(Main.TCenturies, Main.TheoryT);
-  Main.GeneralPrecession = p / theory::kArcsecondsPerDegree / Main.kUgol;
+  Main.GeneralPrecession = p / theory::kArcSecondsPerDegree / Main.kUgol;
   Main.AlfaL[11] += Main.GeneralPrecession;
   Main.AlfaU[11] += Main.GeneralPrecession;
   Main.AlfaP[11] += Main.GeneralPrecession;

@@ -94,7 +94,7 @@ const std::array<MeanElementRow, 9> kPlanets{{
 // perihelion, inclination 18520″ (5°08′40″).
 const MeanElementRow kMoon{{},
                            {0.054900489},
-                           {18520.0 / theory::kArcsecondsPerDegree},
+                           {18520.0 / theory::kArcSecondsPerDegree},
                            {218.31617, 481267.88088, -0.001128},
                            {83.353243, 4069.037111, -0.0103228},
                            {125.044555, -1934.136185, 0.0020762},

@@ -19,7 +19,7 @@ struct SexagesimalAngle {
   Polynomial arcseconds;
   double degreesAt(double t) const {
     return degrees + minutes / theory::kArcminutesPerDegree +
-           arcseconds.at(t) / theory::kArcsecondsPerDegree;
+           arcseconds.at(t) / theory::kArcSecondsPerDegree;
   }
 };
 

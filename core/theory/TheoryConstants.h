@@ -14,8 +14,8 @@ using astro::kDaysPerJulianCentury;
 inline constexpr double kArcsecondsPerRadian = 206264.8062;
 // Arc seconds per full turn.
 inline constexpr double kArcsecondsPerTurn = 1296000.0;
-// Seconds of arc per degree and minutes of arc per degree.
-inline constexpr double kArcsecondsPerDegree = 3600.0;
+using astro::kArcSecondsPerDegree;
+// Minutes of arc per degree.
 inline constexpr double kArcminutesPerDegree = 60.0;
 
 // Mean distance of the Moon from the Earth, m (all theories).

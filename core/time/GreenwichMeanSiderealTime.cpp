@@ -9,6 +9,7 @@
 //           loops whose model time lives in the shared variables.
 // Reference: Montenbruck and Pfleger, Astronomy on the Personal Computer,
 //           ch. 3; Meeus, Astronomical Algorithms, 2nd ed., ch. 12.
+#include "core/Constants.h"
 #include "core/runtime/NumberText.h"
 #include "core/time/TimeConstants.h"
 #include "core/time/TimeScales.h"
@@ -16,7 +17,7 @@
 namespace {
 // Modified Julian Day of J2000.0 (2000-01-01 12h).
 constexpr double kJ2000ModifiedJulianDay = 51544.5;
-constexpr double kSecondsPerHour = 3600.0;
+using astro::kSecondsPerHour;
 }  // namespace
 
 double GreenwichMeanSiderealTime(double modifiedJulianDay) {

@@ -16,6 +16,7 @@
 //           24 h stays 24 h; one above is reduced by a day and one below zero
 //           (an observer west of Greenwich shortly after 0 h) raised by a day.
 // Reference: Meeus, Astronomical Algorithms, 2nd ed., ch. 12 and 40.
+#include "core/Constants.h"
 #include "core/coordinates/Coordinates.h"
 #include "core/state/SharedState.h"
 #include "core/theory/Theory.h"
@@ -26,8 +27,8 @@
 namespace {
 
 constexpr double kModifiedJulianDayOffset = 2400000.5;
-constexpr double kHoursPerDay = 24.0;
-constexpr double kDegreesPerHour = 15.0;
+using astro::kHoursPerDay;
+using astro::kDegreesPerHour;
 constexpr double kEarthRadiusMetres = 6378140.0;
 constexpr int16_t kSun = 0;
 constexpr int16_t kObserver = 12;

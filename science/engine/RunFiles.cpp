@@ -6,6 +6,7 @@
 #include <sstream>
 #include <vector>
 
+#include "core/Constants.h"
 #include "core/runtime/Clock.h"
 #include "core/runtime/NumberText.h"
 #include "core/runtime/ProgramFolder.h"
@@ -144,7 +145,7 @@ void ModelRun::WriteOrbitRecord() {
     PrintZones(file, {Main.RevolutionCount, Fix(Main.ElapsedTime * 100 / Main.SecondsPerDay),
                       Fix(Main.AlfaPTurns * scale), Fix(Main.AlfaUTurns * scale),
                       Fix(Main.BettaCurrent * Main.kUgol * scale), Fix(Main.EksCurrent * scale),
-                      Fix(Main.RadiusVector[s] / 10), Fix(scale * 2 * Main.Pi * 36525 / Main.Period)});
+                      Fix(Main.RadiusVector[s] / 10), Fix(scale * 2 * Main.Pi * astro::kDaysPerJulianCentury / Main.Period)});
   });
 }
 

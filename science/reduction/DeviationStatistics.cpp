@@ -5,11 +5,12 @@
 #include <cmath>
 #include <limits>
 
+#include "core/Constants.h"
 #include "core/runtime/NumberText.h"
 
 namespace {
 
-constexpr double kArcSecondsPerDegree = 3600;
+using astro::kArcSecondsPerDegree;
 constexpr double kMillion = 1000000;
 constexpr double kLargestWeight = std::numeric_limits<double>::max();
 constexpr int kBinsPerQuantity = 18;

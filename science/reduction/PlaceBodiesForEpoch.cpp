@@ -19,6 +19,7 @@
 //           from it by the Moon's share of the pair's mass,
 //           m_Moon / (m_Earth + m_Moon), so that the barycentre stays the
 //           mass-weighted mean of the two bodies.
+#include "core/Constants.h"
 #include "core/coordinates/Coordinates.h"
 #include "core/state/SharedState.h"
 #include "core/theory/Theory.h"
@@ -31,7 +32,7 @@ using namespace reduction;
 namespace {
 
 constexpr double kEarthRadiusMetres = 6378140;
-constexpr double kSecondsPerDay = 24.0 * 3600;
+using astro::kSecondsPerDay;
 
 Ser0Variant ser0VariantOf(EarthMoonTheory theory) {
   if (theory == EarthMoonTheory::Ser0) return Ser0Variant::Ser0;

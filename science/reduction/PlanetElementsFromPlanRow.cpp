@@ -14,6 +14,7 @@
 //           Main.JDut; Rsr, Eks, Betta, AlfaP, AlfaU, Wsr (radians per
 //           Julian century while the reduction uses it) and AlfaL of i; the
 //           Ser0 masses; X, Y, Z and VX, VY, VZ of i
+#include "core/Constants.h"
 #include "core/state/SharedState.h"
 #include "core/theory/Theory.h"
 #include "science/reduction/Reduction.h"
@@ -27,7 +28,7 @@ constexpr int kMoon = 11;
 void PlanetElementsFromPlanRow(bool elementsOfDate, double precessionRate) {
   const long i = Main.CurrentObject;
   const long row = Stat.RunIndex;
-  Main.TheoryT = (Main.JDut - Main.JD0) / 36525;
+  Main.TheoryT = (Main.JDut - Main.JD0) / astro::kDaysPerJulianCentury;
   Main.JD = Main.JDut;
 
   Main.Rsr[i] = Stat.RunValues(1, row);

@@ -16,6 +16,7 @@
 //           altitude plus the refraction for that zenith distance.
 // Reference: Meeus, Astronomical Algorithms, 2nd ed., ch. 16 (refraction),
 //           ch. 33 (light time, aberration), ch. 40 (parallax).
+#include "core/Constants.h"
 #include "core/coordinates/Coordinates.h"
 #include "core/coordinates/LightTime.h"
 #include "core/state/SharedState.h"
@@ -27,7 +28,7 @@ using namespace reduction;
 namespace {
 
 constexpr int kLightTimeIterations = 3;
-constexpr double kArcSecondsPerDegree = 3600;
+using astro::kArcSecondsPerDegree;
 
 // a - b in arc seconds, for longitudes that may straddle 0/360.
 double longitudeShiftArcSeconds(double a, double b) {

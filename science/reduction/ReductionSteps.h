@@ -2,6 +2,7 @@
 // Small steps shared by the two halves of the reduction chain.
 #include <string>
 
+#include "core/Constants.h"
 #include "core/coordinates/Coordinates.h"
 #include "core/state/SharedState.h"
 #include "science/reduction/Reduction.h"
@@ -18,7 +19,7 @@ constexpr int kEarthCopy = 23;
 constexpr int kObjectCopyOffset = 20;
 
 // Julian centuries from J2000 of the universal time of the epoch.
-inline double centuriesOfEpoch() { return (Main.JDut - 2451545) / 36525; }
+inline double centuriesOfEpoch() { return (Main.JDut - astro::kJulianDayJ2000) / astro::kDaysPerJulianCentury; }
 
 // Direction of `to` seen from `from`, kept as the object's current
 // coordinates in Main.LonL and Main.LatB.

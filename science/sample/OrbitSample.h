@@ -17,6 +17,8 @@
 #include <string>
 #include <vector>
 
+#include "core/Constants.h"
+
 namespace sample {
 
 // --- Kinds of sample: the values of Main.FileState on the statistics window ---
@@ -47,10 +49,10 @@ enum Column : int16_t {
 inline constexpr int kLastColumn = 10;
 inline constexpr int16_t kMoon = 11;
 
-inline constexpr double kDaysPerJulianYear = 365.25;
+using astro::kDaysPerJulianYear;
 // Bounds of the absolute times of an edited series: a point must lie after
 // Julian Day 0 and before twice J2000.0.
-inline constexpr double kLatestSeriesJD = 2 * 2451545.0;
+inline constexpr double kLatestSeriesJD = 2 * astro::kJulianDayJ2000;
 
 // ===================== SampleFile.cpp =====================
 
