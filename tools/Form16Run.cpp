@@ -12,6 +12,7 @@
 
 #include "core/Constants.h"
 #include "core/coordinates/Coordinates.h"
+#include "core/coordinates/GeneralPrecession.h"
 #include "core/de405/DE405.h"
 #include "core/de405/DE405Format.h"
 #include "core/runtime/ErrorTrap.h"
@@ -53,9 +54,7 @@ double centuriesFromJ2000(double julianDay) {
 double generalPrecession(double epoch, double julianDay) {
   const double t0 = centuriesFromJ2000(epoch);
   const double t = centuriesFromJ2000(julianDay) - t0;
-  return t *
-         (5029.0966 + (2.22226 - 0.000042 * t0) * t0 + (1.11113 - 0.000042 * t0 - 0.000006 * t) * t) /
-         3600.0;
+  return precession::generalPrecessionFactored(t0, t) / astro::kArcSecondsPerDegree;
 }
 
 const auto timeOfDay = form16TimeOfDay;

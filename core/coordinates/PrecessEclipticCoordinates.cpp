@@ -14,6 +14,7 @@
 #include <cmath>
 
 #include "core/coordinates/Coordinates.h"
+#include "core/coordinates/GeneralPrecession.h"
 #include "core/coordinates/PrecessionAngles.h"
 #include "core/state/SharedState.h"
 
@@ -29,10 +30,7 @@ void PrecessEclipticCoordinates(double t0, double t) {
       ((47.0029 - 0.06603 * t0 + 0.000598 * t0 * t0) +
        (-0.03302 + 0.000598 * t0 + 0.00006 * interval) * interval) *
       interval);
-  const double generalPrecession = arcSecondsToRadians(
-      ((5029.0966 + 2.22226 * t0 - 0.000042 * t0 * t0) +
-       (1.11113 - 0.000042 * t0 - 0.000006 * interval) * interval) *
-      interval);
+  const double generalPrecession = arcSecondsToRadians(generalPrecessionNested(t0, interval));
   Main.GeneralPrecession = generalPrecession;
 
   const double sinNode = std::sin(node), cosNode = std::cos(node);

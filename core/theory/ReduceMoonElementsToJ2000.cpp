@@ -1,23 +1,10 @@
 // ReduceMoonElementsToJ2000: the Moon's mean elements from the equinox of the
 // date to the equinox of J2000.
+#include "core/coordinates/GeneralPrecession.h"
 #include "core/state/SharedState.h"
 #include "core/theory/ElementTheory.h"
 #include "core/theory/Theory.h"
 #include "core/theory/TheoryConstants.h"
-
-namespace {
-
-// General precession in longitude at J2000, arc seconds per Julian century.
-constexpr double kPrecessionRateJ2000 = 5029.0966;
-
-// General precession in longitude (arc seconds) from the epoch t0 over the
-// interval t, both in Julian centuries, t0 counted from J2000.
-double generalPrecessionArcseconds(double t0, double t) {
-  return ((kPrecessionRateJ2000 + 2.22226 * t0 - 0.000042 * t0 * t0) * t +
-          (1.11113 - 0.000042 * t0) * t * t - 0.000006 * t * t * t);
-}
-
-}  // namespace
 
 // ReduceMoonElementsToJ2000: refers the Moon's mean elements of the date to
 // the mean equinox of J2000.
@@ -35,11 +22,11 @@ void ReduceMoonElementsToJ2000() {
   Main.TCenturies = (Main.JD - Main.JD2000) / theory::kDaysPerJulianCentury;
   Main.TimeScratch = 0.0;
   Main.TheoryT = Main.TimeScratch - Main.TCenturies;
-  const double p = generalPrecessionArcseconds(Main.TCenturies, Main.TheoryT);
+  const double p = precession::generalPrecessionByTerms(Main.TCenturies, Main.TheoryT);
   Main.GeneralPrecession = p / theory::kArcSecondsPerDegree / Main.kUgol;
   Main.AlfaL[11] += Main.GeneralPrecession;
   Main.AlfaU[11] += Main.GeneralPrecession;
   Main.AlfaP[11] += Main.GeneralPrecession;
-  Main.Wsr[11] -= theory::meanMotionRadiansPerSecond(kPrecessionRateJ2000,
+  Main.Wsr[11] -= theory::meanMotionRadiansPerSecond(precession::kRateAtJ2000,
                                                      theory::MeanMotionUnit::ArcsecondsPerCentury);
 }
