@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/integration/RungeKutta.h"
 #include "core/state/SharedState.h"
 #include "science/engine/ModelRun.h"
 
@@ -19,18 +20,6 @@ constexpr int kAccelerationCount = kStateSize - kVelocityOffset;
 void keepStageAcceleration(Table1<double, 66>& stage) {
   const double* derivative = Main.StateDerivative.data();
   std::copy(derivative + kVelocityOffset, derivative + kStateSize, stage.data() + kVelocityOffset);
-}
-
-// K := h·dY/dt; Y := Y0 + K·weight.
-void advanceStage(Table1<double, 66>& increment, double h, double weight) {
-  const double* derivative = Main.StateDerivative.data();
-  const double* start = Main.StepStartState.data();
-  double* k = increment.data();
-  double* y = Main.StateVector.data();
-  for (int j = 0; j < kStateSize; ++j) {
-    k[j] = h * derivative[j];
-    y[j] = start[j] + k[j] * weight;
-  }
 }
 
 // The origin of the coordinates that are tracked and drawn.
@@ -51,37 +40,20 @@ void ModelRun::rungeKuttaStep() {
   Main.StageCounter = 0;
   Main.StageTime = t;
   Main.StageOffset = 0;
-  std::copy(Main.StateVector.data(), Main.StateVector.data() + kStateSize, Main.StepStartState.data());
-
-  evaluateStage();
-  advanceStage(Main.RungeKuttaK1, h, 0.5);
-  keepStageAcceleration(Main.StageAcceleration1);
-
-  Main.StageTime = t + h * 0.5;
-  Main.StageOffset = h * 0.5;
-  evaluateStage();
-  advanceStage(Main.RungeKuttaK2, h, 0.5);
-  keepStageAcceleration(Main.StageAcceleration2);
-
-  evaluateStage();  // the third stage at the same time as the second
-  advanceStage(Main.RungeKuttaK3, h, 1.0);
-  keepStageAcceleration(Main.StageAcceleration3);
-
-  Main.StageTime = t + h;
-  Main.StageOffset = h;
-  evaluateStage();
-  const double* derivative = Main.StateDerivative.data();
-  const double* start = Main.StepStartState.data();
-  const double* k1 = Main.RungeKuttaK1.data();
-  const double* k2 = Main.RungeKuttaK2.data();
-  const double* k3 = Main.RungeKuttaK3.data();
-  double* k4 = Main.RungeKuttaK4.data();
-  double* y = Main.StateVector.data();
-  for (int j = 0; j < kStateSize; ++j) {
-    k4[j] = h * derivative[j];
-    y[j] = start[j] + (k1[j] + 2 * k2[j] + 2 * k3[j] + k4[j]) / 6;
-  }
-  keepStageAcceleration(Main.StageAcceleration4);
+  Table1<double, 66>* const stageAcceleration[4] = {&Main.StageAcceleration1, &Main.StageAcceleration2,
+                                                    &Main.StageAcceleration3, &Main.StageAcceleration4};
+  ::rungeKuttaStep(h, 0, kStateSize, [&](int stage) {
+    if (stage == 2) {  // stages 2 and 3 at the middle of the step
+      Main.StageTime = t + h * 0.5;
+      Main.StageOffset = h * 0.5;
+    }
+    if (stage == 4) {
+      Main.StageTime = t + h;
+      Main.StageOffset = h;
+    }
+    evaluateStage();
+    keepStageAcceleration(*stageAcceleration[stage - 1]);
+  });
 
   // After the step the accelerations of StateDerivative are the weighted
   // mean of the four stages; the positions' derivatives stay those of

@@ -2,6 +2,7 @@
 // Runge-Kutta step over it.
 #include <cmath>
 
+#include "core/integration/RungeKutta.h"
 #include "core/state/SharedState.h"
 #include "science/twobody/TwoBody.h"
 
@@ -96,36 +97,10 @@ double speed(int slot) {
                    Main.VZ[slot] * Main.VZ[slot]);
 }
 
-void setStageState(const Table1<double, 66>& k, double fraction) {
-  for (Main.LoopIndexJ = 1; Main.LoopIndexJ <= 12; ++Main.LoopIndexJ)
-    Main.StateVector[Main.LoopIndexJ] =
-        Main.StepStartState[Main.LoopIndexJ] + k[Main.LoopIndexJ] * fraction;
-}
-
-void evaluateStage(Table1<double, 66>& k, double h, const ForceOptions& options) {
-  Diffur11(options);
-  for (Main.LoopIndexJ = 1; Main.LoopIndexJ <= 12; ++Main.LoopIndexJ)
-    k[Main.LoopIndexJ] = h * Main.StateDerivative[Main.LoopIndexJ];
-}
-
 }  // namespace
 
 void rungeKuttaStep(double h, const ForceOptions& options) {
-  for (Main.LoopIndexJ = 1; Main.LoopIndexJ <= 12; ++Main.LoopIndexJ)
-    Main.StepStartState[Main.LoopIndexJ] = Main.StateVector[Main.LoopIndexJ];
-  evaluateStage(Main.RungeKuttaK1, h, options);
-  setStageState(Main.RungeKuttaK1, 0.5);
-  evaluateStage(Main.RungeKuttaK2, h, options);
-  setStageState(Main.RungeKuttaK2, 0.5);
-  evaluateStage(Main.RungeKuttaK3, h, options);
-  setStageState(Main.RungeKuttaK3, 1.0);
-  evaluateStage(Main.RungeKuttaK4, h, options);
-  for (Main.LoopIndexJ = 1; Main.LoopIndexJ <= 12; ++Main.LoopIndexJ) {
-    const int j = Main.LoopIndexJ;
-    Main.StateVector[j] = Main.StepStartState[j] +
-                          (Main.RungeKuttaK1[j] + 2 * Main.RungeKuttaK2[j] +
-                           2 * Main.RungeKuttaK3[j] + Main.RungeKuttaK4[j]) / 6;
-  }
+  ::rungeKuttaStep(h, 1, 13, [&options](int) { Diffur11(options); });
 }
 
 }  // namespace twobody

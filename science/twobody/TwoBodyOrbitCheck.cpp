@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "core/coordinates/Coordinates.h"
+#include "core/integration/RungeKutta.h"
 #include "core/runtime/NumberText.h"
 #include "core/runtime/RuntimeError.h"
 #include "core/state/SharedState.h"
@@ -60,34 +61,15 @@ void unpackState() {
                   {fromStateVector(kBodyPosition), fromStateVector(kBodyVelocity)});
 }
 
-// One stage: the derivative at the stage state into K = h · derivative.
-void evaluateStage(Table1<double, 66>& k, double h) {
-  TwoBodyDerivatives();
-  for (int j = 1; j <= kStateSize; ++j) k[j] = h * Main.StateDerivative[j];
-}
-
-// The stage state: the start of the step plus fraction · K.
-void setStageState(const Table1<double, 66>& k, double fraction) {
-  for (int j = 1; j <= kStateSize; ++j) Main.StateVector[j] = Main.StepStartState[j] + fraction * k[j];
-}
-
 // The classical fourth-order Runge-Kutta step of h seconds on the shared
 // work arrays; the result goes back into slots 0 and s.
 void advancePair(double h) {
-  for (int j = 1; j <= kStateSize; ++j) Main.StepStartState[j] = Main.StateVector[j];
-  Main.StageTime = Main.ModelTime;
-  evaluateStage(Main.RungeKuttaK1, h);
-  setStageState(Main.RungeKuttaK1, 0.5);
-  Main.StageTime = Main.ModelTime + h / 2;
-  evaluateStage(Main.RungeKuttaK2, h);
-  setStageState(Main.RungeKuttaK2, 0.5);
-  evaluateStage(Main.RungeKuttaK3, h);
-  setStageState(Main.RungeKuttaK3, 1.0);
-  Main.StageTime = Main.ModelTime + h;
-  evaluateStage(Main.RungeKuttaK4, h);
-  for (int j = 1; j <= kStateSize; ++j)
-    Main.StateVector[j] = Main.StepStartState[j] + (Main.RungeKuttaK1[j] + 2 * Main.RungeKuttaK2[j] +
-                                                    2 * Main.RungeKuttaK3[j] + Main.RungeKuttaK4[j]) / 6;
+  rungeKuttaStep(h, 1, kStateSize + 1, [h](int stage) {
+    if (stage == 1) Main.StageTime = Main.ModelTime;
+    if (stage == 2) Main.StageTime = Main.ModelTime + h / 2;
+    if (stage == 4) Main.StageTime = Main.ModelTime + h;
+    TwoBodyDerivatives();
+  });
   unpackState();
 }
 
