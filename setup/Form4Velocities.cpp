@@ -7,6 +7,7 @@
 #include "core/runtime/Clock.h"
 #include "core/runtime/ErrorTrap.h"
 #include "core/runtime/NumberText.h"
+#include "core/state/BodyState.h"
 #include "core/state/SharedState.h"
 #include "setup/Form1.h"
 #include "setup/Form4.h"
@@ -136,13 +137,10 @@ void Form4::Command1_Click() {
     Main.VXsys = CDbl(Text1.Text());
     Main.VYsys = CDbl(Text2.Text());
     Main.VZsys = CDbl(Text3.Text());
+    const Vector3 systemVelocity = kMetresPerKilometre * Vector3{Main.VXsys, Main.VYsys, Main.VZsys};
     for (int i = 0; i <= Main.LastObjectIndex; ++i) {
-      Main.X[i] = Main.X0[i];
-      Main.Y[i] = Main.Y0[i];
-      Main.Z[i] = Main.Z0[i];
-      Main.VX[i] = kMetresPerKilometre * Main.VXsys + Main.VX0[i];
-      Main.VY[i] = kMetresPerKilometre * Main.VYsys + Main.VY0[i];
-      Main.VZ[i] = kMetresPerKilometre * Main.VZsys + Main.VZ0[i];
+      const BodyState start = startState(i);
+      setCurrentState(i, {start.position, systemVelocity + start.velocity});
     }
     // The start-up window's grid shows the initial data: choosing the
     // option runs its Click, and writing the trigger box runs its Change.

@@ -22,6 +22,7 @@
 #include "core/runtime/MessageBox.h"
 #include "core/runtime/NumberText.h"
 #include "core/runtime/RuntimeError.h"
+#include "core/state/BodyState.h"
 #include "core/state/SharedState.h"
 #include "core/theory/Theory.h"
 #include "core/time/TimeScales.h"
@@ -45,12 +46,6 @@ using astro::kDegreesPerHour;
 constexpr int kDateBase = 10;
 constexpr int kJ2000Base = 20;
 constexpr int kEquatorialObserver = 2, kEarthOfBase = 3, kEclipticObserver = 6;
-
-void copySlot(int from, int to) {
-  Main.X[to] = Main.X[from];
-  Main.Y[to] = Main.Y[from];
-  Main.Z[to] = Main.Z[from];
-}
 
 void precessSlot(int slot) {
   Main.CurrentObject = static_cast<int16_t>(slot);
@@ -120,13 +115,13 @@ void Form12::prepareContext() {
   const int equatorDate = kDateBase + kEquatorialObserver;
   const int eclipticDate = kDateBase + kEclipticObserver;
   SphericalToRectangular(equatorDate, Main.LocalSiderealTime, Main.ObsB, kEarthRadius);
-  copySlot(equatorDate, eclipticDate);
+  copyPosition(equatorDate, eclipticDate);
   equatorToEclipticSlot(eclipticDate, tDate);
   loadSaved(Saved, kEarth);
-  copySlot(kEarth, kDateBase + kEarthOfBase);
-  copySlot(kEarth, kJ2000Base + kEarthOfBase);
-  copySlot(equatorDate, kJ2000Base + kEquatorialObserver);
-  copySlot(eclipticDate, kJ2000Base + kEclipticObserver);
+  copyPosition(kEarth, kDateBase + kEarthOfBase);
+  copyPosition(kEarth, kJ2000Base + kEarthOfBase);
+  copyPosition(equatorDate, kJ2000Base + kEquatorialObserver);
+  copyPosition(eclipticDate, kJ2000Base + kEclipticObserver);
 
   Main.JD = Main.JDut;
   PrecessEclipticCoordinates(tDate, 0.0);

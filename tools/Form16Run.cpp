@@ -18,6 +18,7 @@
 #include "core/runtime/ErrorTrap.h"
 #include "core/runtime/NumberText.h"
 #include "core/runtime/RuntimeError.h"
+#include "core/state/BodyState.h"
 #include "core/state/SharedState.h"
 #include "core/theory/Theory.h"
 #include "core/time/TimeScales.h"
@@ -65,12 +66,6 @@ void dateInCalendarZero(double julianDay) {
   Main.CalendarMode = 0;
   Main.DayStartHour = 0.0;
   DateFromJulianDay(julianDay);
-}
-
-void copySlot(int16_t from, int16_t to) {
-  Main.X[to] = Main.X[from];
-  Main.Y[to] = Main.Y[from];
-  Main.Z[to] = Main.Z[from];
 }
 
 void zeroPosition(int16_t k) { Main.X[k] = Main.Y[k] = Main.Z[k] = 0.0; }
@@ -278,7 +273,7 @@ void Form16::placeBodiesByTheory() {
   }
   placeMoonByTheory(theory);
   const double moonShare = Main.Mass[kMoon] / Main.Mass[kEarth];
-  copySlot(kMoon, kBarycentreOffset);
+  copyPosition(kMoon, kBarycentreOffset);
   Main.X[kBarycentreOffset] *= moonShare;
   Main.Y[kBarycentreOffset] *= moonShare;
   Main.Z[kBarycentreOffset] *= moonShare;

@@ -8,6 +8,7 @@
 #include "core/runtime/NumberText.h"
 #include "core/runtime/RuntimeError.h"
 #include "core/state/ModelStartData.h"
+#include "core/state/BodyState.h"
 #include "core/state/SharedState.h"
 #include "core/theory/Theory.h"
 #include "model/UnitGrid.h"
@@ -226,18 +227,9 @@ void Form25::placePairAndSaveStart() {
   Main.VZ[kM2] = -Main.VZ[i] * momentumRatio;
 
   const double direction = Timing.timeDirection;
-  Main.X0[kM2] = Main.X[kM2];
-  Main.Y0[kM2] = Main.Y[kM2];
-  Main.Z0[kM2] = Main.Z[kM2];
-  Main.X0[kM1] = Main.X[i];
-  Main.Y0[kM1] = Main.Y[i];
-  Main.Z0[kM1] = Main.Z[i];
-  Main.VX0[kM2] = direction * Main.VX[kM2];
-  Main.VY0[kM2] = direction * Main.VY[kM2];
-  Main.VZ0[kM2] = direction * Main.VZ[kM2];
-  Main.VX0[kM1] = direction * Main.VX[i];
-  Main.VY0[kM1] = direction * Main.VY[i];
-  Main.VZ0[kM1] = direction * Main.VZ[i];
+  const BodyState second = currentState(kM2), first = currentState(i);
+  setStartState(kM2, {second.position, direction * second.velocity});
+  setStartState(kM1, {first.position, direction * first.velocity});
 
   const double s = Main.ImageScale;
   drawBodyMarks(Main.X[kM2] / s, Main.Y[kM2] / s, Main.X[i] / s, Main.Y[i] / s, blue(), green());

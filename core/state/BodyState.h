@@ -20,6 +20,18 @@ inline BodyState operator+(const BodyState& a, const BodyState& b) {
   return {a.position + b.position, a.velocity + b.velocity};
 }
 
+// X, Y, Z of object i.
+inline Vector3 currentPosition(int i) { return {Main.X[i], Main.Y[i], Main.Z[i]}; }
+
+inline void setCurrentPosition(int i, Vector3 p) {
+  Main.X[i] = p.x;
+  Main.Y[i] = p.y;
+  Main.Z[i] = p.z;
+}
+
+// X, Y, Z of object `from` into object `to`.
+inline void copyPosition(int from, int to) { setCurrentPosition(to, currentPosition(from)); }
+
 // X, Y, Z, VX, VY, VZ of object i.
 inline BodyState currentState(int i) {
   return {{Main.X[i], Main.Y[i], Main.Z[i]}, {Main.VX[i], Main.VY[i], Main.VZ[i]}};

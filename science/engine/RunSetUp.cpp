@@ -6,6 +6,7 @@
 
 #include "core/coordinates/Coordinates.h"
 #include "core/runtime/NumberText.h"
+#include "core/state/BodyState.h"
 #include "core/state/SharedState.h"
 #include "science/engine/ModelRun.h"
 #include "science/engine/RunGeometry.h"
@@ -78,13 +79,10 @@ void ModelRun::setUpBodies(RunWindow& window, bool energyBalance) {
 // the direction of time in its velocity; the pair geometry of the new
 // positions and the step-start quantities of the force laws cleared.
 void ModelRun::resetBodies() {
+  const Vector3 systemVelocity = 1000 * Vector3{Main.VXsys, Main.VYsys, Main.VZsys};
   for (int i = 0; i <= Main.LastObjectIndex; ++i) {
-    Main.X[i] = Main.X0[i];
-    Main.Y[i] = Main.Y0[i];
-    Main.Z[i] = Main.Z0[i];
-    Main.VX[i] = (Main.VXsys * 1000 + Main.VX0[i]) * Main.TimeDirection;
-    Main.VY[i] = (Main.VYsys * 1000 + Main.VY0[i]) * Main.TimeDirection;
-    Main.VZ[i] = (Main.VZsys * 1000 + Main.VZ0[i]) * Main.TimeDirection;
+    const BodyState start = startState(i);
+    setCurrentState(i, {start.position, Main.TimeDirection * (systemVelocity + start.velocity)});
     Main.Xsled[i] = Main.X[i];
     Main.Ysled[i] = Main.Y[i];
     Main.Zsled[i] = Main.Z[i];

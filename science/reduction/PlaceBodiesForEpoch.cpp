@@ -21,6 +21,7 @@
 //           mass-weighted mean of the two bodies.
 #include "core/Constants.h"
 #include "core/coordinates/Coordinates.h"
+#include "core/state/BodyState.h"
 #include "core/state/SharedState.h"
 #include "core/theory/Theory.h"
 #include "core/time/TimeScales.h"
@@ -175,12 +176,6 @@ void placeObserver() {
   Main.LocalSiderealTime = localHours * 15;
   Main.TopoRadius = kEarthRadiusMetres;
   SphericalToRectangular(kObserver, Main.LocalSiderealTime, Main.ObsB, Main.TopoRadius);
-}
-
-void copyPosition(int from, int to) {
-  Main.X[to] = Main.X[from];
-  Main.Y[to] = Main.Y[from];
-  Main.Z[to] = Main.Z[from];
 }
 
 // Keeps the J2000 positions and precesses the Earth and the object to the

@@ -19,6 +19,7 @@
 #include "core/Constants.h"
 #include "core/coordinates/Coordinates.h"
 #include "core/coordinates/LightTime.h"
+#include "core/state/BodyState.h"
 #include "core/state/SharedState.h"
 #include "science/reduction/Reduction.h"
 #include "science/reduction/ReductionSteps.h"
@@ -44,12 +45,8 @@ void geometricGeocentric(const ReductionChoices& choices, ReductionStages& stage
   Main.X[kSun] = 0;
   Main.Y[kSun] = 0;
   Main.Z[kSun] = 0;
-  Main.X[kEarth] = Main.X[kEarthCopy];
-  Main.Y[kEarth] = Main.Y[kEarthCopy];
-  Main.Z[kEarth] = Main.Z[kEarthCopy];
-  Main.X[p] = Main.X[p + kObjectCopyOffset];
-  Main.Y[p] = Main.Y[p + kObjectCopyOffset];
-  Main.Z[p] = Main.Z[p + kObjectCopyOffset];
+  copyPosition(kEarthCopy, kEarth);
+  copyPosition(p + kObjectCopyOffset, p);
 
   addScaledPosition(p, kEarth, -1.0);
   Main.X[kSun] = -Main.X[kEarth];

@@ -13,6 +13,7 @@
 #include <functional>
 #include <initializer_list>
 
+#include "core/state/BodyState.h"
 #include "core/state/SharedState.h"
 #include "core/theory/Theory.h"
 #include "core/time/TimeScales.h"
@@ -167,12 +168,7 @@ inline void placePlanetsByJPL0() {
     SetElementsJPL0();
     PositionFromElements();
     VelocityFromElements();
-    Main.X0[b] = Main.X[b];
-    Main.Y0[b] = Main.Y[b];
-    Main.Z0[b] = Main.Z[b];
-    Main.VX0[b] = Main.VX[b];
-    Main.VY0[b] = Main.VY[b];
-    Main.VZ0[b] = Main.VZ[b];
+    setStartState(b, currentState(b));
     Main.StartElements(1, b) = Main.AlfaP[b];
     Main.StartElements(2, b) = Main.AlfaU[b];
     Main.StartElements(3, b) = Main.Betta[b];
