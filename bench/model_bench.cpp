@@ -23,8 +23,6 @@
 
 namespace {
 
-constexpr double kJulianYear = 365.25 * 86400;
-
 using solar::placePlanetsByJPL0;
 
 // One right-hand-side call at the start of a run of the eleven bodies,
