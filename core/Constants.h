@@ -24,6 +24,10 @@ inline constexpr double kSecondsPerMinute = 60.0;
 inline constexpr double kArcSecondsPerDegree = 3600.0;
 inline constexpr double kDegreesPerHour = 15.0;
 
+// Equatorial radius of the Earth, m (IAU 1976), the radius of the spherical
+// Earth on which the observatories stand.
+inline constexpr double kEarthEquatorialRadius = 6378140.0;
+
 // Metres in a kilometre (the windows show km and km/s, the model m and m/s).
 inline constexpr double kMetresPerKilometre = 1000.0;
 

@@ -37,7 +37,7 @@ using form12slot::kObserverOrigin;
 using form12slot::kSun;
 
 constexpr double kModifiedJulianDayOrigin = 2400000.5;
-constexpr double kEarthRadius = 6378140.0;  // metres, a spherical Earth
+using astro::kEarthEquatorialRadius;
 using astro::kHoursPerDay;
 using astro::kDegreesPerHour;
 // Slot bases of the context: the equinox of the date and J2000. Base + 2 is
@@ -111,10 +111,10 @@ void Form12::prepareContext() {
   Main.LocalSiderealTime = localHours * kDegreesPerHour;
 
   const double tDate = centuriesFromJ2000(Main.JDut);
-  Main.ScratchRadius = kEarthRadius;
+  Main.ScratchRadius = kEarthEquatorialRadius;
   const int equatorDate = kDateBase + kEquatorialObserver;
   const int eclipticDate = kDateBase + kEclipticObserver;
-  SphericalToRectangular(equatorDate, Main.LocalSiderealTime, Main.ObsB, kEarthRadius);
+  SphericalToRectangular(equatorDate, Main.LocalSiderealTime, Main.ObsB, kEarthEquatorialRadius);
   copyPosition(equatorDate, eclipticDate);
   equatorToEclipticSlot(eclipticDate, tDate);
   loadSaved(Saved, kEarth);

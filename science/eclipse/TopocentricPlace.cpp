@@ -29,7 +29,6 @@ namespace {
 constexpr double kModifiedJulianDayOffset = 2400000.5;
 using astro::kHoursPerDay;
 using astro::kDegreesPerHour;
-constexpr double kEarthRadiusMetres = 6378140.0;
 constexpr int16_t kSun = 0;
 constexpr int16_t kObserver = 12;
 constexpr int16_t kShadowCentre = 13;
@@ -63,7 +62,7 @@ void TopocentricPlace() {
   Main.LocalSiderealTime =
       localSiderealHours(Main.SiderealTimeHours, Main.ObsL) * kDegreesPerHour;
 
-  Main.TopoRadius = kEarthRadiusMetres;
+  Main.TopoRadius = astro::kEarthEquatorialRadius;
   SphericalToRectangular(kObserver, Main.LocalSiderealTime, Main.ObsB, Main.TopoRadius);
 
   moveToObserver(kSun);

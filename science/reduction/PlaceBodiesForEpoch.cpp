@@ -32,7 +32,6 @@ using namespace reduction;
 
 namespace {
 
-constexpr double kEarthRadiusMetres = 6378140;
 using astro::kSecondsPerDay;
 
 Ser0Variant ser0VariantOf(EarthMoonTheory theory) {
@@ -174,7 +173,7 @@ void placeObserver() {
   if (localHours > 24) localHours -= 24;
   if (localHours < 0) localHours += 24;  // west of Greenwich, before its sidereal midnight
   Main.LocalSiderealTime = localHours * 15;
-  Main.TopoRadius = kEarthRadiusMetres;
+  Main.TopoRadius = astro::kEarthEquatorialRadius;
   SphericalToRectangular(kObserver, Main.LocalSiderealTime, Main.ObsB, Main.TopoRadius);
 }
 
