@@ -14,6 +14,11 @@
 //                                      JPL0 at J2000, one-hour steps, no step
 //                                      reduction), default 100 years: w0
 //                                      Newtonian, w1..w3 retardation DX1..DX3
+//   output_runs w2-law5 <folder> [years]  workload W with retardation DX2
+//                                      under the Л-В law (k1 = k2 = 1, the
+//                                      kinematics at every stage), as the
+//                                      plans over the model run set it;
+//                                      default 10 years
 //   output_runs observation <folder>   the observation window over the Mars
 //                                      file (tests/fixtures/observations), the
 //                                      trace, kept and rejected records and
@@ -219,12 +224,18 @@ void orbitCheck() {
 
 // --- Runs without a window ---
 
-void workloadW(const fs::path& folder, int retardation, double years) {
+void workloadW(const fs::path& folder, int retardation, double years, int law = 0) {
   solar::placePlanetsByJPL0();
   Main.StepDivisor = 1;
   if (retardation != 0) {
     Main.FiniteVgrFlag = 1;
     Main.kodDX = static_cast<int16_t>(retardation);
+  }
+  if (law != 0) {
+    Main.kodPgr = static_cast<int16_t>(law);
+    Main.kPgr1 = 1;
+    Main.kPgr2 = 1;
+    Main.EveryStageKinematicsFlag = 1;
   }
   HexWriter passes(folder / "passes.hex");
   solar::Experiment experiment;
@@ -257,7 +268,7 @@ void twoBodyRun(const fs::path& folder) {
 
 int usage() {
   std::fprintf(stderr,
-               "usage: output_runs default|w0|w1|w2|w3|observation|eclipse-theory|eclipse-de405|twobody|orbitcheck "
+               "usage: output_runs default|w0|w1|w2|w3|w2-law5|observation|eclipse-theory|eclipse-de405|twobody|orbitcheck "
                "<program folder> [years of a W run]\n");
   return 2;
 }
@@ -278,6 +289,7 @@ int main(int argc, char* argv[]) {
   if (run == "default") defaultModelRun();
   else if (run.size() == 2 && run[0] == 'w' && run[1] >= '0' && run[1] <= '3')
     workloadW(folder, run[1] - '0', argc > 3 ? std::atof(argv[3]) : 100);
+  else if (run == "w2-law5") workloadW(folder, 2, argc > 3 ? std::atof(argv[3]) : 10, 5);
   else if (run == "observation") observationRun(folder);
   else if (run == "eclipse-theory" || run == "eclipse-de405") eclipseDay(folder, run == "eclipse-de405");
   else if (run == "twobody") twoBodyRun(folder);

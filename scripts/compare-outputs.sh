@@ -7,7 +7,8 @@
 #   bash scripts/compare-outputs.sh <folder> <earlier folder>   write, compare
 #
 # The runs (bench/output_runs.cpp): the model window's default run, workload
-# W Newtonian and with each retardation DX1, DX2, DX3, an observation run, a
+# W Newtonian and with each retardation DX1, DX2, DX3, ten years of W with
+# DX2 under the Л-В law, an observation run, a
 # day of the eclipse window by the JPL0 theory and by DE405, a two-body run
 # and the start-up window's orbit check. Each works in a program folder laid
 # out as build/bin/ and keeps the files it wrote there, with "state.hex" (the
@@ -30,7 +31,7 @@ earlier=${2:+$(realpath -m "$2")}
 [ -f build/build.ninja ] || bash scripts/build.sh
 cmake --build build -j "${JOBS:-$(nproc)}" --target output_runs >/dev/null
 
-runs=(default w0 w1 w2 w3 observation eclipse-theory eclipse-de405 twobody orbitcheck)
+runs=(default w0 w1 w2 w3 w2-law5 observation eclipse-theory eclipse-de405 twobody orbitcheck)
 rm -rf "$out"
 mkdir -p "$out/logs"
 for run in "${runs[@]}"; do

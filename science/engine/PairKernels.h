@@ -156,19 +156,22 @@ inline void scatterAccelerations(const Bodies& bodies, const double* ax, const d
 }
 
 // Vector from the present position of source a to target b.
-inline PairVector presentPairVector(const Bodies& B, int a, int b) {
+template <class BodySet>
+inline PairVector presentPairVector(const BodySet& B, int a, int b) {
   return withLength(B.x[b] - B.x[a], B.y[b] - B.y[a], B.z[b] - B.z[a]);
 }
 
 // Trace T seconds back along the present velocity (DX1):
 // DX = T·VX(i) + (X(k) − X(i)).
-inline PairVector velocityTraceVector(const Bodies& B, int a, const PairVector& present, double T) {
+template <class BodySet>
+inline PairVector velocityTraceVector(const BodySet& B, int a, const PairVector& present, double T) {
   return withLength(T * B.vx[a] + present.x, T * B.vy[a] + present.y, T * B.vz[a] + present.z);
 }
 
 // Trace along velocity and acceleration (DX2):
 // DX = T·VX(i) + (X(k) − X(i)) − (T²/2)·AccelerationX(i).
-inline PairVector accelerationTraceVector(const Bodies& B, int a, const PairVector& present, double T) {
+template <class BodySet>
+inline PairVector accelerationTraceVector(const BodySet& B, int a, const PairVector& present, double T) {
   const double half = T * T / 2;
   return withLength(T * B.vx[a] + present.x - half * B.ax[a], T * B.vy[a] + present.y - half * B.ay[a],
                     T * B.vz[a] + present.z - half * B.az[a]);
@@ -204,8 +207,8 @@ inline PairVector storedTraceVector(const StageContext& c, const Bodies& B, int 
 
 // The retarded pair vector: two fixed-point iterations of the propagation
 // time T = R / Vgr, starting from the present distance.
-template <RetardationKind kind>
-inline PairVector retardedPairVector(const StageContext& c, const Bodies& B, int a, int b, double gravitySpeed) {
+template <RetardationKind kind, class BodySet>
+inline PairVector retardedPairVector(const StageContext& c, const BodySet& B, int a, int b, double gravitySpeed) {
   const PairVector present = presentPairVector(B, a, b);
   PairVector p = present;
   for (int iteration = 0; iteration < 2; ++iteration) {
