@@ -35,7 +35,7 @@ class PictureWidget : public QWidget {
  protected:
   void paintEvent(QPaintEvent*) override {
     QPainter painter(this);
-    painter.drawImage(0, 0, picture_->image_);
+    painter.drawImage(0, 0, picture_->image());
   }
 
   void mousePressEvent(QMouseEvent* event) override {
@@ -164,6 +164,7 @@ void PictureBox::setDrawWidth(int pixels) {
 }
 
 void PictureBox::Cls() {
+  keptFigures_.clear();  // the fill would cover them
   image_.fill(colourOf(backColor_));
   ++clearings_;
   currentX_ = 0;
@@ -174,24 +175,14 @@ void PictureBox::Cls() {
 void PictureBox::Line(double x1, double y1, double x2, double y2, int32_t colour,
                       LineShape shape) {
   const QColor pen = colourOf(colour == foreColor ? foreColor_ : colour);
-  const QPoint from(std::lround(toPixelX(x1)), std::lround(toPixelY(y1)));
-  const QPoint to(std::lround(toPixelX(x2)), std::lround(toPixelY(y2)));
-  ExactPainter painter(&image_, pen, drawWidth_);
-  switch (shape) {
-    case LineShape::Line:
-      painter.drawLine(from, to);
-      break;
-    case LineShape::Box: {
-      const QPoint corners[] = {from, QPoint(to.x(), from.y()), to, QPoint(from.x(), to.y())};
-      painter.drawPolygon(corners, 4);
-      break;
-    }
-    case LineShape::FilledBox:
-      painter.fillRect(QRect(QPoint(std::min(from.x(), to.x()), std::min(from.y(), to.y())),
-                             QPoint(std::max(from.x(), to.x()), std::max(from.y(), to.y()))),
-                       pen);
-      break;
-  }
+  const double fromX = std::lround(toPixelX(x1));
+  const double fromY = std::lround(toPixelY(y1));
+  const double toX = std::lround(toPixelX(x2));
+  const double toY = std::lround(toPixelY(y2));
+  const Figure::Shape figure = shape == LineShape::Line  ? Figure::Shape::Line
+                               : shape == LineShape::Box ? Figure::Shape::Box
+                                                         : Figure::Shape::FilledBox;
+  draw({figure, false, drawWidth_, {fromX, fromY, toX, toY}, pen, pen});
   currentX_ = x2;
   currentY_ = y2;
   changed();
@@ -199,15 +190,13 @@ void PictureBox::Line(double x1, double y1, double x2, double y2, int32_t colour
 
 void PictureBox::PSet(double x, double y, int32_t colour) {
   const QColor pen = colourOf(colour == foreColor ? foreColor_ : colour);
-  const QPointF at(toPixelX(x), toPixelY(y));
-  ExactPainter painter(&image_, pen, drawWidth_);
-  if (drawWidth_ <= 1) {
-    painter.drawPoint(QPoint(std::lround(at.x()), std::lround(at.y())));
-  } else {
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(pen);
-    painter.drawEllipse(at, drawWidth_ / 2.0, drawWidth_ / 2.0);
+  double atX = toPixelX(x);
+  double atY = toPixelY(y);
+  if (drawWidth_ <= 1) {  // the nearest pixel
+    atX = std::lround(atX);
+    atY = std::lround(atY);
   }
+  draw({Figure::Shape::Point, false, drawWidth_, {atX, atY, 0, 0}, pen, pen});
   currentX_ = x;
   currentY_ = y;
   changed();
@@ -232,12 +221,14 @@ void PictureBox::Circle(double x, double y, double radius, int32_t colour,
   const QPointF centre(toPixelX(x), toPixelY(y));
   const QRectF bounds(centre.x() - rx, centre.y() - ry, 2 * rx, 2 * ry);
 
-  ExactPainter painter(&image_, pen, drawWidth_);
-  if (fillStyle_ == Fill::Solid) painter.setBrush(colourOf(fillColor_));
-  const bool wholeCircle = !options.start && !options.end;
-  if (wholeCircle) {
-    painter.drawEllipse(bounds);
+  const bool solid = fillStyle_ == Fill::Solid;
+  if (!options.start && !options.end) {
+    draw({Figure::Shape::Circle, solid, drawWidth_, {bounds.x(), bounds.y(), bounds.width(), bounds.height()},
+          pen, colourOf(fillColor_)});
   } else {
+    drawKeptFigures();
+    ExactPainter painter(&image_, pen, drawWidth_);
+    if (solid) painter.setBrush(colourOf(fillColor_));
     const double from = std::abs(start);
     double span = std::abs(end) - from;
     if (span <= 0) span += 2 * std::numbers::pi;
@@ -291,6 +282,7 @@ double PictureBox::drawLines(QImage& image, int32_t colour, double left, double 
 }
 
 void PictureBox::Print(const std::string& text) {
+  drawKeptFigures();
   const double below =
       drawLines(image_, foreColor_, toPixelX(currentX_), toPixelY(currentY_), text);
   currentX_ = ScaleLeft();
@@ -327,6 +319,7 @@ QRect PictureBox::measuredInk(const QFont& font, const std::string& text) const 
 }
 
 void PictureBox::putPixels(const QPoint& at, const QImage& pixels) {
+  drawKeptFigures();
   {
     QPainter painter(&image_);
     painter.drawImage(at, pixels);
@@ -345,6 +338,7 @@ void PictureBox::Refresh() {
 void PictureBox::resizeImage(int width, int height) {
   QImage resized(std::max(width, 1), std::max(height, 1), QImage::Format_RGB32);
   resized.fill(colourOf(backColor_));
+  drawKeptFigures();
   if (!image_.isNull()) {
     QPainter painter(&resized);
     painter.drawImage(0, 0, image_);
@@ -386,7 +380,81 @@ void PictureBox::changed() {
     surface_->update();
 }
 
-void PictureBox::showHeld() { surface_->update(); }
+void PictureBox::showHeld() {
+  drawKeptFigures();
+  surface_->update();
+}
+
+const QImage& PictureBox::image() const {
+  drawKeptFigures();
+  return image_;
+}
+
+void PictureBox::draw(const Figure& figure) {
+  // A bound on what is kept, for a run that holds its drawing long.
+  constexpr std::size_t kMostKept = 4096;
+  keptFigures_.push_back(figure);
+  if (!drawingHeld() || keptFigures_.size() >= kMostKept) drawKeptFigures();
+}
+
+void PictureBox::drawFigure(QPainter& painter, const Figure& figure) {
+  QPen outline(figure.pen);
+  outline.setWidth(figure.width <= 1 ? 0 : figure.width);  // 0: exactly one pixel wide
+  painter.setPen(outline);
+  painter.setBrush(Qt::NoBrush);
+  const double* at = figure.outline;
+  const QPoint from(static_cast<int>(at[0]), static_cast<int>(at[1]));
+  const QPoint to(static_cast<int>(at[2]), static_cast<int>(at[3]));
+  switch (figure.shape) {
+    case Figure::Shape::Line:
+      painter.drawLine(from, to);
+      break;
+    case Figure::Shape::Box: {
+      const QPoint corners[] = {from, QPoint(to.x(), from.y()), to, QPoint(from.x(), to.y())};
+      painter.drawPolygon(corners, 4);
+      break;
+    }
+    case Figure::Shape::FilledBox:
+      painter.fillRect(QRect(QPoint(std::min(from.x(), to.x()), std::min(from.y(), to.y())),
+                             QPoint(std::max(from.x(), to.x()), std::max(from.y(), to.y()))),
+                       figure.pen);
+      break;
+    case Figure::Shape::Point:
+      if (figure.width <= 1) {
+        painter.drawPoint(from);
+      } else {
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(figure.pen);
+        painter.drawEllipse(QPointF(at[0], at[1]), figure.width / 2.0, figure.width / 2.0);
+      }
+      break;
+    case Figure::Shape::Circle:
+      if (figure.filled) painter.setBrush(figure.fill);
+      painter.drawEllipse(QRectF(at[0], at[1], at[2], at[3]));
+      break;
+  }
+}
+
+// Drawing is exact (opaque, not antialiased), so a figure drawn later with
+// the same outline sets every pixel the earlier one set, whatever came in
+// between: the earlier one is left out.
+void PictureBox::drawKeptFigures() const {
+  if (keptFigures_.empty()) return;
+  keptOrder_.resize(keptFigures_.size());
+  for (std::size_t i = 0; i < keptOrder_.size(); ++i) keptOrder_[i] = i;
+  std::sort(keptOrder_.begin(), keptOrder_.end(), [this](std::size_t a, std::size_t b) {
+    return std::pair(keptFigures_[a].outlineKey(), a) < std::pair(keptFigures_[b].outlineKey(), b);
+  });
+  for (std::size_t k = 0; k + 1 < keptOrder_.size(); ++k)
+    keptFigures_[keptOrder_[k]].covered =
+        keptFigures_[keptOrder_[k]].outlineKey() == keptFigures_[keptOrder_[k + 1]].outlineKey();
+  {
+    ExactPainter painter(&image_, QColor(), 1);
+    for (const Figure& figure : keptFigures_)
+      if (!figure.covered) drawFigure(painter, figure);
+  }
+  keptFigures_.clear();
+}
 
 }  // namespace ui
 

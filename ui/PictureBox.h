@@ -25,13 +25,17 @@
 //   SavePicture(Picture1, programPath("\\Risunki\\Celvan1.bmp"));
 //
 // Colours are whole numbers made by RGB(r, g, b) = r + 256 g + 65536 b.
+#include <QColor>
 #include <QFont>
 #include <QImage>
+#include <QPainter>
 
 #include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
+#include <tuple>
+#include <vector>
 
 #include "ui/Controls.h"
 
@@ -141,8 +145,8 @@ class PictureBox : public Control {
   // what it holds).
   void Refresh();
 
-  // The persistent image at its full size.
-  const QImage& image() const { return image_; }
+  // The persistent image at its full size (with every figure drawn so far).
+  const QImage& image() const;
   // Pixels put into the image with their top left corner at a pixel.
   void putPixels(const QPoint& at, const QImage& pixels);
   // How often the image was cleared (Cls): pixels kept from before then no
@@ -157,6 +161,27 @@ class PictureBox : public Control {
 
  private:
   friend class PictureWidget;
+  // A line, box, point or whole circle as it goes into the image: its
+  // outline in pixels (line ends or a point, or a circle's bounds) and
+  // colours. Two figures of the same outline cover the same pixels.
+  struct Figure {
+    enum class Shape : uint8_t { Line, Box, FilledBox, Point, Circle };
+    Shape shape;
+    bool filled;  // a circle: FillStyle Solid
+    int width;    // DrawWidth
+    double outline[4];
+    QColor pen, fill;
+    bool covered = false;  // by a later figure of the same outline
+    auto outlineKey() const {
+      return std::tuple(shape, filled, width, outline[0], outline[1], outline[2], outline[3]);
+    }
+  };
+  // While the window holds its drawing, figures are kept and go into the
+  // image, in order, when it is shown or read; one that a later figure of
+  // the same outline covers is left out. Otherwise a figure is drawn at once.
+  void draw(const Figure& figure);
+  void drawKeptFigures() const;
+  static void drawFigure(QPainter& painter, const Figure& figure);
   void resizeImage(int width, int height);
   void mousePressed(int button, int shift, int px, int py);
   // user units to pixels (fractional) and back
@@ -173,7 +198,9 @@ class PictureBox : public Control {
   void showHeld() override;
 
   PictureWidget* surface_;
-  QImage image_;
+  mutable QImage image_;
+  mutable std::vector<Figure> keptFigures_;
+  mutable std::vector<std::size_t> keptOrder_;
   bool userScale_ = false;
   double scaleLeft_ = 0, scaleTop_ = 0, scaleWidth_ = 0, scaleHeight_ = 0;
   int32_t foreColor_ = 0;              // black

@@ -7,9 +7,12 @@
 #include <cmath>
 #include <functional>
 #include <numbers>
+#include <string>
+#include <tuple>
 
 #include "DemoForm.h"
 #include "core/runtime/RuntimeError.h"
+#include "ui/PassDrawing.h"
 #include "ui/UserActions.h"
 
 namespace {
@@ -155,6 +158,70 @@ TEST_F(PictureTest, RedrawingInTheBackgroundColourLeavesNoTrace) {
   ui::clickAsUser(form.Command1);
   EXPECT_EQ(pixelsNotOf(p.image(), white), 0);
   EXPECT_EQ(boxes.count(), 0);
+}
+
+// A run's passes while the window holds its drawing: marks painted over in
+// white at their last place and drawn at the next, rays from a centre, a
+// trail of points, texts and arcs in between. Whatever the window shows or
+// the program reads, during the run and after it, is what drawing every
+// figure at once gives.
+TEST_F(PictureTest, AHeldPictureIsWhatDrawingEveryFigureAtOnceGives) {
+  ui::PictureBox& p = picture();
+  const auto passes = [&p](int from, int to) {
+    for (int k = from; k < to; ++k) {
+      const double x = 8 * std::cos(0.13 * k), y = 6 * std::sin(0.17 * k);
+      const double lastX = 8 * std::cos(0.13 * (k - 1)), lastY = 6 * std::sin(0.17 * (k - 1));
+      p.setFillStyle(ui::Fill::Solid);
+      for (const auto& [atX, atY, colour] : {std::tuple{lastX, lastY, white}, std::tuple{x, y, red}}) {
+        p.setFillColor(colour);
+        p.Circle(atX, atY, 0.23, colour);
+        p.Circle(0.1, 0.1, 0.6, colour);  // a mark that stays where it is
+        p.Line(0, 0, atX * 1.1, atY * 1.1, colour == white ? white : blue);
+      }
+      if (k % 5 == 0) {  // a disc, then its outline alone in another colour
+        p.setFillColor(red);
+        p.Circle(x / 3, y / 3, 0.5, red);
+        p.setFillStyle(ui::Fill::Transparent);
+        p.Circle(x / 3, y / 3, 0.5, green);
+      }
+      p.setFillStyle(ui::Fill::Transparent);
+      p.Circle(x / 2, y / 2, 0.4, green);
+      p.PSet(0.05 * k - 9, 0.3 * y, yellow);
+      p.Line(x, -9, x + 0.5, -8.5, k % 2 == 0 ? blue : white, ui::LineShape::FilledBox);
+      p.setDrawWidth(3);
+      p.PSet(-y, x, k % 3 == 0 ? white : green);
+      p.setDrawWidth(1);
+      if (k % 7 == 0) {
+        p.setCurrentX(x - 0.5);
+        p.setCurrentY(y + 0.5);
+        p.Print(std::to_string(k));
+        p.Circle(-5, 5, 1 + 0.1 * k, red, {.start = 0.5, .end = 2.5});
+      }
+    }
+  };
+  passes(0, 60);
+  const QImage atOnce = p.image().copy();
+  ASSERT_GT(pixelsNotOf(atOnce, white), 500);
+
+  p.Cls();
+  p.Line(-10, 10, 10, -10, red);  // cleared away below
+  p.Cls();
+  DemoForm<3>& form = demoForm<3>();
+  form.Show();
+  {
+    const ui::HeldDrawing held(form);
+    passes(0, 30);
+    form.showHeldDrawing();
+    passes(30, 45);
+    const QImage midway = p.image().copy();
+    passes(45, 60);
+    EXPECT_EQ(p.image(), atOnce);
+    p.Cls();
+    passes(0, 45);
+    EXPECT_EQ(p.image(), midway);
+    passes(45, 60);
+  }
+  EXPECT_EQ(p.image(), atOnce);
 }
 
 TEST_F(PictureTest, TheAspectSquashesOrStretchesTheCircleAroundTheGivenRadius) {
