@@ -13,6 +13,7 @@
 // reads and writes them there.
 #include <cmath>
 #include <cstddef>
+#include <cstring>
 #include <iterator>
 
 #include "science/engine/PairKernels.h"
@@ -305,13 +306,19 @@ struct LawRow {
   }
   LawRow(const LawRow&) = delete;
 
+  // The whole row at once, then the entries of the harmless lanes put back:
+  // the source's own and those past the last body.
   template <class Rules>
-  void writeBack(const PairKinematicsTables& t, int source, const double* harmless, const Rules&) const {
+  void writeBack(const PairKinematicsTables& t, int source, int count, const Rules&) const {
     for (int j = 0; j < kLawRowTableCount; ++j) {
       if (!(lawRowUse<Rules>(j) & Written)) continue;
       double* table = &(t.*kLawRowTables[j])(source, 0);
-      for (int k = 0; k < kLawLanes; ++k)
-        if (harmless[k] == 0) table[k] = lanes[j][k];
+      const double own = table[source];
+      double past[kLawLanes];
+      for (int k = count; k < kLawLanes; ++k) past[k] = table[k];
+      std::memcpy(table, lanes[j], sizeof lanes[j]);
+      table[source] = own;
+      for (int k = count; k < kLawLanes; ++k) table[k] = past[k];
     }
   }
 };
@@ -347,7 +354,7 @@ void pressureLawRows(const StageContext& c, const Interaction& in, const Rules& 
       sumY[b] += lift[b] != 0 ? 0.0 : pull[1];
       sumZ[b] += lift[b] != 0 ? 0.0 : pull[2];
     }
-    row.writeBack(t, a, lift, rules);
+    row.writeBack(t, a, count, rules);
   }
   for (int b = 0; b < count; ++b) {
     ax[b] += sumX[b];
