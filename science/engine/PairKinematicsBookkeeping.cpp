@@ -47,11 +47,17 @@ const PairGeometryTables& geometryTables() {
 // origin, which no difference sees), velocities, the mean accelerations of
 // the step, and the direction angles of the velocity components: AlfaVX 0
 // or π, AlfaVY π/2 or 3π/2, BettaVZ π/2 or −π/2 (the second when the
-// component is negative), which are also kept in the shared tables.
+// component is negative), which are also kept in the shared tables. By
+// coordinate, a body per lane, so that the pairs of one source are measured
+// side by side; the lanes past the last body hold a body at the origin at
+// rest, whose pairs are measured and dropped.
+constexpr int kLanes = 12;
+static_assert(kLanes > kBodies);
+
 struct BodyState {
-  double position[kBodies][3];
-  double velocity[kBodies][3];
-  double acceleration[kBodies][3];
+  alignas(64) double position[3][kLanes] = {};
+  alignas(64) double velocity[3][kLanes] = {};
+  alignas(64) double acceleration[3][kLanes] = {};
   double alfaVX[kBodies], alfaVY[kBodies], bettaVZ[kBodies];
 };
 
@@ -63,13 +69,13 @@ void gatherBodies(BodyState& s) {
                                    Main.AccelerationZ.data()};
   for (int b = 0; b < kBodies; ++b) {
     for (int d = 0; d < 3; ++d) {
-      s.position[b][d] = position[d][b];
-      s.velocity[b][d] = velocity[d][b];
-      s.acceleration[b][d] = acceleration[d][b];
+      s.position[d][b] = position[d][b];
+      s.velocity[d][b] = velocity[d][b];
+      s.acceleration[d][b] = acceleration[d][b];
     }
-    s.alfaVX[b] = Main.AlfaVX[b] = s.velocity[b][0] < 0 ? pi : 0.0;
-    s.alfaVY[b] = Main.AlfaVY[b] = s.velocity[b][1] < 0 ? 1.5 * pi : 0.5 * pi;
-    s.bettaVZ[b] = Main.BettaVZ[b] = s.velocity[b][2] < 0 ? -0.5 * pi : 0.5 * pi;
+    s.alfaVX[b] = Main.AlfaVX[b] = s.velocity[0][b] < 0 ? pi : 0.0;
+    s.alfaVY[b] = Main.AlfaVY[b] = s.velocity[1][b] < 0 ? 1.5 * pi : 0.5 * pi;
+    s.bettaVZ[b] = Main.BettaVZ[b] = s.velocity[2][b] < 0 ? -0.5 * pi : 0.5 * pi;
   }
 }
 
@@ -90,23 +96,52 @@ TraceRules traceRules() {
   return rules;
 }
 
-// The vector from the source's trace to k, two iterations of T = R / Vgr.
-// Returns R; T in `delay`.
-double tracedPairVector(const BodyState& s, const TraceRules& rules, int i, int k, double r[3], double& delay) {
-  const double* v = s.velocity[i];
-  const double* a = s.acceleration[i];
+// The vector from the source's trace to k, two iterations of T = R / Vgr,
+// traced or not and along the acceleration or not as the template says
+// (see TraceRules). Returns R; T in `delay`.
+template <bool retarded, bool withAcceleration>
+double tracedPairVector(const BodyState& s, double inverseGravitySpeed, int i, int k, double r[3], double& delay) {
   double present[3];
-  for (int d = 0; d < 3; ++d) r[d] = present[d] = s.position[k][d] - s.position[i][d];
+  for (int d = 0; d < 3; ++d) r[d] = present[d] = s.position[d][k] - s.position[d][i];
   double distance = std::sqrt(r[0] * r[0] + r[1] * r[1] + r[2] * r[2]);
-  delay = distance * rules.inverseGravitySpeed;
-  if (!rules.retarded) return distance;
+  delay = distance * inverseGravitySpeed;
+  if constexpr (!retarded) return distance;
   for (int iteration = 0; iteration < 2; ++iteration) {
-    const double half = rules.withAcceleration ? delay * delay / 2 : 0.0;
-    for (int d = 0; d < 3; ++d) r[d] = delay * v[d] + present[d] - half * a[d];
+    const double half = withAcceleration ? delay * delay / 2 : 0.0;
+    for (int d = 0; d < 3; ++d) r[d] = delay * s.velocity[d][i] + present[d] - half * s.acceleration[d][i];
     distance = std::sqrt(r[0] * r[0] + r[1] * r[1] + r[2] * r[2]);
-    delay = distance * rules.inverseGravitySpeed;
+    delay = distance * inverseGravitySpeed;
   }
   return distance;
+}
+
+// The traced pairs of one source, a target per lane: the vectors, R, T,
+// the length in the XY plane and 1/R (the source's own lane and those past
+// the last body harmless: R is lifted there before the division).
+struct TracedRow {
+  alignas(64) double r[3][kLanes];
+  alignas(64) double distance[kLanes], delay[kLanes], distanceXY[kLanes], inverseDistance[kLanes];
+};
+
+template <bool retarded, bool withAcceleration>
+void traceRow(const BodyState& s, double inverseGravitySpeed, int i, TracedRow& row) {
+  alignas(64) double lift[kLanes];
+  for (int k = 0; k < kLanes; ++k) lift[k] = k == i || k >= kBodies ? 1.0 : 0.0;
+  for (int k = 0; k < kLanes; ++k) {
+    double r[3], delay;
+    const double distance = tracedPairVector<retarded, withAcceleration>(s, inverseGravitySpeed, i, k, r, delay);
+    for (int d = 0; d < 3; ++d) row.r[d][k] = r[d];
+    row.distance[k] = distance;
+    row.delay[k] = delay;
+    row.distanceXY[k] = std::sqrt(r[0] * r[0] + r[1] * r[1]);
+    row.inverseDistance[k] = 1 / (distance + lift[k]);  // R ≥ 0: the other pairs keep theirs
+  }
+}
+
+void traceRow(const BodyState& s, const TraceRules& rules, int i, TracedRow& row) {
+  if (!rules.retarded) traceRow<false, false>(s, rules.inverseGravitySpeed, i, row);
+  else if (!rules.withAcceleration) traceRow<true, false>(s, rules.inverseGravitySpeed, i, row);
+  else traceRow<true, true>(s, rules.inverseGravitySpeed, i, row);
 }
 
 // The direction angles of the pair vector r, and the angles between the
@@ -125,14 +160,13 @@ void measureDirections(const BodyState& s, int i, int k, const double r[3], doub
   g.dBettaVZ2(i, k) = s.bettaVZ[k] - latitude;
 }
 
-// The pair's geometry, direction angles (when they will be read), Vi' (the
-// step-start source velocity of the next step) and the shares of Vi' and
-// V(k) along the pair.
-void measurePair(const BodyState& s, const TraceRules& rules, int i, int k, bool withDirections,
-                 const PairGeometryTables& g, const PairKinematicsTables& t) {
-  double r[3], delay;
-  const double distance = tracedPairVector(s, rules, i, k, r, delay);
-  const double distanceXY = std::sqrt(r[0] * r[0] + r[1] * r[1]);
+// The pair's geometry (traced in `row`), direction angles (when they will
+// be read), Vi' (the step-start source velocity of the next step) and the
+// shares of Vi' and V(k) along the pair.
+void measurePair(const BodyState& s, const TraceRules& rules, const TracedRow& row, int i, int k,
+                 bool withDirections, const PairGeometryTables& g, const PairKinematicsTables& t) {
+  const double r[3] = {row.r[0][k], row.r[1][k], row.r[2][k]};
+  const double distance = row.distance[k], delay = row.delay[k], distanceXY = row.distanceXY[k];
   g.PairDX(i, k) = r[0];
   g.PairDY(i, k) = r[1];
   g.PairDZ(i, k) = r[2];
@@ -144,15 +178,15 @@ void measurePair(const BodyState& s, const TraceRules& rules, int i, int k, bool
 
   const double lag = rules.retarded ? delay : 0.0;
   double source[3], u[3];
-  const double inverseDistance = 1 / distance;
+  const double inverseDistance = row.inverseDistance[k];
   for (int d = 0; d < 3; ++d) {
-    source[d] = s.velocity[i][d] - lag * s.acceleration[i][d];
+    source[d] = s.velocity[d][i] - lag * s.acceleration[d][i];
     u[d] = r[d] * inverseDistance;
   }
   t.StepStartSourceVelocityX(i, k) = source[0];
   t.StepStartSourceVelocityY(i, k) = source[1];
   t.StepStartSourceVelocityZ(i, k) = source[2];
-  const double* target = s.velocity[k];
+  const double target[3] = {s.velocity[0][k], s.velocity[1][k], s.velocity[2][k]};
   g.dVX1(i, k) = source[0] * u[0];
   g.dVY1(i, k) = source[1] * u[1];
   g.dVZ1(i, k) = source[2] * u[2];
@@ -169,9 +203,12 @@ void measurePairs(bool withDirections) {
   BodyState s;
   gatherBodies(s);
   const TraceRules rules = traceRules();
-  for (int i = 0; i < kBodies; ++i)
+  for (int i = 0; i < kBodies; ++i) {
+    TracedRow row;
+    traceRow(s, rules, i, row);
     for (int k = 0; k < kBodies; ++k)
-      if (k != i) measurePair(s, rules, i, k, withDirections, g, t);
+      if (k != i) measurePair(s, rules, row, i, k, withDirections, g, t);
+  }
 }
 
 // How the radial rates of a step are taken.
