@@ -111,17 +111,17 @@ void Form10::acceptEpoch(double t) {
   const double axis = kDeviationAxis + offset;
   statistics.add(dL, dB, dR, epochJD_, first, second);
   const int n = statistics.N;
-  Text23.setText(Str(n));
-  Text60.setText(Str(statistics.positive));
-  Text78.setText(Str(n - statistics.positive));
+  Text23.setText(n, Str);
+  Text60.setText(statistics.positive, Str);
+  Text78.setText(n - statistics.positive, Str);
   Main.JDet2 = statistics.meanJulianDay();
 
-  Text15.setText(shownNumber(dR));
+  Text15.setText(dR, shownNumber);
   if (Check14.Value() == 1) plotPoint(t, dR / inputs_.Mx + offset, RGB(0, 0, 200));
-  Text7.setText(shownNumber(dL));
-  Text9.setText(shownNumber(statistics.sumDL / n));
-  Text8.setText(shownNumber(dB));
-  Text10.setText(shownNumber(statistics.sumDB / n));
+  Text7.setText(dL, shownNumber);
+  Text9.setText(statistics.sumDL / n, shownNumber);
+  Text8.setText(dB, shownNumber);
+  Text10.setText(statistics.sumDB / n, shownNumber);
   const double perUnit = kArcSecondsPerDegree / inputs_.MdAlfa;
   if (Check10.Value() == 1) {
     if (first) plotPoint(t, dL * perUnit + axis, RGB(255, 0, 0));
@@ -137,13 +137,13 @@ void Form10::acceptEpoch(double t) {
     for (int s = 1; s <= 2; ++s) Main.ModelShifts(row, s, e) = statistics.cell(row, s);
   const int s = Check7.Value() == 1 ? 2 : 1;
   if (Check6.Value() == 1) plotPoint(t, statistics.cell(1, s) / inputs_.Mx + offset, RGB(0, 0, 0));
-  Text13.setText(shownNumber(statistics.cell(1, s)));
+  Text13.setText(statistics.cell(1, s), shownNumber);
   if (Check35.Value() == 1) {
     if (first) plotPoint(t, statistics.cell(2, s) / inputs_.MdAlfa + offset, RGB(0, 0, 0));
     if (second) plotPoint(t, statistics.cell(3, s) / inputs_.MdAlfa + offset, RGB(220, 220, 0));
   }
-  Text11.setText(shownNumber(statistics.cell(2, s) / kArcSecondsPerDegree));
-  Text12.setText(shownNumber(statistics.cell(3, s) / kArcSecondsPerDegree));
+  Text11.setText(statistics.cell(2, s) / kArcSecondsPerDegree, shownNumber);
+  Text12.setText(statistics.cell(3, s) / kArcSecondsPerDegree, shownNumber);
   const int criterionRow = Option17.Value() ? 1 : Option18.Value() ? 2 : 0;
   if (criterionRow != 0) {
     Stat.Criterion[e] = statistics.cell(criterionRow, s);
@@ -151,7 +151,7 @@ void Form10::acceptEpoch(double t) {
   }
   if (!tableSourceChosen() && Check26.Value() == 1)
     Stat.ZeroLevels[10] = weightBySpanAndCount(Stat.ZeroLevels[10], Main.StartYear, Main.EndYear, n);
-  Text29.setText(shownNumber(Stat.ZeroLevels[10]));
+  Text29.setText(Stat.ZeroLevels[10], shownNumber);
   // A table has no records to keep: the copy is of an observatory file.
   if (Check22.Value() == 1 && !tableSourceChosen()) appendKeptRecord();
 }

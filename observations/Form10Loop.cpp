@@ -59,9 +59,9 @@ bool Form10::nextTableEpoch() {
   showEpochDate();
   useRunCalendar();
   DateFromJulianDay(jd);
-  Text4.setText(Str(Main.CalendarYear));
-  Text3.setText(Str(Main.CalendarMonth));
-  Text2.setText(Str(Main.CalendarDay));
+  Text4.setText(Main.CalendarYear, Str);
+  Text3.setText(Main.CalendarMonth, Str);
+  Text2.setText(Main.CalendarDay, Str);
   NormalizeCalendarDate(Main.CalendarDay + Main.ObsL / kDegreesPerHour / kHoursPerDay, Main.CalendarMonth,
                         Main.CalendarYear);
   Main.ObsYear = Main.CalendarYear;
@@ -87,9 +87,9 @@ bool Form10::nextObservedEpoch() {
       return false;
     }
     NormalizeCalendarDate(Main.ObsDayWithTime, Main.ObsMonth, Main.ObsYear);
-    Text4.setText(Str(Main.CalendarYear));
-    Text3.setText(Str(Main.CalendarMonth));
-    Text2.setText(Str(Main.CalendarDay));
+    Text4.setText(Main.CalendarYear, Str);
+    Text3.setText(Main.CalendarMonth, Str);
+    Text2.setText(Main.CalendarDay, Str);
     epochJD_ = JulianDayFromDate(Main.CalendarDay, Main.CalendarMonth, Main.CalendarYear);
     Main.JD = epochJD_;
   } while (epochJD_ < Main.JD0 && Main.DateErrorFlag == 0);
@@ -127,14 +127,14 @@ ReductionChoices Form10::reductionChoices() {
 // One epoch: the observed place shown, the bodies placed, the heliocentric
 // view, the visibility test, the rest of the chain and the comparison.
 void Form10::reduceEpoch() {
-  Text63.setText(Str(Lnab));
-  Text64.setText(Str(Bnab));
-  Text5.setText(shownNumber(epochJD_));
+  Text63.setText(Lnab, Str);
+  Text64.setText(Bnab, Str);
+  Text5.setText(epochJD_, shownNumber);
   const ReductionChoices choices = reductionChoices();
   const auto modelBodies = keepModelBodies();
   Main.JD = epochJD_;
   PlaceBodiesForEpoch(choices, stages_);
-  Text40.setText(shownNumber(stages_.etMinusUtSeconds));
+  Text40.setText(stages_.etMinusUtSeconds, shownNumber);
   if (Check4.Value() != 1) drawHeliocentricView();
   if (Check29.Value() == 1 && !ShowHorizonView()) return;
   ReduceToApparentPlace(choices, stages_);
@@ -144,8 +144,8 @@ void Form10::reduceEpoch() {
 
 void Form10::showReductionStages(const ReductionStages& stages) {
   const auto show = [](ui::TextBox& first, ui::TextBox& second, const Direction& d) {
-    first.setText(shownNumber(d.first));
-    second.setText(shownNumber(d.second));
+    first.setText(d.first, shownNumber);
+    second.setText(d.second, shownNumber);
   };
   show(Text21, Text22, stages.geometricJ2000);
   show(Text31, Text41, stages.afterLightTime);

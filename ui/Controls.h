@@ -116,7 +116,8 @@ enum class TextBoxStyle {
 // A multi-line box returns its lines joined by CR LF and takes CR LF or LF.
 // While the window holds its drawing (PassDrawing.h), a one-line box shows
 // a text written by code only when the window shows what it holds; Text
-// and Change behave as ever.
+// and Change behave as ever; a number written with the function that puts
+// it into words is put into words only when it is read or shown.
 // A single-line box whose text is wider than the box shows it in the
 // condensed face of its font, smaller if need be (down to
 // kSmallestFittedPoints), so that no part of a number is hidden; a text that
@@ -126,6 +127,9 @@ class TextBox : public Control {
   explicit TextBox(Form* owner, TextBoxStyle style = TextBoxStyle::SingleLine);
   std::string Text() const;
   void setText(const std::string& text);
+  // The number's text as words(number) gives it (at once when the number is
+  // not finite, so that words raises its error where it was written).
+  void setText(double number, std::string (*words)(double));
   // Locked: the user cannot edit the text; code still can.
   bool Locked() const;
   void setLocked(bool locked);
@@ -135,6 +139,8 @@ class TextBox : public Control {
 
  private:
   void showText(const std::string& text);
+  void holdUntilShown();
+  const std::string& heldText() const;
   void showHeld() override;
   void fitTextToBox();
   QLineEdit* line_ = nullptr;
@@ -142,8 +148,11 @@ class TextBox : public Control {
   std::function<void()> change_;
   // A one-line box whose window holds its drawing keeps the text written
   // here until it is shown; Text gives it back meanwhile.
-  std::string heldText_;
+  mutable std::string heldText_;
   bool holdsText_ = false;
+  // A held number not yet put into words.
+  double heldNumber_ = 0;
+  mutable std::string (*heldWords_)(double) = nullptr;
   // The box's own font, kept while a fitted one is shown; whether the
   // window had set it (otherwise the box takes the window's).
   std::optional<QFont> ownFont_;

@@ -81,7 +81,7 @@ TextBox::TextBox(Form* owner, TextBoxStyle style) : Control(owner, makeTextWidge
 
 std::string TextBox::Text() const {
   // A text held back reads as the line edit would give it back.
-  if (holdsText_) return QString::fromStdString(heldText_).left(line_->maxLength()).toStdString();
+  if (holdsText_) return QString::fromStdString(heldText()).left(line_->maxLength()).toStdString();
   if (line_ != nullptr) return line_->text().toStdString();
   return lines_->toPlainText().replace(QChar('\n'), QStringLiteral("\r\n")).toStdString();
 }
@@ -89,13 +89,34 @@ std::string TextBox::Text() const {
 void TextBox::setText(const std::string& text) {
   if (line_ != nullptr && drawingHeld()) {
     heldText_ = text;
-    holdsText_ = true;
-    showWhenDrawn();
+    heldWords_ = nullptr;
+    holdUntilShown();
   } else {
     showText(text);
   }
   // Every write fires Change, also when the text stays the same.
   fire(change_, EventOrigin::Code);
+}
+
+void TextBox::setText(double number, std::string (*words)(double)) {
+  if (line_ == nullptr || !drawingHeld() || !std::isfinite(number)) return setText(words(number));
+  heldNumber_ = number;
+  heldWords_ = words;
+  holdUntilShown();
+  fire(change_, EventOrigin::Code);
+}
+
+void TextBox::holdUntilShown() {
+  holdsText_ = true;
+  showWhenDrawn();
+}
+
+const std::string& TextBox::heldText() const {
+  if (heldWords_ != nullptr) {
+    heldText_ = heldWords_(heldNumber_);
+    heldWords_ = nullptr;
+  }
+  return heldText_;
 }
 
 void TextBox::showText(const std::string& text) {
@@ -111,7 +132,7 @@ void TextBox::showText(const std::string& text) {
 }
 
 void TextBox::showHeld() {
-  if (holdsText_) showText(heldText_);
+  if (holdsText_) showText(heldText());
 }
 
 void TextBox::fitTextToBox() {

@@ -3,9 +3,12 @@
 // program reads it back and its Change handlers fire as ever.
 #include <QLineEdit>
 
+#include <cmath>
+#include <limits>
 #include <string>
 
 #include "DemoForm.h"
+#include "core/runtime/RuntimeError.h"
 #include "ui/UserActions.h"
 
 namespace {
@@ -43,6 +46,35 @@ TEST_F(FormsTest, AHeldTextReachesTheScreenWhenTheWindowShowsWhatItHolds) {
   EXPECT_EQ(onScreen(form.Text1), "5");
   form.Text1.setText("6");
   EXPECT_EQ(onScreen(form.Text1), "6");
+}
+
+// A number written with its words while the window holds its drawing reads
+// back, fires Change and reaches the screen as those words; a later write of
+// either kind replaces it; a number with no words (not finite) raises its
+// error where it is written.
+TEST_F(FormsTest, AHeldNumberReadsBackAndIsShownAsItsWords) {
+  DemoForm<3>& form = demoForm<3>();
+  form.Show();
+  ui::TextBox unwatched(&form);  // no Change handler reads it
+  eventLog().clear();
+  const ui::HeldDrawing held(form);
+  form.Text1.setText(-1.25e-7, Str);
+  unwatched.setText(1234.5, Str);
+  EXPECT_EQ(eventLog(), Log{"Text1_Change -1,25E-07 (форма 3)"});
+  EXPECT_EQ(onScreen(form.Text1), "0,001");
+  form.showHeldDrawing();
+  EXPECT_EQ(onScreen(form.Text1), "-1,25E-07");
+  EXPECT_EQ(onScreen(unwatched), "1234,5");
+
+  unwatched.setText("a");
+  unwatched.setText(2.5, Str);
+  EXPECT_EQ(unwatched.Text(), "2,5");
+  unwatched.setText(3, Str);
+  unwatched.setText("b");
+  form.showHeldDrawing();
+  EXPECT_EQ(onScreen(unwatched), "b");
+  EXPECT_THROW(unwatched.setText(std::numeric_limits<double>::infinity(), Str), RuntimeError);
+  EXPECT_THROW(unwatched.setText(std::nan(""), Str), RuntimeError);
 }
 
 // A held text reads back as the line edit gives back the same text shown.
