@@ -273,6 +273,7 @@ class Form16 : public ui::Form {
   void keepPrevious(int k);
   bool disksTouch() const;
   void drawSunOutline();
+  void drawOffsetGridAnew();
 
   // Shown values: the result grid, row 0 "ГЕО ЭКЛ J2000" .. 8 "+Рефракция".
   void showRow(int row);
@@ -280,6 +281,7 @@ class Form16 : public ui::Form {
   ui::TextBox& resultBox(int row, int column);
 
   std::string sourceName_;  // sourceName()
+  ui::PictureStamp offsetGrid_;  // DrawOffsetGrid
 
   // The run's own values, kept between passes and calls.
   int calendarMode_ = 0;        // calendar chosen at the start

@@ -98,7 +98,13 @@ void Form16::ClearOffsetPicture() {
 // The numbers of each axis every "MdAlfa", those that would run together
 // left out; "dL, град" right above the numbers along the bottom edge, at the
 // right edge, and "dB, град" beside the top number.
+// The grid and its numbers are the same at every pass of a run, so they are
+// drawn once and put back as a stamp after that.
 void Form16::DrawOffsetGrid() {
+  Picture3.drawStamped(offsetGrid_, OffsetScale, [this] { drawOffsetGridAnew(); });
+}
+
+void Form16::drawOffsetGridAnew() {
   const double m = OffsetScale;
   for (int i = -3; i <= 3; ++i) {
     Picture3.Line(i * m, 3 * m, i * m, -3 * m, grey());

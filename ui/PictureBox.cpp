@@ -327,6 +327,83 @@ void PictureBox::putPixels(const QPoint& at, const QImage& pixels) {
   changed();
 }
 
+PictureSettings PictureBox::settings() const {
+  return {image_.width(), image_.height(), userScale_, scaleLeft_, scaleTop_, scaleWidth_,
+          scaleHeight_, foreColor_, backColor_, fillColor_, fillStyle_, drawWidth_,
+          surface_->font()};
+}
+
+// The settings a drawing can change (not the size, the back colour or the
+// font).
+void PictureBox::takeSettings(const PictureSettings& settings) {
+  userScale_ = settings.userScale;
+  scaleLeft_ = settings.scaleLeft;
+  scaleTop_ = settings.scaleTop;
+  scaleWidth_ = settings.scaleWidth;
+  scaleHeight_ = settings.scaleHeight;
+  foreColor_ = settings.foreColor;
+  fillColor_ = settings.fillColor;
+  fillStyle_ = settings.fillStyle;
+  drawWidth_ = settings.drawWidth;
+}
+
+void PictureBox::drawStamped(PictureStamp& stamp, double key, const std::function<void()>& draw) {
+  const PictureSettings now = settings();
+  if (!stamp.recorded || stamp.key != key || !(stamp.before == now)) {
+    stamp.key = key;
+    stamp.before = now;
+    recordStamp(stamp, draw);
+  }
+  putStamp(stamp);
+}
+
+// The drawing is made twice, on the picture filled with one colour and then
+// with another: a pixel that ends the same in both was written, with that
+// colour. The picture's own pixels are kept meanwhile.
+void PictureBox::recordStamp(PictureStamp& stamp, const std::function<void()>& draw) {
+  drawKeptFigures();
+  const QImage kept = image_;
+  const double x = currentX_, y = currentY_;
+  const auto drawnOn = [&](QRgb colour) {
+    takeSettings(stamp.before);
+    currentX_ = x;
+    currentY_ = y;
+    image_ = QImage(kept.size(), kept.format());
+    image_.fill(colour);
+    draw();
+    return image();  // with the figures it drew
+  };
+  QImage first, second;
+  try {
+    first = drawnOn(qRgb(0, 0, 0));
+    second = drawnOn(qRgb(255, 255, 255));
+  } catch (...) {
+    image_ = kept;
+    throw;
+  }
+  stamp.after = settings();
+  stamp.currentX = currentX_;
+  stamp.currentY = currentY_;
+  stamp.pixels.clear();
+  for (int row = 0; row < first.height(); ++row) {
+    const auto* a = reinterpret_cast<const QRgb*>(first.constScanLine(row));
+    const auto* b = reinterpret_cast<const QRgb*>(second.constScanLine(row));
+    for (int column = 0; column < first.width(); ++column)
+      if (a[column] == b[column])
+        stamp.pixels.emplace_back(qsizetype{row} * first.bytesPerLine() / 4 + column, a[column]);
+  }
+  stamp.recorded = true;
+  image_ = kept;
+}
+
+void PictureBox::putStamp(const PictureStamp& stamp) {
+  draw({Figure::Shape::Stamp, false, 0, {0, 0, 0, 0}, QColor(), QColor(), &stamp});
+  takeSettings(stamp.after);
+  currentX_ = stamp.currentX;
+  currentY_ = stamp.currentY;
+  changed();
+}
+
 void PictureBox::Print(double number) { Print((number >= 0 ? " " : "") + Str(number)); }
 
 void PictureBox::Refresh() {
@@ -432,6 +509,11 @@ void PictureBox::drawFigure(QPainter& painter, const Figure& figure) {
       if (figure.filled) painter.setBrush(figure.fill);
       painter.drawEllipse(QRectF(at[0], at[1], at[2], at[3]));
       break;
+    case Figure::Shape::Stamp: {
+      auto* pixels = reinterpret_cast<QRgb*>(static_cast<QImage*>(painter.device())->bits());
+      for (const auto& [index, colour] : figure.stamp->pixels) pixels[index] = colour;
+      break;
+    }
   }
 }
 

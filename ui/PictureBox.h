@@ -35,6 +35,7 @@
 #include <optional>
 #include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include "ui/Controls.h"
@@ -70,6 +71,31 @@ struct CircleOptions {
   std::optional<double> start{};
   std::optional<double> end{};
   double aspect = 1.0;
+};
+
+// What a picture is set to when it draws: its size, scale, colours, pen
+// and print font. The print position is left out.
+struct PictureSettings {
+  int width = 0, height = 0;
+  bool userScale = false;
+  double scaleLeft = 0, scaleTop = 0, scaleWidth = 0, scaleHeight = 0;
+  int32_t foreColor = 0, backColor = 0, fillColor = 0;
+  Fill fillStyle = Fill::Transparent;
+  int drawWidth = 1;
+  QFont font;
+  bool operator==(const PictureSettings&) const = default;
+};
+
+// A figure that a picture draws again and again the same (a grid with its
+// numbers, drawn again over moving marks at every pass of a run): the pixels
+// it writes with their colours, what it was drawn for, and the settings and
+// print position it leaves (PictureBox::drawStamped).
+struct PictureStamp {
+  bool recorded = false;
+  double key = 0;
+  PictureSettings before, after;
+  double currentX = 0, currentY = 0;
+  std::vector<std::pair<qsizetype, QRgb>> pixels;  // index in the image, colour
 };
 
 class PictureBox : public Control {
@@ -141,6 +167,15 @@ class PictureBox : public Control {
   // The pixels Print inks for a text printed with its top left corner at
   // pixel (0, 0) (an empty rectangle for a blank text).
   QRect printedInk(const std::string& text) const;
+  // Draws what draw draws, through a stamp. The first time, and whenever
+  // the picture's settings or the caller's key differ from the stamp's, the
+  // drawing is recorded in the stamp: the pixels it writes whatever lies
+  // under them, and the settings and print position it leaves. Otherwise
+  // those pixels are put back and draw is not called. The picture ends the
+  // same to the pixel either way, as long as draw writes the same pixels for
+  // the same key and settings wherever the print position is (as fixed
+  // lines and labels do).
+  void drawStamped(PictureStamp& stamp, double key, const std::function<void()>& draw);
   // Repaints the box now (while the window holds its drawing, when it shows
   // what it holds).
   void Refresh();
@@ -161,19 +196,21 @@ class PictureBox : public Control {
 
  private:
   friend class PictureWidget;
-  // A line, box, point or whole circle as it goes into the image: its
-  // outline in pixels (line ends or a point, or a circle's bounds) and
-  // colours. Two figures of the same outline cover the same pixels.
+  // A line, box, point, whole circle or stamp as it goes into the image:
+  // its outline in pixels (line ends or a point, or a circle's bounds) and
+  // colours, or the stamp. Two figures of the same outline cover the same
+  // pixels (a stamp is recorded anew only when no figure is kept).
   struct Figure {
-    enum class Shape : uint8_t { Line, Box, FilledBox, Point, Circle };
+    enum class Shape : uint8_t { Line, Box, FilledBox, Point, Circle, Stamp };
     Shape shape;
     bool filled;  // a circle: FillStyle Solid
     int width;    // DrawWidth
     double outline[4];
     QColor pen, fill;
+    const PictureStamp* stamp = nullptr;
     bool covered = false;  // by a later figure of the same outline
     auto outlineKey() const {
-      return std::tuple(shape, filled, width, outline[0], outline[1], outline[2], outline[3]);
+      return std::tuple(shape, filled, width, outline[0], outline[1], outline[2], outline[3], stamp);
     }
   };
   // While the window holds its drawing, figures are kept and go into the
@@ -191,6 +228,10 @@ class PictureBox : public Control {
   double fromPixelY(double py) const;
   double pixelsPerUnitX() const;
   QFont printFont() const;
+  PictureSettings settings() const;
+  void takeSettings(const PictureSettings& settings);
+  void recordStamp(PictureStamp& stamp, const std::function<void()>& draw);
+  void putStamp(const PictureStamp& stamp);
   QRect measuredInk(const QFont& font, const std::string& text) const;
   double drawLines(QImage& image, int32_t colour, double left, double top,
                    const std::string& text) const;

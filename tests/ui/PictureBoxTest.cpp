@@ -224,6 +224,61 @@ TEST_F(PictureTest, AHeldPictureIsWhatDrawingEveryFigureAtOnceGives) {
   EXPECT_EQ(p.image(), atOnce);
 }
 
+// A figure put back through a stamp leaves the picture, its pen and its
+// print position as drawing it again does, whatever lies under it, and is
+// drawn anew when the caller's key or the picture's settings change.
+TEST_F(PictureTest, AStampedFigureEndsAsTheSameFigureDrawnAgain) {
+  ui::PictureBox& stamped = picture();
+  ui::PictureBox drawn(&demoForm<3>(), 200, 200);
+  drawn.Scale(-10, 10, 10, -10);
+  const int32_t black = RGB(0, 0, 0);
+  // Black and white ink among the figure's colours.
+  const auto figure = [black](ui::PictureBox& p, double size) {
+    for (int i = -3; i <= 3; ++i) p.Line(i * size, -9, i * size, 9, i == 0 ? white : RGB(200, 200, 200));
+    p.Line(-9, 0, 9, 0, black);
+    p.setForeColor(black);
+    p.setCurrentX(-size);
+    p.setCurrentY(size);
+    p.Print("dL, град " + std::to_string(size));
+  };
+  const auto marks = [](ui::PictureBox& p, double x) {
+    p.setFillStyle(ui::Fill::Solid);
+    p.setFillColor(yellow);
+    p.Circle(x, 0.3, 2.5, red);
+    p.setFillStyle(ui::Fill::Transparent);
+  };
+  ui::PictureStamp stamp;
+  const auto passes = [&](bool lookAtEach, double shift) {
+    for (const auto& [x, size] : {std::pair{0.0, 2.0}, {3.7, 2.0}, {-6.1, 2.0}, {1.3, 2.5}, {2.2, 2.5}}) {
+      for (ui::PictureBox* p : {&stamped, &drawn}) {
+        marks(*p, x + shift);
+        p->setForeColor(blue);
+      }
+      stamped.drawStamped(stamp, size, [&] { figure(stamped, size); });
+      figure(drawn, size);
+      if (lookAtEach) {
+        EXPECT_EQ(stamped.image(), drawn.image()) << x << " " << size;
+      }
+      EXPECT_EQ(stamped.CurrentX(), drawn.CurrentX());
+      EXPECT_EQ(stamped.CurrentY(), drawn.CurrentY());
+      EXPECT_EQ(stamped.ForeColor(), drawn.ForeColor());
+    }
+  };
+  passes(true, 0);
+  {  // the figures kept while the window holds its drawing
+    DemoForm<3>& form = demoForm<3>();
+    form.Show();
+    const ui::HeldDrawing held(form);
+    passes(false, 0.5);
+    EXPECT_EQ(stamped.image(), drawn.image());
+  }
+  // Another scale is another figure.
+  for (ui::PictureBox* p : {&stamped, &drawn}) p->Scale(-5, 5, 5, -5);
+  stamped.drawStamped(stamp, 2.5, [&] { figure(stamped, 2.5); });
+  figure(drawn, 2.5);
+  EXPECT_EQ(stamped.image(), drawn.image());
+}
+
 TEST_F(PictureTest, TheAspectSquashesOrStretchesTheCircleAroundTheGivenRadius) {
   ui::PictureBox& p = picture();
   p.Circle(0, 0, 5, red, {.aspect = 0.5});  // 50 pixels across, 25 up
