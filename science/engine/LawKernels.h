@@ -218,6 +218,10 @@ inline double lawPull(const StageContext& c, const Interaction& in, const Rules&
 // and the lanes past the last body are harmless pairs (finite, and
 // dropped).
 inline constexpr int kLawLanes = 12;
+// The rows serve this many bodies or more (the Sun and the planets, with or
+// without the Moon), so that the lanes past the last body are among the last
+// four of a row.
+inline constexpr int kFewestBodiesInLawRows = kLawLanes - 4;
 static_assert(kLawLanes >= kBodyCount && kLawLanes % 4 == 0);
 
 // The gathered bodies in lanes, those past the last at the origin at rest.
@@ -313,12 +317,13 @@ struct LawRow {
     for (int j = 0; j < kLawRowTableCount; ++j) {
       if (!(lawRowUse<Rules>(j) & Written)) continue;
       double* table = &(t.*kLawRowTables[j])(source, 0);
-      const double own = table[source];
-      double past[kLawLanes];
-      for (int k = count; k < kLawLanes; ++k) past[k] = table[k];
+      double kept[kLawLanes];
+      std::memcpy(kept, table, sizeof kept);
       std::memcpy(table, lanes[j], sizeof lanes[j]);
-      table[source] = own;
-      for (int k = count; k < kLawLanes; ++k) table[k] = past[k];
+      table[source] = kept[source];
+      // The lanes past the last body lie among the last four (see
+      // kFewestBodiesInLawRows): a blend of four, with no call or branch.
+      for (int k = kLawLanes - 4; k < kLawLanes; ++k) table[k] = k < count ? lanes[j][k] : kept[k];
     }
   }
 };
@@ -382,7 +387,7 @@ inline void withFixedStageRules(const StageRules& r, Body&& body) {
 // The law rows serve the Л-В law without pair records, with the sources
 // acting from their present places or from traces along their motion; a
 // stage takes them when the kinematics are recomputed at every stage and
-// the bodies of the call lead the state.
+// at least kFewestBodiesInLawRows bodies of the call lead the state.
 template <RetardationKind kind, PressureLaw law, class Record>
 constexpr bool lawRowsApply() {
   return !Record::active && law == PressureLaw::LienardWiechert && kind != RetardationKind::StoredTrace;
@@ -395,7 +400,7 @@ void pressureLawPairs(const StageContext& c, const Interaction& in, double* acce
   gatherBodies<Record>(c, in, B);
   double ax[kBodyCount] = {}, ay[kBodyCount] = {}, az[kBodyCount] = {};
   if constexpr (lawRowsApply<kind, law, Record>()) {
-    if (in.kinematicsEveryStage && in.attractingBodiesLeadTheState) {
+    if (in.kinematicsEveryStage && in.attractingBodiesLeadTheState && B.count >= kFewestBodiesInLawRows) {
       withFixedStageRules(stageRulesOf(c, in), [&](const auto& rules) {
         pressureLawRows<kind, law>(c, in, rules, B, ax, ay, az);
       });
