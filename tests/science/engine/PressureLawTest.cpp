@@ -69,6 +69,17 @@ void expectVectorNear(const Vector& actual, const Vector& expected, double toler
   EXPECT_NEAR(actual.z, expected.z, tolerance);
 }
 
+// The field of body 0 moving uniformly along X at β = v/c, at `target`
+// from its present place: the Liénard–Wiechert field of a uniformly moving
+// source, G·M·(1 − β²) / (R²·(1 − β²·sin²θ)^(3/2)) towards its present place.
+void expectUniformSourceField(const Vector& acceleration, const Vector& target, double beta) {
+  const double present = orbit::length(target);
+  const double sine2 = 1 - std::pow(target.x / present, 2);
+  const double strength =
+      Main.gamma * Main.Mass[0] * (1 - beta * beta) / (present * present * std::pow(1 - beta * beta * sine2, 1.5));
+  expectVectorNear(acceleration, scaled(target, -strength / present), 2e-6 * strength);
+}
+
 struct StillPairCase {
   const char* name;
   int law;
@@ -151,11 +162,33 @@ TEST(PressureLaws, LienardWiechertLawGivesTheFieldOfAUniformlyMovingSource) {
     placePair({}, velocity, k.target, {});
     chooseLaw(5, 1, 1, 1);
     evaluateFirstStage();
-    const double present = orbit::length(k.target);
-    const double sine2 = 1 - std::pow(k.target.x / present, 2);
-    const double strength =
-        Main.gamma * Main.Mass[0] * (1 - beta * beta) / (present * present * std::pow(1 - beta * beta * sine2, 1.5));
-    expectVectorNear(accelerationOf(1), scaled(k.target, -strength / present), 2e-6 * strength);
+    expectUniformSourceField(accelerationOf(1), k.target, beta);
+  }
+}
+
+// The same field at nine bodies of no mass around the source at once: the
+// pairs of a system of ten bodies are computed side by side.
+TEST(PressureLaws, LienardWiechertFieldReachesEveryBodyOfATenBodySystem) {
+  const double beta = 0.005;
+  solar::resetModel();
+  solar::placeBodies({0, 1, 2, 3, 4, 5, 6, 7, 8, 9});
+  Vector targets[10];
+  for (int b = 0; b <= 9; ++b) {
+    const double turn = 0.7 * b, tilt = 0.3 * std::sin(1.3 * b), distance = (0.2 + 0.05 * b) * solar::kAU;
+    targets[b] = b == 0 ? Vector{} : Vector{distance * std::cos(turn) * std::cos(tilt),
+                                           distance * std::sin(turn) * std::cos(tilt), distance * std::sin(tilt)};
+    if (b > 0) Main.Mass[b] = 0;
+    Main.X0[b] = targets[b].x;
+    Main.Y0[b] = targets[b].y;
+    Main.Z0[b] = targets[b].z;
+    Main.VX0[b] = b == 0 ? beta * solar::kSpeedOfLight : 0.0;
+    Main.VY0[b] = Main.VZ0[b] = 0;
+  }
+  chooseLaw(5, 1, 1, 1);
+  evaluateFirstStage();
+  for (int b = 1; b <= 9; ++b) {
+    SCOPED_TRACE(b);
+    expectUniformSourceField(accelerationOf(b), targets[b], beta);
   }
 }
 
