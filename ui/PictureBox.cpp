@@ -530,12 +530,39 @@ void PictureBox::drawKeptFigures() const {
   for (std::size_t k = 0; k + 1 < keptOrder_.size(); ++k)
     keptFigures_[keptOrder_[k]].covered =
         keptFigures_[keptOrder_[k]].outlineKey() == keptFigures_[keptOrder_[k + 1]].outlineKey();
+  // While the window holds its drawing (a run's passes), a circle or point
+  // of one colour that finds every pixel it could set already of that
+  // colour is left out too: a mark erased in white where the last erasure
+  // or the background is white already.
+  const bool held = drawingHeld();
   {
     ExactPainter painter(&image_, QColor(), 1);
     for (const Figure& figure : keptFigures_)
-      if (!figure.covered) drawFigure(painter, figure);
+      if (!figure.covered && !(held && alreadyInPlace(figure))) drawFigure(painter, figure);
   }
   keptFigures_.clear();
+}
+
+bool PictureBox::alreadyInPlace(const Figure& figure) const {
+  QRectF outline;
+  if (figure.shape == Figure::Shape::Circle && (!figure.filled || figure.fill == figure.pen))
+    outline = QRectF(figure.outline[0], figure.outline[1], figure.outline[2], figure.outline[3]);
+  else if (figure.shape == Figure::Shape::Point)
+    outline = QRectF(figure.outline[0] - figure.width / 2.0, figure.outline[1] - figure.width / 2.0, figure.width,
+                     figure.width);
+  else
+    return false;
+  // Every pixel the figure can reach, its pen's width and one more around.
+  const int margin = figure.width + 2;
+  const QRect reach = outline.toAlignedRect().adjusted(-margin, -margin, margin, margin) & image_.rect();
+  if (image_.format() != QImage::Format_RGB32 || reach.width() * reach.height() > 1024) return false;
+  const QRgb colour = figure.pen.rgb();
+  for (int y = reach.top(); y <= reach.bottom(); ++y) {
+    const auto* line = reinterpret_cast<const QRgb*>(image_.constScanLine(y));
+    for (int x = reach.left(); x <= reach.right(); ++x)
+      if (line[x] != colour) return false;
+  }
+  return true;
 }
 
 }  // namespace ui

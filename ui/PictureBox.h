@@ -219,6 +219,7 @@ class PictureBox : public Control {
   void draw(const Figure& figure);
   void drawKeptFigures() const;
   static void drawFigure(QPainter& painter, const Figure& figure);
+  bool alreadyInPlace(const Figure& figure) const;
   void resizeImage(int width, int height);
   void mousePressed(int button, int shift, int px, int py);
   // user units to pixels (fractional) and back
