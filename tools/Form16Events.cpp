@@ -332,8 +332,8 @@ void Form16::appendContactRecord() {
 // A row of azimuths and altitudes of the Sun and the body.
 void Form16::showHorizonRow(int row) {
   const int body = body_;
-  resultBox(row, 0).setText(Str(truncateDecimals(Horizon.HorizonAzimuth[kSun], 6)));
-  resultBox(row, 1).setText(Str(truncateDecimals(Horizon.HorizonAzimuth[body], 6)));
-  resultBox(row, 2).setText(Str(truncateDecimals(Horizon.HorizonAltitude[kSun], 6)));
-  resultBox(row, 3).setText(Str(truncateDecimals(Horizon.HorizonAltitude[body], 6)));
+  resultBox(row, 0).setText(truncateDecimals(Horizon.HorizonAzimuth[kSun], 6), Str);
+  resultBox(row, 1).setText(truncateDecimals(Horizon.HorizonAzimuth[body], 6), Str);
+  resultBox(row, 2).setText(truncateDecimals(Horizon.HorizonAltitude[kSun], 6), Str);
+  resultBox(row, 3).setText(truncateDecimals(Horizon.HorizonAltitude[body], 6), Str);
 }

@@ -209,7 +209,7 @@ void Form16::showDateOfStep() {
   Main.JDut = stepJulianDay();
   Main.JD = Main.JDut;
   showDateBoxes();
-  Text5.setText(Str(Main.JDut));
+  Text5.setText(Main.JDut, Str);
 
   dateInCalendarZero(Main.JDut);
   const int32_t year = Main.CalendarYear;
@@ -231,7 +231,7 @@ void Form16::takeTimeScales() {
   const auto difference = [&](ui::CheckBox& typed, ui::TextBox& minutes, int16_t law) {
     if (typed.Value() == 1) return CDbl(minutes.Text()) * kSecondsPerMinute;
     const double seconds = DeltaTForDependency(law, Main.JDut);
-    minutes.setText(Str(truncateDecimals(seconds / kSecondsPerMinute, kShownDecimals)));
+    minutes.setText(truncateDecimals(seconds / kSecondsPerMinute, kShownDecimals), Str);
     return seconds;
   };
   const double et1 = difference(Check5, Text14, 1);
@@ -255,9 +255,9 @@ void Form16::takeTimeScales() {
 // Stage 6: the general precession from JD 1579341 and from J2000 to the
 // date, degrees.
 void Form16::showPrecession() {
-  Text31.setText(Str(truncateDecimals(generalPrecession(kFirstPrecessionEpoch, Main.JD), 4)));
+  Text31.setText(truncateDecimals(generalPrecession(kFirstPrecessionEpoch, Main.JD), 4), Str);
   const double fromJ2000 = generalPrecession(Main.JD2000, Main.JD);
-  Text41.setText(Str(truncateDecimals(fromJ2000, 4)));
+  Text41.setText(truncateDecimals(fromJ2000, 4), Str);
   Main.GeneralPrecession = fromJ2000;
 }
 
@@ -495,16 +495,16 @@ void Form16::showDateBoxes() {
   constexpr double kDayDigits = 1e8;
   Text4.setText(Str(Main.CalendarYear));
   Text3.setText(Str(Main.CalendarMonth));
-  Text2.setText(Str(std::round(Main.CalendarDay * kDayDigits) / kDayDigits));
+  Text2.setText(std::round(Main.CalendarDay * kDayDigits) / kDayDigits, Str);
 }
 
 // A row of the result grid from the Sun's and the body's LonL and LatB.
 void Form16::showRow(int row) {
   const int body = body_;
-  resultBox(row, 0).setText(Str(truncateDecimals(Main.LonL[kSun], kShownDecimals)));
-  resultBox(row, 1).setText(Str(truncateDecimals(Main.LonL[body], kShownDecimals)));
-  resultBox(row, 2).setText(Str(truncateDecimals(Main.LatB[kSun], kShownDecimals)));
-  resultBox(row, 3).setText(Str(truncateDecimals(Main.LatB[body], kShownDecimals)));
+  resultBox(row, 0).setText(truncateDecimals(Main.LonL[kSun], kShownDecimals), Str);
+  resultBox(row, 1).setText(truncateDecimals(Main.LonL[body], kShownDecimals), Str);
+  resultBox(row, 2).setText(truncateDecimals(Main.LatB[kSun], kShownDecimals), Str);
+  resultBox(row, 3).setText(truncateDecimals(Main.LatB[body], kShownDecimals), Str);
 }
 
 // Row r, column c of the result grid: Text32 + r, Text42 + r, Text52 + r,
