@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <map>
 #include <numbers>
@@ -517,19 +518,34 @@ void PictureBox::drawFigure(QPainter& painter, const Figure& figure) {
   }
 }
 
+std::uint64_t PictureBox::Figure::outlineHash() const {
+  std::uint64_t hash = static_cast<std::uint64_t>(shape) | std::uint64_t{filled} << 8 |
+                       static_cast<std::uint64_t>(static_cast<std::uint32_t>(width)) << 16;
+  const auto mix = [&hash](std::uint64_t value) {
+    hash = (hash ^ value) * 0x9E3779B97F4A7C15ULL;
+    hash ^= hash >> 29;
+  };
+  for (const double at : outline) mix(std::bit_cast<std::uint64_t>(at));
+  mix(reinterpret_cast<std::uintptr_t>(stamp));
+  return hash;
+}
+
 // Drawing is exact (opaque, not antialiased), so a figure drawn later with
 // the same outline sets every pixel the earlier one set, whatever came in
 // between: the earlier one is left out.
 void PictureBox::drawKeptFigures() const {
   if (keptFigures_.empty()) return;
+  // Sorted by the outline's hash and then by order, a figure is followed by
+  // the next one of its outline (when no other outline shares the hash:
+  // then a figure may be drawn that could have been left out).
   keptOrder_.resize(keptFigures_.size());
-  for (std::size_t i = 0; i < keptOrder_.size(); ++i) keptOrder_[i] = i;
-  std::sort(keptOrder_.begin(), keptOrder_.end(), [this](std::size_t a, std::size_t b) {
-    return std::pair(keptFigures_[a].outlineKey(), a) < std::pair(keptFigures_[b].outlineKey(), b);
-  });
-  for (std::size_t k = 0; k + 1 < keptOrder_.size(); ++k)
-    keptFigures_[keptOrder_[k]].covered =
-        keptFigures_[keptOrder_[k]].outlineKey() == keptFigures_[keptOrder_[k + 1]].outlineKey();
+  for (std::size_t i = 0; i < keptOrder_.size(); ++i) keptOrder_[i] = {keptFigures_[i].outlineHash(), i};
+  std::sort(keptOrder_.begin(), keptOrder_.end());
+  for (std::size_t k = 0; k + 1 < keptOrder_.size(); ++k) {
+    Figure& figure = keptFigures_[keptOrder_[k].second];
+    figure.covered = keptOrder_[k].first == keptOrder_[k + 1].first &&
+                     figure.outlineKey() == keptFigures_[keptOrder_[k + 1].second].outlineKey();
+  }
   // While the window holds its drawing (a run's passes), a circle or point
   // of one colour that finds every pixel it could set already of that
   // colour is left out too: a mark erased in white where the last erasure

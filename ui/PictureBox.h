@@ -212,6 +212,9 @@ class PictureBox : public Control {
     auto outlineKey() const {
       return std::tuple(shape, filled, width, outline[0], outline[1], outline[2], outline[3], stamp);
     }
+    // A number mixed from the outline: figures of the same outline have the
+    // same one.
+    std::uint64_t outlineHash() const;
   };
   // While the window holds its drawing, figures are kept and go into the
   // image, in order, when it is shown or read; one that a later figure of
@@ -242,7 +245,7 @@ class PictureBox : public Control {
   PictureWidget* surface_;
   mutable QImage image_;
   mutable std::vector<Figure> keptFigures_;
-  mutable std::vector<std::size_t> keptOrder_;
+  mutable std::vector<std::pair<std::uint64_t, std::size_t>> keptOrder_;  // outline hash, index
   bool userScale_ = false;
   double scaleLeft_ = 0, scaleTop_ = 0, scaleWidth_ = 0, scaleHeight_ = 0;
   int32_t foreColor_ = 0;              // black
