@@ -249,7 +249,8 @@ TEST_F(PictureTest, AStampedFigureEndsAsTheSameFigureDrawnAgain) {
   };
   ui::PictureStamp stamp;
   const auto passes = [&](bool lookAtEach, double shift) {
-    for (const auto& [x, size] : {std::pair{0.0, 2.0}, {3.7, 2.0}, {-6.1, 2.0}, {1.3, 2.5}, {2.2, 2.5}}) {
+    for (const auto& place : {std::pair{0.0, 2.0}, {3.7, 2.0}, {-6.1, 2.0}, {1.3, 2.5}, {2.2, 2.5}}) {
+      const double x = place.first, size = place.second;  // clang 14 lets no lambda capture a structured binding
       for (ui::PictureBox* p : {&stamped, &drawn}) {
         marks(*p, x + shift);
         p->setForeColor(blue);
