@@ -7,11 +7,10 @@
 // Prints the wall and processor time and the simulated days per second of
 // processor time. An optional second argument repeats the day that many
 // times and prints the least times.
-#include <QTimer>
-
 #include <cstdio>
 #include <cstring>
 
+#include "bench/EclipseDayRun.h"
 #include "bench/WindowRun.h"
 #include "core/state/SharedState.h"
 #include "tools/Form16.h"
@@ -41,18 +40,7 @@ int main(int argc, char* argv[]) {
     form.Show();
     ui::clickAsUser(form.Option9[de405 ? kJPL2 : kJPL0]);
     ui::typeAsUser(form.Text26, kOneMinute);
-    // "Остановить" as soon as the run has passed a day: looked at whenever
-    // the run lets events run.
-    double firstDay = 0;
-    QTimer watch;
-    QObject::connect(&watch, &QTimer::timeout, [&] {
-      if (firstDay == 0) firstDay = Main.JDut;
-      if (Main.JDut - firstDay >= 1.0) ui::clickAsUser(form.Command4);
-    });
-    watch.start(0);
-    bench.time([&] { ui::clickAsUser(form.Command1); });
-    watch.stop();
-    days = Main.JDut - firstDay;
+    days = bench::runForADay(form, [&] { bench.time([&] { ui::clickAsUser(form.Command1); }); });
     ui::unloadAllForms();
     ui::destroyUnloadedForms();
   }

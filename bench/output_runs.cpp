@@ -44,6 +44,7 @@
 #include <memory>
 #include <string>
 
+#include "bench/EclipseDayRun.h"
 #include "core/runtime/MessageBoxRecorder.h"
 #include "core/runtime/ProgramFolder.h"
 #include "core/stat/Stat.h"
@@ -189,8 +190,7 @@ void observationRun(const fs::path& folder) {
   ui::clickAsUser(form.Command15);
 }
 
-// "Остановить" pressed as soon as the run has passed a day: looked at
-// whenever the run lets events run, which it does at every pass.
+// A day of the eclipse window at a one-minute step.
 void eclipseDay(const fs::path& folder, bool de405) {
   startWithStartUpState();
   copyInput(fs::path("de405-2004-2006") / "JPL" / "ascp2000.405", folder / "JPL" / "ascp2000.405");
@@ -200,15 +200,7 @@ void eclipseDay(const fs::path& folder, bool de405) {
   ui::typeAsUser(form.Text26, "0,000694444444444444");
   for (ui::CheckBox* box : {&form.Check13, &form.Check30})
     if (box->Value() != 1) ui::clickAsUser(*box);
-  double firstDay = 0;
-  QTimer watch;
-  QObject::connect(&watch, &QTimer::timeout, [&] {
-    if (firstDay == 0) firstDay = Main.JDut;
-    if (Main.JDut - firstDay >= 1.0) ui::clickAsUser(form.Command4);
-  });
-  watch.start(0);
-  ui::clickAsUser(form.Command1);
-  watch.stop();
+  bench::runForADay(form, [&] { ui::clickAsUser(form.Command1); });
 }
 
 // "Проверить параметры орбиты" for Mercury, stopped at its first pass, then
